@@ -31,7 +31,7 @@ public:
     void removeChild(CCNode* child, bool cleanup) override;
     void removeAllChildrenWithCleanup(bool cleanup) override;
 
-private:
+protected:
     CCTexture2D* m_texture = nullptr;
     ccBlendFunc m_blendFunc;
 };

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "support/CCFileUtils.h"
+#include "support/ccUTF8.h"
 
 namespace cocos2d {
 
@@ -45,23 +46,9 @@ std::string defaultFontPath()
     return "";
 }
 
-// Decodes one UTF-8 sequence at i (advancing i); malformed bytes come back as U+FFFD.
 unsigned nextCodePoint(const std::string& s, std::size_t& i)
 {
-    const auto c = static_cast<unsigned char>(s[i]);
-    int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-    if (extra < 0) {
-        ++i;
-        return 0xFFFD;
-    }
-    unsigned cp = extra == 0 ? c : c & (0x3F >> extra);
-    ++i;
-    for (int k = 0; k < extra; ++k, ++i) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
-            return 0xFFFD;
-        cp = (cp << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
-    }
-    return cp;
+    return cc_utf8_next(s, i);
 }
 
 bool isCJK(unsigned cp)
