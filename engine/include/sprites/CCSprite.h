@@ -2,6 +2,7 @@
 // Vertices are kept in node space; draw() transforms them by the renderer's matrix and submits them.
 #pragma once
 
+#include "actions/CCFlippable.h"
 #include "base/ccTypes.h"
 #include "nodes/CCNodeRGBA.h"
 
@@ -11,7 +12,7 @@ class CCSpriteBatchNode;
 class CCSpriteFrame;
 class CCTexture2D;
 
-class CCSprite : public CCNodeRGBA {
+class CCSprite : public CCNodeRGBA, public CCFlippable {
 public:
     CCSprite();
     ~CCSprite() override;
@@ -50,10 +51,10 @@ public:
     // Frame number `index` of the named animation in CCAnimationCache.
     virtual void setDisplayFrameWithAnimationName(const char* animationName, int frameIndex);
 
-    void setFlipX(bool flipX);
-    bool isFlipX() const { return m_flipX; }
-    void setFlipY(bool flipY);
-    bool isFlipY() const { return m_flipY; }
+    void setFlipX(bool flipX) override;
+    bool isFlipX() override { return m_flipX; }
+    void setFlipY(bool flipY) override;
+    bool isFlipY() override { return m_flipY; }
 
     void setColor(const ccColor3B& color) override;
     void updateDisplayedColor(const ccColor3B& parentColor) override;
