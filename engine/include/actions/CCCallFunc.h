@@ -1,0 +1,33 @@
+// Calls target->selector(). The target is retained while the action exists.
+#pragma once
+
+#include "actions/CCActionInstant.h"
+
+namespace cocos2d {
+
+class CCCallFunc : public CCActionInstant {
+public:
+    ~CCCallFunc() override;
+    static CCCallFunc* create(CCObject* selectorTarget, SEL_CallFunc selector);
+    virtual bool init() { return true; }
+    virtual bool initWithTarget(CCObject* selectorTarget);
+
+    // Calls the selector; subclasses pass more arguments.
+    virtual void execute();
+    void update(float time) override;
+    CCObject* copyWithZone(CCZone* zone) override;
+
+    CCObject* getTargetCallback() { return m_pSelectorTarget; }
+    void setTargetCallback(CCObject* sel);
+
+protected:
+    CCObject* m_pSelectorTarget = nullptr;
+    union {
+        SEL_CallFunc m_pCallFunc;
+        SEL_CallFuncN m_pCallFuncN;
+        SEL_CallFuncND m_pCallFuncND;
+        SEL_CallFuncO m_pCallFuncO;
+    };
+};
+
+} // namespace cocos2d
