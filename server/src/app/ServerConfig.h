@@ -13,8 +13,10 @@ enum class PasswordCost { Interactive, Minimum };
 struct ServerConfig {
     std::string listenHost = "127.0.0.1";
     std::string publicHost; // the "ip" login answers hand out; empty: the listen host
-    int entryPort = 8000;   // 0 picks a free port; -1 runs no entry server
-    int gamePort = 8001;    // 0 picks a free port; -1 runs no game server
+    int entryPort = 8000; // 0 picks a free port
+    int gamePort = 8001;  // 0 picks a free port; once listening, the port actually bound
+    bool runEntry = true;
+    bool runGame = true;
     std::string dbPath = "brindle.db";
     std::string dataDir;  // seed content (notices, help texts, prizes, events, walls)
     std::string mediaDir; // question media served by command 0
