@@ -30,7 +30,7 @@ std::set<std::string> allowedMembers(int gameType, int playType)
     return allowed;
 }
 
-bool isPlainInt(const Json::Value& v) { return v.isInt() && !v.isDouble(); }
+bool isPlainInt(const Json::Value& v) { return (v.type() == Json::intValue || v.type() == Json::uintValue) && v.isInt(); }
 
 } // namespace
 
