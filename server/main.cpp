@@ -1,0 +1,3 @@
+#include "app/ServerMain.h"
+
+int main(int argc, char** argv) { return server::serverMain(argc, argv); }

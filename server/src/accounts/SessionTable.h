@@ -1,0 +1,55 @@
+// Live sessions, in memory: 128 random bits as 32 lower-case hex digits, one session per player
+// (a new login replaces the player's old session). A session expires after the configured idle
+// time; every request that uses it counts as activity.
+//
+// A restart forgets every session; clients then get the session notice and log in again, which
+// they do silently for guests and remembered accounts.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace server {
+
+class SessionTable {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    explicit SessionTable(std::chrono::seconds lifetime) : m_lifetime(lifetime) {}
+
+    std::string open(int playerId);
+    // The player of a live session whose id and player id both match; refreshes its idle time.
+    std::optional<int> check(std::string_view sessionId, int playerId);
+    void close(std::string_view sessionId);
+    std::size_t size() const;
+    // Drops every expired session; returns how many.
+    std::size_t sweep();
+
+    // Tests age sessions without waiting.
+    void setClockForTesting(Clock::time_point (*now)()) { m_now = now; }
+
+private:
+    using Key = std::array<std::uint8_t, 16>;
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const;
+    };
+    struct Entry {
+        int playerId;
+        Clock::time_point lastSeen;
+    };
+    static std::optional<Key> parse(std::string_view hex);
+
+    mutable std::mutex m_mutex;
+    std::unordered_map<Key, Entry, KeyHash> m_sessions;
+    std::unordered_map<int, Key> m_byPlayer;
+    std::chrono::seconds m_lifetime;
+    Clock::time_point (*m_now)() = &Clock::now;
+};
+
+} // namespace server

@@ -1,0 +1,156 @@
+#include "app/CommandLine.h"
+
+#include <charconv>
+#include <filesystem>
+
+namespace server {
+
+namespace {
+
+bool toInt(const std::string& text, long long low, long long high, long long& out) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, out);
+    return ec == std::errc() && ptr == end && out >= low && out <= high;
+}
+
+} // namespace
+
+std::string CommandLine::usage() {
+    return R"(Usage: brindle-server [OPTIONS]
+       brindle-server import FILE [--db FILE]
+
+Runs the entry server and the game server of Brindle in one process.
+
+Options:
+  --entry-port N       entry server port (default 8000; 0 picks a free port)
+  --game-port N        game server port (default 8001; 0 picks a free port); also the port
+                       login answers name when the game server runs elsewhere
+  --no-entry           run the game server alone
+  --no-game            run the entry server alone
+  --listen HOST        address to listen on (default 127.0.0.1)
+  --public-host HOST   game server address handed out in login answers (default: --listen)
+  --db FILE            SQLite database (default brindle.db)
+  --data DIR           seed content folder (default: server-data next to the binaries)
+  --media DIR          question media folder (default: server-data/media)
+  --bank DIR           question bank folder (default: server-data/bank)
+  --timeout-ms N       time a connection has to send its request (default 10000)
+  --max-connections N  open connections per server before new ones are refused (default 4096)
+  --max-request N      request size limit in bytes (default 65536)
+  --io-threads N       network threads (default 2)
+  --session-hours N    idle hours before a session expires (default 2)
+  --min-version V      clients older than this must update (default 2.2.2)
+  --current-version V  clients older than this may update (default 2.2.2)
+  --update-url URL     download address named in update answers
+  --password-cost C    "interactive" (default) or "min" (tests only: fast and weak)
+  --quiet              no informational log lines
+  --help               this text
+
+Each listening server prints "entry listening on HOST:PORT" or "game listening on HOST:PORT".
+)";
+}
+
+CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::string& exeDir) {
+    CommandLine line;
+    ServerConfig& c = line.config;
+    const std::filesystem::path dataRoot = std::filesystem::path(exeDir) / ".." / "server-data";
+    c.dataDir = dataRoot.lexically_normal().string();
+    c.mediaDir = (dataRoot / "media").lexically_normal().string();
+    c.bankDir = (dataRoot / "bank").lexically_normal().string();
+    bool noEntry = false;
+    bool noGame = false;
+
+    auto fail = [&line](std::string why) {
+        line.action = Action::Error;
+        line.error = std::move(why);
+        return line;
+    };
+    std::size_t i = 0;
+    if (!args.empty() && args[0] == "import") {
+        if (args.size() < 2) {
+            return fail("import needs a FILE");
+        }
+        line.action = Action::Import;
+        line.importFile = args[1];
+        i = 2;
+    }
+    for (; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        auto number = [&](long long low, long long high, long long& out) {
+            std::string text;
+            return value(text) && toInt(text, low, high, out);
+        };
+        long long n = 0;
+        std::string text;
+        if (a == "--help" || a == "-h") {
+            line.action = Action::Help;
+            return line;
+        } else if (a == "--entry-port") {
+            if (!number(0, 65535, n)) return fail("--entry-port needs a port from 0 to 65535");
+            c.entryPort = static_cast<int>(n);
+        } else if (a == "--game-port") {
+            if (!number(0, 65535, n)) return fail("--game-port needs a port from 0 to 65535");
+            c.gamePort = static_cast<int>(n);
+        } else if (a == "--no-entry") {
+            noEntry = true;
+        } else if (a == "--no-game") {
+            noGame = true;
+        } else if (a == "--listen") {
+            if (!value(c.listenHost)) return fail("--listen needs a host");
+        } else if (a == "--public-host") {
+            if (!value(c.publicHost)) return fail("--public-host needs a host");
+        } else if (a == "--db") {
+            if (!value(c.dbPath)) return fail("--db needs a file");
+        } else if (a == "--data") {
+            if (!value(c.dataDir)) return fail("--data needs a folder");
+        } else if (a == "--media") {
+            if (!value(c.mediaDir)) return fail("--media needs a folder");
+        } else if (a == "--bank") {
+            if (!value(c.bankDir)) return fail("--bank needs a folder");
+        } else if (a == "--timeout-ms") {
+            if (!number(1, 3'600'000, n)) return fail("--timeout-ms needs milliseconds");
+            c.idleTimeout = std::chrono::milliseconds(n);
+        } else if (a == "--max-connections") {
+            if (!number(1, 1'000'000, n)) return fail("--max-connections needs a count");
+            c.maxConnections = static_cast<std::size_t>(n);
+        } else if (a == "--max-request") {
+            if (!number(64, 64 * 1024 * 1024, n)) return fail("--max-request needs a size in bytes");
+            c.maxRequestBytes = static_cast<std::size_t>(n);
+        } else if (a == "--io-threads") {
+            if (!number(1, 64, n)) return fail("--io-threads needs a count from 1 to 64");
+            c.ioThreads = static_cast<int>(n);
+        } else if (a == "--session-hours") {
+            if (!number(1, 24 * 365, n)) return fail("--session-hours needs hours");
+            c.sessionLifetime = std::chrono::hours(n);
+        } else if (a == "--min-version") {
+            if (!value(c.minVersion)) return fail("--min-version needs a version");
+        } else if (a == "--current-version") {
+            if (!value(c.currentVersion)) return fail("--current-version needs a version");
+        } else if (a == "--update-url") {
+            if (!value(c.updateUrl)) return fail("--update-url needs an address");
+        } else if (a == "--password-cost") {
+            if (!value(text) || (text != "interactive" && text != "min")) {
+                return fail("--password-cost is \"interactive\" or \"min\"");
+            }
+            c.passwordCost = text == "min" ? PasswordCost::Minimum : PasswordCost::Interactive;
+        } else if (a == "--quiet") {
+            c.quiet = true;
+        } else {
+            return fail("unknown option " + a);
+        }
+    }
+    if (noEntry && noGame) {
+        return fail("--no-entry and --no-game leave nothing to run");
+    }
+    c.runEntry = !noEntry;
+    c.runGame = !noGame;
+    return line;
+}
+
+} // namespace server

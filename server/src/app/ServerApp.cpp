@@ -1,0 +1,97 @@
+#include "app/ServerApp.h"
+
+#include "app/Log.h"
+#include "commands/ContentCommands.h"
+#include "commands/EntryCommands.h"
+#include "commands/HeartbeatCommand.h"
+#include "commands/QuizHooks.h"
+#include "commands/UserCommands.h"
+
+#include <cstdio>
+
+namespace server {
+
+ServerApp::ServerApp(ServerConfig config)
+    : m_config(std::move(config)), m_storage(m_config.dbPath), m_players(m_storage),
+      m_sessions(m_config.sessionLifetime), m_services{m_config, m_storage, m_players, m_pushes, m_sessions},
+      m_content(m_storage, m_config.dataDir), m_accounts(m_players, m_sessions, m_config.passwordCost),
+      m_entryDispatcher(ServerRole::Entry, m_entryCommands, m_services),
+      m_gameDispatcher(ServerRole::Game, m_gameCommands, m_services),
+      m_workPool(static_cast<std::size_t>(m_config.workThreads)), m_io(m_config.ioThreads), m_sweepTimer(m_io) {
+    Log::setQuiet(m_config.quiet);
+    EntryCommands::registerInto(m_entryCommands, m_accounts);
+    UserCommands::registerInto(m_gameCommands, m_accounts);
+    HeartbeatCommand::registerInto(m_gameCommands);
+    ContentCommands::registerInto(m_gameCommands, m_content);
+    registerQuizCommands(m_gameCommands, m_services);
+}
+
+ServerApp::~ServerApp() {
+    stop();
+    m_workPool.join();
+}
+
+void ServerApp::start() {
+    auto makeListener = [this](ServerRole role, int port, const char* name) {
+        auto endpoint = std::make_shared<EndpointState>(
+            role, role == ServerRole::Entry ? m_entryDispatcher : m_gameDispatcher,
+            role == ServerRole::Entry ? &m_workPool : nullptr, m_config.maxRequestBytes, m_config.idleTimeout,
+            m_config.maxConnections);
+        auto listener = std::make_unique<Listener>(m_io, endpoint);
+        const int bound = listener->bind(m_config.listenHost, port);
+        std::printf("%s listening on %s:%d\n", name, m_config.listenHost.c_str(), bound);
+        std::fflush(stdout);
+        m_listeners.push_back(std::move(listener));
+        return bound;
+    };
+    // The game server binds first: the entry server's login answers name its port.
+    if (m_config.runGame) {
+        m_config.gamePort = makeListener(ServerRole::Game, m_config.gamePort, "game");
+    }
+    if (m_config.runEntry) {
+        m_entryPort = makeListener(ServerRole::Entry, m_config.entryPort, "entry");
+    }
+    m_work.emplace(m_io.get_executor());
+    for (auto& listener : m_listeners) {
+        listener->start();
+    }
+    scheduleSweep();
+}
+
+void ServerApp::scheduleSweep() {
+    m_sweepTimer.expires_after(std::chrono::minutes(1));
+    m_sweepTimer.async_wait([this](const std::error_code& error) {
+        if (error) {
+            return;
+        }
+        if (const std::size_t dropped = m_sessions.sweep(); dropped > 0) {
+            Log::info("expired " + std::to_string(dropped) + " idle sessions");
+        }
+        scheduleSweep();
+    });
+}
+
+void ServerApp::run() {
+    std::vector<std::thread> threads;
+    for (int i = 1; i < m_config.ioThreads; ++i) {
+        threads.emplace_back([this] { m_io.run(); });
+    }
+    m_io.run();
+    for (auto& thread : threads) {
+        thread.join();
+    }
+}
+
+void ServerApp::stop() {
+    asio::post(m_io, [this] {
+        for (auto& listener : m_listeners) {
+            listener->close();
+        }
+        m_sweepTimer.cancel();
+    });
+    m_work.reset();
+    m_io.stop();
+    m_workPool.stop();
+}
+
+} // namespace server

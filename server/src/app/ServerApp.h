@@ -1,0 +1,73 @@
+// The running server: storage, accounts, content and the quiz wired to the entry and game
+// listeners on one io context. Tests construct it in-process on port 0.
+#pragma once
+
+#include "accounts/AccountService.h"
+#include "accounts/SessionTable.h"
+#include "app/ServerConfig.h"
+#include "commands/CommandRegistry.h"
+#include "commands/Dispatcher.h"
+#include "commands/PushQueue.h"
+#include "net/Listener.h"
+#include "storage/ContentStore.h"
+#include "storage/PlayerStore.h"
+#include "storage/Storage.h"
+
+#include <asio/executor_work_guard.hpp>
+#include <asio/io_context.hpp>
+#include <asio/steady_timer.hpp>
+#include <asio/thread_pool.hpp>
+
+#include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace server {
+
+class ServerApp {
+public:
+    // Opens the database, migrates and seeds it, registers every command. Throws StorageError.
+    explicit ServerApp(ServerConfig config);
+    ~ServerApp();
+    ServerApp(const ServerApp&) = delete;
+    ServerApp& operator=(const ServerApp&) = delete;
+
+    // Binds the listeners and prints "entry listening on HOST:PORT" / "game listening on ...".
+    // Throws std::system_error when a port is taken.
+    void start();
+    // Serves on this thread plus config.ioThreads - 1 more until stop().
+    void run();
+    // From any thread; run() returns soon after.
+    void stop();
+
+    int entryPort() const { return m_entryPort; }
+    int gamePort() const { return m_config.gamePort; }
+    ServerServices& services() { return m_services; }
+    asio::io_context& io() { return m_io; }
+
+private:
+    void scheduleSweep();
+
+    ServerConfig m_config;
+    Storage m_storage;
+    PlayerStore m_players;
+    SessionTable m_sessions;
+    PushQueue m_pushes;
+    ServerServices m_services;
+    ContentStore m_content;
+    AccountService m_accounts;
+    CommandRegistry m_entryCommands;
+    CommandRegistry m_gameCommands;
+    Dispatcher m_entryDispatcher;
+    Dispatcher m_gameDispatcher;
+    asio::thread_pool m_workPool;
+    asio::io_context m_io;
+    std::optional<asio::executor_work_guard<asio::io_context::executor_type>> m_work;
+    asio::steady_timer m_sweepTimer;
+    std::vector<std::unique_ptr<Listener>> m_listeners;
+    int m_entryPort = 0;
+    bool m_stopped = false;
+};
+
+} // namespace server

@@ -1,0 +1,45 @@
+// Everything the server can be told on its command line, with the defaults a local game uses.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace server {
+
+enum class PasswordCost { Interactive, Minimum };
+
+struct ServerConfig {
+    std::string listenHost = "127.0.0.1";
+    std::string publicHost; // the "ip" login answers hand out; empty: the listen host
+    int entryPort = 8000; // 0 picks a free port
+    int gamePort = 8001;  // 0 picks a free port; once listening, the port actually bound
+    bool runEntry = true;
+    bool runGame = true;
+    std::string dbPath = "brindle.db";
+    std::string dataDir;  // seed content (notices, help texts, prizes, events, walls)
+    std::string mediaDir; // question media served by command 0
+    std::string bankDir;  // the question bank the quiz loads at first start
+
+    std::size_t maxRequestBytes = 64 * 1024;
+    std::chrono::milliseconds idleTimeout{10'000};
+    std::size_t maxConnections = 4096;
+    int ioThreads = 2;
+    int workThreads = 1; // password hashing and other slow entry-server work
+
+    std::chrono::seconds sessionLifetime{2 * 60 * 60}; // idle time after which a session expires
+    PasswordCost passwordCost = PasswordCost::Interactive;
+
+    // Version check: older than minVersion must update, older than currentVersion may update.
+    std::string minVersion = "2.2.2";
+    std::string currentVersion = "2.2.2";
+    std::string updateUrl;
+    std::string updateInfo;
+
+    bool quiet = false; // no per-command log lines (benchmarks)
+
+    const std::string& advertisedHost() const { return publicHost.empty() ? listenHost : publicHost; }
+};
+
+} // namespace server

@@ -1,0 +1,118 @@
+#include "commands/ContentCommands.h"
+
+#include "commands/CommandRegistry.h"
+#include "commands/Members.h"
+#include "storage/ContentStore.h"
+#include "storage/PlayerStore.h"
+
+#include <ctime>
+
+namespace server {
+
+namespace {
+
+Json::Value success() {
+    Json::Value answer(Json::objectValue);
+    answer["response"] = 1;
+    return answer;
+}
+
+Answer joinEvent(ContentStore& content, const Json::Value& request, RequestContext& context) {
+    // "fail" as the events screen reads it: 1 not enough gold carrots, 2 over or unknown,
+    // 3 joined already.
+    Json::Value answer(Json::objectValue);
+    answer["response"] = 0;
+    const int eventId = Members::integer(request, "hdid");
+    const Json::Value event = content.event(eventId);
+    const int today = ContentCommands::today();
+    if (event.isNull() || today < event["date"].asInt() || today > event["enddate"].asInt()) {
+        answer["fail"] = 2;
+        return answer;
+    }
+    if (content.hasJoined(context.playerId, eventId)) {
+        answer["fail"] = 3;
+        return answer;
+    }
+    const int cost = event["needmoney"].asInt();
+    auto after = context.players().addProgress(context.playerId, {0, -(cost > 0 ? cost : 0), 0});
+    if (!after) {
+        answer["fail"] = 1;
+        return answer;
+    }
+    if (!content.recordJoin(context.playerId, eventId)) {
+        // Joined in a parallel request between the check and now: give the money back.
+        context.players().addProgress(context.playerId, {0, cost > 0 ? cost : 0, 0});
+        answer["fail"] = 3;
+        return answer;
+    }
+    answer["response"] = 1;
+    answer["money"] = after->money;
+    return answer;
+}
+
+} // namespace
+
+int ContentCommands::today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
+}
+
+void ContentCommands::registerInto(CommandRegistry& game, ContentStore& content) {
+    game.add(12, [&content](const Json::Value& request, RequestContext&) -> Answer {
+        // "act" 0: the rolling band of the main menu; 1: the notice board shown once per run.
+        const int act = Members::integer(request, "act") == 1 ? 1 : 0;
+        Json::Value answer = success();
+        answer["act"] = act;
+        answer["notice"] = content.items(act == 0 ? ContentStore::kRoll : ContentStore::kBoard);
+        return answer;
+    });
+
+    game.add(15, [&content](const Json::Value& request, RequestContext& context) -> Answer {
+        if (Members::integer(request, "act") == 1) {
+            return joinEvent(content, request, context);
+        }
+        Json::Value answer = success();
+        Json::Value list(Json::arrayValue);
+        const int now = today();
+        for (const auto& event : content.items(ContentStore::kEvent)) {
+            if (event["enddate"].asInt() >= now) {
+                list.append(event);
+            }
+        }
+        answer["huodong"] = list;
+        return answer;
+    });
+
+    game.add(21, [&content](const Json::Value&, RequestContext&) -> Answer {
+        Json::Value answer = success();
+        answer["explains"] = content.items(ContentStore::kExplain);
+        return answer;
+    });
+
+    game.add(23, [&content](const Json::Value&, RequestContext&) -> Answer {
+        Json::Value answer = success();
+        answer["sdkplat"] = content.items(ContentStore::kWall);
+        return answer;
+    });
+
+    game.add(25, [&content](const Json::Value& request, RequestContext& context) -> Answer {
+        const int qsid = Members::integer(request, "qsid");
+        const int gametype = Members::integer(request, "gametype");
+        content.recordAdReport(context.playerId, qsid, gametype);
+        // The client marks its advertisement row by the question these two name.
+        Json::Value answer = success();
+        answer["qsid"] = qsid;
+        answer["qstype"] = gametype;
+        return answer;
+    });
+
+    game.add(49, [&content](const Json::Value&, RequestContext&) -> Answer {
+        Json::Value answer = success();
+        answer["prizearray"] = content.items(ContentStore::kPrize);
+        return answer;
+    });
+}
+
+} // namespace server

@@ -1,0 +1,17 @@
+// Game-server commands that hand out editorial content and take small reports: 12 notices,
+// 15 events (list and join), 21 help texts, 23 wall list, 25 advertisement report, 49 prize table.
+#pragma once
+
+namespace server {
+
+class CommandRegistry;
+class ContentStore;
+
+class ContentCommands {
+public:
+    static void registerInto(CommandRegistry& game, ContentStore& content);
+    // Today as the events' date numbers: 20261209.
+    static int today();
+};
+
+} // namespace server

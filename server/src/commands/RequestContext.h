@@ -1,0 +1,38 @@
+// What a command handler gets besides the request JSON.
+#pragma once
+
+#include <string>
+
+namespace server {
+
+struct ServerConfig;
+class Storage;
+class PlayerStore;
+class PushQueue;
+class SessionTable;
+
+// The long-lived parts of the server, shared by every request. Handlers must be thread-safe: two
+// io threads run requests at once. Storage and PlayerStore lock internally; PushQueue too.
+struct ServerServices {
+    const ServerConfig& config;
+    Storage& storage;
+    PlayerStore& players;
+    PushQueue& pushes;
+    SessionTable& sessions;
+};
+
+struct RequestContext {
+    ServerServices& services;
+    // Game server: the player the session belongs to (already checked against "sessionid" and
+    // "id"). Entry server: 0, no session exists yet.
+    int playerId = 0;
+    std::string sessionId;
+    std::string peer; // "host:port" of the client, for log lines
+
+    const ServerConfig& config() const { return services.config; }
+    Storage& storage() const { return services.storage; }
+    PlayerStore& players() const { return services.players; }
+    PushQueue& pushes() const { return services.pushes; }
+};
+
+} // namespace server

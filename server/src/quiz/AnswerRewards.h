@@ -1,0 +1,25 @@
+// What one answer earns. Rules (also in server/bank/README.md): a right answer earns 10 score
+// and the question's "prizemoney" in money; a scratch card's uncovered award (at most what the
+// bank says) is added on top as score or money by its "awardtype"; a wrong answer or a time-out
+// earns nothing. Every judged answer counts once towards "answercount".
+#pragma once
+
+#include "quiz/BankEntry.h"
+
+namespace server::quiz {
+
+struct AnswerRewards {
+    static constexpr int kRightScore = 10;
+
+    int addScore = 0; // sent as "addscore"; the award is reported apart, as the client adds both
+    int addMoney = 0; // sent as "addmoney"
+    int awardType = 0;
+    int awardNum = 0; // the award actually paid
+
+    int totalScore() const { return addScore + (awardType == 1 ? awardNum : 0); }
+    int totalMoney() const { return addMoney + (awardType == 2 ? awardNum : 0); }
+
+    static AnswerRewards forAnswer(const BankEntry& entry, bool right, int claimedAward);
+};
+
+} // namespace server::quiz

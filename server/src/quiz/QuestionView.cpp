@@ -1,0 +1,22 @@
+#include "quiz/QuestionView.h"
+
+namespace server::quiz {
+
+Json::Value QuestionView::forClient(const BankEntry& entry)
+{
+    Json::Value out = entry.body;
+    out.removeMember("qsid");
+    // The explanation usually names the answer; it comes with the verdict instead.
+    out.removeMember("explain");
+    if (!screenReadsRight(entry.gameType, entry.playType))
+        out.removeMember("right");
+    out["questid"] = entry.qsid;
+    for (const char* key : {"seltype", "prizemoney"})
+        if (!out.isMember(key))
+            out[key] = 0;
+    if (!out.isMember("answer"))
+        out["answer"] = Json::Value(Json::arrayValue);
+    return out;
+}
+
+} // namespace server::quiz

@@ -1,0 +1,61 @@
+// The server's two entry points into the question bank (declared in commands/QuizHooks.h).
+#include "commands/QuizHooks.h"
+
+#include "app/Log.h"
+#include "app/ServerConfig.h"
+#include "commands/CommandRegistry.h"
+#include "quiz/BankLoader.h"
+#include "quiz/DailyQuestionList.h"
+#include "quiz/QuizService.h"
+
+#include <memory>
+
+namespace server {
+
+namespace {
+
+void reportErrors(const std::vector<quiz::BankError>& errors)
+{
+    for (const auto& e : errors)
+        Log::refusal("bank", e.toString());
+}
+
+} // namespace
+
+void registerQuizCommands(CommandRegistry& game, ServerServices& services)
+{
+    auto service = std::make_shared<quiz::QuizService>(services, [] { return quiz::DailyQuestionList::today(); });
+    if (service->store().questionCount() == 0) {
+        if (services.config.bankDir.empty()) {
+            Log::info("bank: no bank folder given, the game has no questions");
+        } else {
+            const auto load = quiz::BankLoader::loadFolder(services.config.bankDir, services.config.mediaDir);
+            reportErrors(load.errors);
+            service->store().storeQuestions(load.entries);
+            Log::info("bank: loaded " + std::to_string(load.entries.size()) + " questions from " +
+                      std::to_string(load.goodFiles) + " files of " + services.config.bankDir +
+                      (load.badFiles ? ", refused " + std::to_string(load.badFiles) + " bad files" : ""));
+        }
+    }
+    game.add(4, [service](const Json::Value& r, RequestContext& c) { return service->questionIds(r, c); });
+    game.add(2, [service](const Json::Value& r, RequestContext& c) { return service->question(r, c); });
+    game.add(3, [service](const Json::Value& r, RequestContext& c) { return service->answer(r, c); });
+    game.add(0, [service](const Json::Value& r, RequestContext& c) { return service->media(r, c); });
+}
+
+int runBankImport(const std::string& file, ServerServices& services)
+{
+    const auto result = quiz::BankLoader::loadFile(file, services.config.mediaDir);
+    if (!result.ok()) {
+        reportErrors(result.errors);
+        Log::refusal("bank", file + ": " + std::to_string(result.errors.size()) +
+                                 " errors, nothing imported");
+        return 1;
+    }
+    quiz::QuizStore store(services.storage);
+    store.storeQuestions(result.entries);
+    Log::info("bank: imported " + std::to_string(result.entries.size()) + " questions from " + file);
+    return 0;
+}
+
+} // namespace server

@@ -1,0 +1,198 @@
+#include "storage/PlayerStore.h"
+
+#include "accounts/LevelRule.h"
+#include "storage/Storage.h"
+
+#include <ctime>
+
+namespace server {
+
+namespace {
+
+const char* const kColumns =
+    "id, username, mac, guest, pwhash, nickname, email, tel, home, birthday, sex, score, money, level, "
+    "levelupscore, answercount, weekscore, lastrank, rankprizemoney, referrer, infofilled, regtime";
+
+PlayerRecord readRecord(Statement& s) {
+    PlayerRecord r;
+    int c = 0;
+    r.id = static_cast<int>(s.columnInt(c++));
+    r.userName = s.columnText(c++);
+    r.mac = s.columnText(c++);
+    r.guest = s.columnInt(c++) != 0;
+    r.passwordHash = s.columnText(c++);
+    r.nickname = s.columnText(c++);
+    r.email = s.columnText(c++);
+    r.tel = s.columnText(c++);
+    r.home = s.columnText(c++);
+    r.birthday = s.columnInt(c++);
+    r.sex = static_cast<int>(s.columnInt(c++));
+    r.score = static_cast<int>(s.columnInt(c++));
+    r.money = static_cast<int>(s.columnInt(c++));
+    r.level = static_cast<int>(s.columnInt(c++));
+    r.levelUpScore = static_cast<int>(s.columnInt(c++));
+    r.answerCount = static_cast<int>(s.columnInt(c++));
+    r.weekScore = static_cast<int>(s.columnInt(c++));
+    r.lastRank = static_cast<int>(s.columnInt(c++));
+    r.rankPrizeMoney = static_cast<int>(s.columnInt(c++));
+    r.referrerId = static_cast<int>(s.columnInt(c++));
+    r.infoFilled = s.columnInt(c++) != 0;
+    r.regTime = s.columnInt(c++);
+    return r;
+}
+
+std::string select(const char* where) { return std::string("SELECT ") + kColumns + " FROM players WHERE " + where; }
+
+} // namespace
+
+PlayerStore::PlayerStore(Storage& storage) : m_storage(storage) {
+    // Ids start at 10001 so that a player id never looks like a small count or flag.
+    m_storage.migrate("players", {{1, R"(
+        CREATE TABLE players (
+            id INTEGER PRIMARY KEY AUTOINCREMENT,
+            username TEXT UNIQUE,
+            mac TEXT NOT NULL DEFAULT '',
+            guest INTEGER NOT NULL DEFAULT 0,
+            pwhash TEXT NOT NULL DEFAULT '',
+            nickname TEXT NOT NULL DEFAULT '',
+            email TEXT NOT NULL DEFAULT '',
+            tel TEXT NOT NULL DEFAULT '',
+            home TEXT NOT NULL DEFAULT '',
+            birthday INTEGER NOT NULL DEFAULT 0,
+            sex INTEGER NOT NULL DEFAULT 0,
+            score INTEGER NOT NULL DEFAULT 0,
+            money INTEGER NOT NULL DEFAULT 0 CHECK (money >= 0),
+            level INTEGER NOT NULL DEFAULT 0,
+            levelupscore INTEGER NOT NULL DEFAULT 100,
+            answercount INTEGER NOT NULL DEFAULT 0,
+            weekscore INTEGER NOT NULL DEFAULT 0,
+            lastrank INTEGER NOT NULL DEFAULT 0,
+            rankprizemoney INTEGER NOT NULL DEFAULT 0,
+            referrer INTEGER NOT NULL DEFAULT 0,
+            infofilled INTEGER NOT NULL DEFAULT 0,
+            regtime INTEGER NOT NULL DEFAULT 0,
+            lat REAL NOT NULL DEFAULT 0,
+            lng REAL NOT NULL DEFAULT 0,
+            city TEXT NOT NULL DEFAULT ''
+        );
+        CREATE UNIQUE INDEX players_guest_mac ON players (mac) WHERE guest = 1;
+        INSERT INTO players (id, username, guest) VALUES (10000, NULL, 1);
+        DELETE FROM players WHERE id = 10000;
+    )"}});
+}
+
+std::optional<PlayerRecord> PlayerStore::findWhere(const char* sql, std::string_view key) {
+    auto q = m_storage.query(sql);
+    q->bind(1, key);
+    if (!q->step()) {
+        return std::nullopt;
+    }
+    return readRecord(*q);
+}
+
+std::optional<PlayerRecord> PlayerStore::findById(int id) {
+    static const std::string sql = select("id = ?1");
+    auto q = m_storage.query(sql);
+    q->bind(1, id);
+    if (!q->step()) {
+        return std::nullopt;
+    }
+    return readRecord(*q);
+}
+
+std::optional<PlayerRecord> PlayerStore::find(int id) { return findById(id); }
+
+std::optional<PlayerRecord> PlayerStore::findByUserName(std::string_view userName) {
+    static const std::string sql = select("username = ?1");
+    return findWhere(sql.c_str(), userName);
+}
+
+std::optional<PlayerRecord> PlayerStore::findGuest(std::string_view mac) {
+    static const std::string sql = select("guest = 1 AND mac = ?1");
+    return findWhere(sql.c_str(), mac);
+}
+
+PlayerRecord PlayerStore::createGuest(std::string_view mac) {
+    auto tx = m_storage.transaction();
+    int id = 0;
+    {
+        auto q = m_storage.query("INSERT INTO players (guest, mac, regtime) VALUES (1, ?1, ?2)");
+        q->bindAll(mac, static_cast<std::int64_t>(std::time(nullptr))).run();
+        id = static_cast<int>(q->lastInsertId());
+    }
+    tx.commit();
+    return *findById(id);
+}
+
+std::optional<PlayerRecord> PlayerStore::createAccount(std::string_view userName, std::string_view passwordHash,
+                                                       std::string_view mac, int referrerId) {
+    auto tx = m_storage.transaction();
+    int id = 0;
+    try {
+        auto q = m_storage.query("INSERT INTO players (username, pwhash, mac, tel, referrer, regtime) "
+                                 "VALUES (?1, ?2, ?3, ?1, ?4, ?5)");
+        q->bindAll(userName, passwordHash, mac, referrerId, static_cast<std::int64_t>(std::time(nullptr))).run();
+        id = static_cast<int>(q->lastInsertId());
+    } catch (const ConstraintError&) {
+        return std::nullopt; // the user name is taken (two registrations raced, or a plain duplicate)
+    }
+    tx.commit();
+    return findById(id);
+}
+
+std::optional<PlayerRecord> PlayerStore::addProgress(int id, const PlayerProgress& progress) {
+    auto tx = m_storage.transaction();
+    auto record = findById(id);
+    if (!record || record->money + progress.addMoney < 0) {
+        return std::nullopt;
+    }
+    record->score += progress.addScore;
+    record->weekScore += progress.addScore;
+    record->money += progress.addMoney;
+    record->answerCount += progress.addAnswers;
+    record->level = LevelRule::levelForScore(record->score);
+    record->levelUpScore = LevelRule::levelUpScore(record->level);
+    {
+        auto q = m_storage.query("UPDATE players SET score = ?2, money = ?3, level = ?4, levelupscore = ?5, "
+                                 "answercount = ?6, weekscore = ?7 WHERE id = ?1");
+        q->bindAll(id, record->score, record->money, record->level, record->levelUpScore, record->answerCount,
+                   record->weekScore)
+            .run();
+    }
+    tx.commit();
+    return record;
+}
+
+bool PlayerStore::saveProgress(const PlayerRecord& r) {
+    auto q = m_storage.query("UPDATE players SET score = ?2, money = ?3, level = ?4, levelupscore = ?5, "
+                             "answercount = ?6, weekscore = ?7 WHERE id = ?1");
+    q->bindAll(r.id, r.score, r.money, r.level, r.levelUpScore, r.answerCount, r.weekScore).run();
+    return q->changes() > 0;
+}
+
+bool PlayerStore::updateProfile(int id, std::string_view nickname, std::string_view email, std::string_view tel,
+                                std::string_view home, std::int64_t birthday, int sex) {
+    auto q = m_storage.query("UPDATE players SET nickname = ?2, email = ?3, tel = ?4, home = ?5, birthday = ?6, "
+                             "sex = ?7 WHERE id = ?1");
+    q->bindAll(id, nickname, email, tel, home, birthday, sex).run();
+    return q->changes() > 0;
+}
+
+bool PlayerStore::updatePasswordHash(int id, std::string_view passwordHash) {
+    auto q = m_storage.query("UPDATE players SET pwhash = ?2 WHERE id = ?1 AND guest = 0");
+    q->bindAll(id, passwordHash).run();
+    return q->changes() > 0;
+}
+
+bool PlayerStore::updateLocation(int id, double lat, double lng, std::string_view city) {
+    auto q = m_storage.query("UPDATE players SET lat = ?2, lng = ?3, city = ?4 WHERE id = ?1");
+    q->bindAll(id, lat, lng, city).run();
+    return q->changes() > 0;
+}
+
+int PlayerStore::count() {
+    auto q = m_storage.query("SELECT COUNT(*) FROM players");
+    return q->step() ? static_cast<int>(q->columnInt(0)) : 0;
+}
+
+} // namespace server

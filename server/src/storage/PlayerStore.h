@@ -1,0 +1,50 @@
+// Player records in the database. Every method is one short locked statement or transaction.
+#pragma once
+
+#include "storage/PlayerRecord.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace server {
+
+class Storage;
+
+class PlayerStore {
+public:
+    explicit PlayerStore(Storage& storage); // creates or migrates the player tables
+
+    std::optional<PlayerRecord> find(int id);
+    std::optional<PlayerRecord> findByUserName(std::string_view userName);
+    std::optional<PlayerRecord> findGuest(std::string_view mac);
+
+    // New guest record for this device text; returns it.
+    PlayerRecord createGuest(std::string_view mac);
+    // New account; nullopt when the user name is taken.
+    std::optional<PlayerRecord> createAccount(std::string_view userName, std::string_view passwordHash,
+                                              std::string_view mac, int referrerId);
+
+    // Adds the rewards of one answer (or any other gain) and recomputes level and levelupscore in
+    // one transaction; returns the record as stored afterwards, nullopt for an unknown id.
+    // Money never falls below 0: a cost larger than the balance is refused (nullopt).
+    std::optional<PlayerRecord> addProgress(int id, const PlayerProgress& progress);
+
+    // Sets score, money, level, levelupscore and answercount as given (no level rule applied).
+    bool saveProgress(const PlayerRecord& record);
+
+    bool updateProfile(int id, std::string_view nickname, std::string_view email, std::string_view tel,
+                       std::string_view home, std::int64_t birthday, int sex);
+    bool updatePasswordHash(int id, std::string_view passwordHash);
+    bool updateLocation(int id, double lat, double lng, std::string_view city);
+
+    int count();
+
+private:
+    std::optional<PlayerRecord> findWhere(const char* sql, std::string_view key);
+    std::optional<PlayerRecord> findById(int id);
+
+    Storage& m_storage;
+};
+
+} // namespace server

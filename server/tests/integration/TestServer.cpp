@@ -1,0 +1,48 @@
+#include "integration/TestServer.h"
+
+#include "integration/TestClient.h"
+
+namespace server::test {
+
+TestServer::TestServer(const std::function<void(ServerConfig&)>& adjust) {
+    ServerConfig config;
+    config.entryPort = 0;
+    config.gamePort = 0;
+    config.dbPath = m_dir.file("server.db");
+    config.dataDir = BRINDLE_SERVER_DATA_SOURCE;
+    config.bankDir = m_dir.file("no-bank");
+    config.mediaDir = m_dir.file("no-media");
+    config.passwordCost = PasswordCost::Minimum;
+    if (adjust) {
+        adjust(config);
+    }
+    m_app = std::make_unique<ServerApp>(config);
+    m_app->start();
+    m_thread = std::thread([this] { m_app->run(); });
+}
+
+TestServer::~TestServer() {
+    m_app->stop();
+    m_thread.join();
+}
+
+Json::Value TestServer::loginGuest(const std::string& mac) {
+    Json::Value request(Json::objectValue);
+    request["system"] = 2;
+    request["mac"] = mac;
+    request["deviceid"] = 3;
+    request["platid"] = 0;
+    request["flag"] = 0;
+    request["username"] = "";
+    request["pwd"] = "";
+    return TestClient::entry(entryPort(), request);
+}
+
+Json::Value TestServer::game(Json::Value request, const Json::Value& login, const std::string& mac) {
+    request["mac"] = mac;
+    request["sessionid"] = login["sessionid"];
+    request["id"] = login["id"];
+    return TestClient::game(gamePort(), request);
+}
+
+} // namespace server::test

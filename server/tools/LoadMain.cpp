@@ -1,0 +1,163 @@
+// brindle-load: a loopback load generator for the game server (guest login, then heartbeats),
+// for an HTTP server (GET with Connection: close) and for mass guest logins.
+#include "LoadRunner.h"
+
+#include "commands/JsonText.h"
+#include "wire/frame.h"
+
+#include <charconv>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using server::load::AnswerKind;
+using server::load::LoadPlan;
+using server::load::LoadResult;
+using server::load::LoadRunner;
+
+namespace {
+
+const char* const kUsage = R"(Usage: brindle-load --target game|http|login [OPTIONS]
+
+  --target game    log in as a guest at --entry-port, then send heartbeats to --port
+  --target http    GET --path from the HTTP server at --port, Connection: close
+  --target login   log in --requests different guests at the entry server at --port
+  --port N         the port under load (always on 127.0.0.1: this tool is loopback only)
+  --entry-port N   the entry server (game target)
+  --host HOST      must be a loopback address (default 127.0.0.1)
+  --path PATH      HTTP path (default /)
+  --requests N     stop after N requests (default 10000)
+  --seconds S      stop after S seconds (default 10)
+  --threads N      concurrent connections (default 2)
+
+Prints requests, errors, seconds, rps, p50_ms, p99_ms and answer_bytes, one per line.
+)";
+
+bool toNumber(const char* text, long long& out) {
+    const std::string s(text);
+    auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && ptr == s.data() + s.size() && out >= 0;
+}
+
+std::string loginRequest(const std::string& mac) {
+    Json::Value r(Json::objectValue);
+    r["system"] = 2;
+    r["mac"] = mac;
+    r["deviceid"] = 3;
+    r["platid"] = 0;
+    r["flag"] = 0;
+    r["username"] = "";
+    r["pwd"] = "";
+    return server::JsonText::write(r);
+}
+
+bool parseAnswer(const std::string& body, Json::Value& out) {
+    std::string error;
+    return server::JsonText::parse(body, out, error) && out.isObject();
+}
+
+void report(const char* target, LoadResult& r) {
+    std::printf("target %s\nrequests %llu\nerrors %llu\nseconds %.3f\nrps %.1f\np50_ms %.3f\np99_ms %.3f\nanswer_bytes %zu\n", target,
+                static_cast<unsigned long long>(r.requests), static_cast<unsigned long long>(r.errors), r.seconds,
+                r.perSecond(), r.percentileMs(0.50), r.percentileMs(0.99), r.answerBytes);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string target;
+    std::string host = "127.0.0.1";
+    std::string path = "/";
+    long long port = 0;
+    long long entryPort = 0;
+    long long requests = 10'000;
+    long long seconds = 10;
+    long long threads = 2;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const char* v = i + 1 < argc ? argv[i + 1] : nullptr;
+        auto number = [&](long long& out) {
+            if (v == nullptr || !toNumber(v, out)) {
+                std::fprintf(stderr, "brindle-load: %s needs a number\n", a.c_str());
+                std::exit(2);
+            }
+            ++i;
+        };
+        if (a == "--help" || a == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (a == "--target" && v) {
+            target = argv[++i];
+        } else if (a == "--host" && v) {
+            host = argv[++i];
+        } else if (a == "--path" && v) {
+            path = argv[++i];
+        } else if (a == "--port") {
+            number(port);
+        } else if (a == "--entry-port") {
+            number(entryPort);
+        } else if (a == "--requests") {
+            number(requests);
+        } else if (a == "--seconds") {
+            number(seconds);
+        } else if (a == "--threads") {
+            number(threads);
+        } else {
+            std::fprintf(stderr, "brindle-load: unknown option %s\n\n%s", a.c_str(), kUsage);
+            return 2;
+        }
+    }
+    if (host != "127.0.0.1" && host != "localhost") {
+        std::fprintf(stderr, "brindle-load: only loopback targets are allowed (got %s)\n", host.c_str());
+        return 2;
+    }
+    if (port <= 0 || port > 65535 || threads < 1 || threads > 1024) {
+        std::fprintf(stderr, "brindle-load: --port (1-65535) and --threads (1-1024) are needed\n\n%s", kUsage);
+        return 2;
+    }
+    LoadPlan plan;
+    plan.port = static_cast<int>(port);
+    plan.threads = static_cast<int>(threads);
+    plan.maxRequests = static_cast<std::uint64_t>(requests);
+    plan.maxTime = std::chrono::seconds(seconds);
+
+    if (target == "http") {
+        const std::string get = "GET " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n";
+        plan.kind = AnswerKind::ToClose;
+        plan.request = [get](std::uint64_t) { return get; };
+        plan.accept = [](const std::string& body) { return body.rfind("HTTP/1.1 200", 0) == 0; };
+    } else if (target == "game") {
+        std::string body;
+        Json::Value login;
+        if (entryPort <= 0 ||
+            !LoadRunner::exchange(static_cast<int>(entryPort), AnswerKind::LengthPrefixed, loginRequest("LOAD00000000"), body) ||
+            !parseAnswer(body, login) || login["response"].asInt() != 1) {
+            std::fprintf(stderr, "brindle-load: guest login at entry port %lld failed\n", entryPort);
+            return 1;
+        }
+        Json::Value beat(Json::objectValue);
+        beat["system"] = 10;
+        beat["mac"] = "LOAD00000000";
+        beat["sessionid"] = login["sessionid"];
+        beat["id"] = login["id"];
+        const std::string bytes = wire::encodeRequest(server::JsonText::write(beat));
+        plan.request = [bytes](std::uint64_t) { return bytes; };
+        plan.accept = [](const std::string& answer) { return answer.size() > 4 && answer[0] >= '0' && answer[0] <= '3'; };
+    } else if (target == "login") {
+        plan.request = [](std::uint64_t n) {
+            char mac[16];
+            std::snprintf(mac, sizeof mac, "%012llX", static_cast<unsigned long long>(n) + 0x100000000ULL);
+            return loginRequest(mac);
+        };
+        plan.accept = [](const std::string& answer) {
+            Json::Value v;
+            return parseAnswer(answer, v) && v["response"].asInt() == 1;
+        };
+    } else {
+        std::fprintf(stderr, "brindle-load: --target game, http or login\n\n%s", kUsage);
+        return 2;
+    }
+    LoadResult result = LoadRunner::run(plan);
+    report(target.c_str(), result);
+    return result.requests > 0 ? 0 : 1;
+}

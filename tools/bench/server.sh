@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Server throughput against nginx serving an answer of the same size, one TCP connection per
+# request on loopback, and the memory 10,000 guest sessions take. Prints BENCH lines.
+# Run by ./brindle bench with BRINDLE_BIN set to the release bin folder.
+set -euo pipefail
+
+BIN="${BRINDLE_BIN:?set BRINDLE_BIN to the folder with brindle-server and brindle-load}"
+SECONDS_EACH="${BRINDLE_BENCH_SECONDS:-5}"
+THREADS="${BRINDLE_BENCH_THREADS:-4}"
+SESSIONS="${BRINDLE_BENCH_SESSIONS:-10000}"
+
+for tool in brindle-server brindle-load; do
+    [ -x "$BIN/$tool" ] || { echo "server.sh: $BIN/$tool is missing" >&2; exit 1; }
+done
+NGINX="$(command -v nginx || true)"
+[ -n "$NGINX" ] || { [ -x /usr/sbin/nginx ] && NGINX=/usr/sbin/nginx; } || true
+
+WORK="$(mktemp -d /tmp/brindle-bench-server.XXXXXX)"
+PIDS=()
+cleanup() {
+    local pid
+    for pid in "${PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# Starts brindle-server on free loopback ports; sets SERVER_PID, ENTRY_PORT and GAME_PORT.
+start_server() {
+    local name="$1"
+    "$BIN/brindle-server" --entry-port 0 --game-port 0 --db "$WORK/$name.db" --quiet \
+        >"$WORK/$name.out" 2>"$WORK/$name.err" &
+    SERVER_PID=$!
+    PIDS+=("$SERVER_PID")
+    local i
+    for i in $(seq 1 100); do
+        ENTRY_PORT="$(sed -n 's/^entry listening on .*:\([0-9]*\)$/\1/p' "$WORK/$name.out")"
+        GAME_PORT="$(sed -n 's/^game listening on .*:\([0-9]*\)$/\1/p' "$WORK/$name.out")"
+        [ -n "$ENTRY_PORT" ] && [ -n "$GAME_PORT" ] && return 0
+        sleep 0.1
+    done
+    echo "server.sh: brindle-server did not start:" >&2
+    cat "$WORK/$name.err" >&2
+    exit 1
+}
+
+free_port() {
+    local port
+    while :; do
+        port=$((20000 + RANDOM % 40000))
+        if ! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+            echo "$port"
+            return
+        fi
+    done
+}
+
+value() { sed -n "s/^$1 //p" "$2"; }
+
+# 1. Heartbeats against the game server.
+start_server game
+"$BIN/brindle-load" --target game --entry-port "$ENTRY_PORT" --port "$GAME_PORT" --requests 1 --threads 1 \
+    >"$WORK/probe.txt"
+ANSWER_BYTES="$(value answer_bytes "$WORK/probe.txt")"
+"$BIN/brindle-load" --target game --entry-port "$ENTRY_PORT" --port "$GAME_PORT" --requests 100000000 \
+    --seconds "$SECONDS_EACH" --threads "$THREADS" >"$WORK/game.txt"
+SERVER_RPS="$(value rps "$WORK/game.txt")"
+echo "server heartbeat: $(tr '\n' ' ' <"$WORK/game.txt")" >&2
+kill "$SERVER_PID"; wait "$SERVER_PID" 2>/dev/null || true
+
+# 2. nginx with a static file of the heartbeat answer's size, same load settings.
+NGINX_RPS=""
+if [ -n "$NGINX" ]; then
+    NGINX_PORT="$(free_port)"
+    mkdir -p "$WORK/nginx/www" "$WORK/nginx/logs" "$WORK/nginx/tmp"
+    head -c "$ANSWER_BYTES" /dev/zero | tr '\0' 'x' >"$WORK/nginx/www/answer"
+    USER_LINE=""
+    [ "$(id -u)" -eq 0 ] && USER_LINE="user root;"
+    cat >"$WORK/nginx/nginx.conf" <<CONF
+$USER_LINE
+worker_processes 2;
+daemon off;
+pid $WORK/nginx/nginx.pid;
+error_log $WORK/nginx/logs/error.log;
+events { worker_connections 4096; }
+http {
+    access_log off;
+    keepalive_timeout 0;
+    client_body_temp_path $WORK/nginx/tmp/body;
+    proxy_temp_path $WORK/nginx/tmp/proxy;
+    fastcgi_temp_path $WORK/nginx/tmp/fastcgi;
+    uwsgi_temp_path $WORK/nginx/tmp/uwsgi;
+    scgi_temp_path $WORK/nginx/tmp/scgi;
+    default_type application/octet-stream;
+    server {
+        listen 127.0.0.1:$NGINX_PORT;
+        root $WORK/nginx/www;
+    }
+}
+CONF
+    "$NGINX" -p "$WORK/nginx" -c "$WORK/nginx/nginx.conf" -e "$WORK/nginx/logs/error.log" &
+    NGINX_PID=$!
+    PIDS+=("$NGINX_PID")
+    for _ in $(seq 1 50); do
+        (exec 3<>"/dev/tcp/127.0.0.1/$NGINX_PORT") 2>/dev/null && break
+        sleep 0.1
+    done
+    "$BIN/brindle-load" --target http --port "$NGINX_PORT" --path /answer --requests 100000000 \
+        --seconds "$SECONDS_EACH" --threads "$THREADS" >"$WORK/nginx.txt"
+    NGINX_RPS="$(value rps "$WORK/nginx.txt")"
+    echo "nginx static ($ANSWER_BYTES bytes): $(tr '\n' ' ' <"$WORK/nginx.txt")" >&2
+    kill "$NGINX_PID"; wait "$NGINX_PID" 2>/dev/null || true
+else
+    echo "server.sh: nginx not installed; no comparison" >&2
+fi
+
+# 3. Memory with 10,000 guest sessions on a fresh server.
+start_server sessions
+"$BIN/brindle-load" --target login --port "$ENTRY_PORT" --requests "$SESSIONS" --seconds 300 --threads "$THREADS" \
+    >"$WORK/logins.txt"
+LOGINS="$(value requests "$WORK/logins.txt")"
+RSS_KB="$(awk '/^VmRSS:/ {print $2}' "/proc/$SERVER_PID/status")"
+echo "guest logins: $LOGINS of $SESSIONS" >&2
+
+echo "BENCH server_heartbeat_rps $SERVER_RPS rps"
+if [ -n "$NGINX_RPS" ]; then
+    echo "BENCH nginx_same_size_rps $NGINX_RPS rps"
+    echo "BENCH server_over_nginx $(awk -v a="$SERVER_RPS" -v b="$NGINX_RPS" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }') ratio"
+fi
+echo "BENCH server_rss_10k_sessions_mb $(awk -v k="$RSS_KB" 'BEGIN { printf "%.1f", k / 1024 }') MB"
