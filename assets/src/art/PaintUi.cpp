@@ -53,6 +53,13 @@ void icon(Canvas& c, const std::string& name, double cx, double cy, double s, Rg
     } else if (name == "leftend") {
         line({ { 0.35, -0.45 }, { -0.05, 0 }, { 0.35, 0.45 } });
         line({ { -0.3, -0.45 }, { -0.3, 0.45 } });
+    } else if (name == "down") {
+        c.fill([&](cairo_t* cr) {
+            cairo_move_to(cr, cx - 0.4 * s, cy - 0.2 * s);
+            cairo_line_to(cr, cx + 0.4 * s, cy - 0.2 * s);
+            cairo_line_to(cr, cx, cy + 0.3 * s);
+            cairo_close_path(cr);
+        }, colour);
     } else if (name == "plus") {
         line({ { -0.4, 0 }, { 0.4, 0 } });
         line({ { 0, -0.4 }, { 0, 0.4 } });
@@ -269,8 +276,9 @@ void paintMark(Canvas& c, const DescriptionLine& line)
         c.gloss(disc, cy - s * 0.44, cy, 0.35);
         icon(c, kind == "right" ? "check" : "close", cx, cy, s * 0.6, fur);
     } else {
-        icon(c, "close", cx, cy, s * 0.9, darker(red, 0.1));
-        icon(c, "close", cx, cy, s * 0.78, withAlpha(fur, 0.0));
+        // Bare mark: a white rim under the coloured stroke keeps it readable anywhere.
+        icon(c, kind == "right" ? "check" : "close", cx, cy, s * 0.85, fur);
+        icon(c, kind == "right" ? "check" : "close", cx, cy, s * 0.72, kind == "right" ? deepOrange : darker(red, 0.1));
     }
 }
 
