@@ -1,0 +1,23 @@
+#pragma once
+// Escaping for the XML tables the client reads with TinyXML.
+#include <string>
+
+namespace brindle::assets {
+
+inline std::string xmlEscape(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace brindle::assets

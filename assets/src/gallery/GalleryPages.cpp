@@ -1,0 +1,142 @@
+#include "gallery/GalleryPages.h"
+
+#include "core/FileUtil.h"
+#include "core/JsonOut.h"
+#include "core/Plist.h"
+#include "gallery/ContactPage.h"
+
+#include <cstdio>
+#include <regex>
+#include <vector>
+
+namespace brindle::assets {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+cairo_surface_t* load(const fs::path& path)
+{
+    cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        return nullptr;
+    }
+    return s;
+}
+
+} // namespace
+
+void GalleryPages::pictures(const fs::path& resources, const fs::path& out)
+{
+    std::vector<fs::path> files;
+    for (const auto& e : fs::directory_iterator(resources / "images_1440X960"))
+        if (e.path().extension() == ".png")
+            files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    int pageNo = 1;
+    auto page = std::make_unique<ContactPage>(1600, 1200, "pictures 1");
+    for (const auto& file : files) {
+        cairo_surface_t* s = load(file);
+        if (!s)
+            continue;
+        const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+        if (w * h > 900 * 900 || fs::exists(fs::path(file).replace_extension(".plist"))) { // own pages
+            cairo_surface_destroy(s);
+            continue;
+        }
+        const std::string label = file.filename().string() + " " + std::to_string(w) + "x" + std::to_string(h);
+        if (!page->add(s, label, 180, 150)) {
+            page->save(out / ("pictures_" + std::to_string(pageNo++) + ".png"));
+            page = std::make_unique<ContactPage>(1600, 1200, "pictures " + std::to_string(pageNo));
+            page->add(s, label, 180, 150);
+        }
+        cairo_surface_destroy(s);
+    }
+    page->save(out / ("pictures_" + std::to_string(pageNo) + ".png"));
+
+    // Large single pictures (backgrounds and panels), four to a page.
+    int bigNo = 1;
+    page = std::make_unique<ContactPage>(1600, 1200, "large pictures 1");
+    for (const auto& file : files) {
+        cairo_surface_t* s = load(file);
+        if (!s)
+            continue;
+        const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+        const bool sheet = fs::exists(fs::path(file).replace_extension(".plist"));
+        if (w * h > 900 * 900 && !sheet) {
+            const std::string label = file.filename().string() + " " + std::to_string(w) + "x" + std::to_string(h);
+            if (!page->add(s, label, 770, 540)) {
+                page->save(out / ("large_" + std::to_string(bigNo++) + ".png"));
+                page = std::make_unique<ContactPage>(1600, 1200, "large pictures " + std::to_string(bigNo));
+                page->add(s, label, 770, 540);
+            }
+        }
+        cairo_surface_destroy(s);
+    }
+    page->save(out / ("large_" + std::to_string(bigNo) + ".png"));
+}
+
+void GalleryPages::sheets(const fs::path& resources, const fs::path& out)
+{
+    for (const auto& e : fs::directory_iterator(resources / "images_1440X960")) {
+        if (e.path().extension() != ".plist" || e.path().filename() == "dabaozha.plist")
+            continue;
+        Plist plist;
+        try {
+            plist = Plist::parse(readFile(e.path()));
+        } catch (const std::exception& ex) {
+            std::fprintf(stderr, "asset-gallery: %s: %s\n", e.path().c_str(), ex.what());
+            continue;
+        }
+        const Plist* frames = plist.find("frames");
+        cairo_surface_t* s = load(fs::path(e.path()).replace_extension(".png"));
+        if (!frames || !s)
+            continue;
+        const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+        const double scale = std::min(1.0, std::min(1580.0 / w, 1130.0 / h));
+        ContactPage page(1600, 1200, e.path().filename().string() + " " + std::to_string(w) + "x" + std::to_string(h));
+        cairo_t* cr = page.canvas().cr();
+        cairo_save(cr);
+        cairo_translate(cr, 10, 60);
+        cairo_scale(cr, scale, scale);
+        cairo_set_source_rgb(cr, 0.45, 0.45, 0.5);
+        cairo_rectangle(cr, 0, 0, w, h);
+        cairo_fill(cr);
+        cairo_set_source_surface(cr, s, 0, 0);
+        cairo_paint(cr);
+        const std::regex numbers(R"(\{\{(-?\d+),(-?\d+)\},\{(\d+),(\d+)\}\})");
+        for (const auto& [name, frame] : frames->dict()) {
+            const Plist* rect = frame.find("frame");
+            const Plist* rotated = frame.find("rotated");
+            std::smatch m;
+            if (!rect || !rect->isString() || !std::regex_match(rect->string(), m, numbers))
+                continue;
+            double fx = std::stod(m[1]), fy = std::stod(m[2]), fw = std::stod(m[3]), fh = std::stod(m[4]);
+            if (rotated && rotated->flag())
+                std::swap(fw, fh);
+            cairo_set_source_rgba(cr, rotated && rotated->flag() ? 0.2 : 1, 1, 0.2, 0.8);
+            cairo_set_line_width(cr, 1.5 / scale);
+            cairo_rectangle(cr, fx + 0.5, fy + 0.5, fw - 1, fh - 1);
+            cairo_stroke(cr);
+        }
+        cairo_restore(cr);
+        cairo_surface_destroy(s);
+        page.save(out / ("sheet_" + e.path().stem().string() + ".png"));
+    }
+}
+
+int GalleryPages::renderAll(const fs::path& resources, const fs::path& out)
+{
+    if (!fs::is_directory(resources / "images_1440X960")) {
+        std::fprintf(stderr, "asset-gallery: %s is not a resource tree\n", resources.c_str());
+        return 1;
+    }
+    fs::create_directories(out);
+    pictures(resources, out);
+    sheets(resources, out);
+    fonts(resources, out);
+    return 0;
+}
+
+} // namespace brindle::assets

@@ -1,0 +1,27 @@
+// asset-gallery --resources DIR --out DIR
+// Contact pages of the generated resources, for people to look at: every single picture,
+// every sheet with its frame outlines, and samples of the bitmap fonts. Later pages
+// (layouts, armatures) render through the engine once it is linked here.
+
+#include "gallery/ContactPage.h"
+#include "gallery/GalleryPages.h"
+
+#include <cstdio>
+#include <string>
+
+using namespace brindle::assets;
+
+int main(int argc, char** argv)
+{
+    std::string resources, out;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string arg = argv[i];
+        if (arg == "--resources") resources = argv[i + 1];
+        else if (arg == "--out") out = argv[i + 1];
+    }
+    if (resources.empty() || out.empty()) {
+        std::fprintf(stderr, "usage: asset-gallery --resources DIR --out DIR\n");
+        return 2;
+    }
+    return GalleryPages::renderAll(resources, out);
+}
