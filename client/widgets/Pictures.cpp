@@ -22,7 +22,9 @@ CCLabelTTF* Pictures::label(const std::string& text, float size, const CCSize& b
     CCLabelTTF* label = CCLabelTTF::create(text.c_str(), "simhei.ttf", size, box, alignment);
     if (label == nullptr) {
         ClientLog::write("label \"%s\" could not be made", text.c_str());
+        // Keeps the text, so the screen still reads right even where it cannot be drawn.
         label = CCLabelTTF::create();
+        label->setString(text.c_str());
     }
     return label;
 }

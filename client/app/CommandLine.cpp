@@ -1,0 +1,133 @@
+#include "app/CommandLine.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+bool parseNumber(const std::string& text, double& value) {
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return !text.empty() && end != nullptr && *end == '\0' && value >= 0;
+}
+
+bool parseInt(std::string_view text, int& value) {
+    auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && ptr == text.data() + text.size() && !text.empty();
+}
+
+} // namespace
+
+bool CommandLine::parseEndpoint(const std::string& text, std::string& host, unsigned short& port) {
+    const auto colon = text.rfind(':');
+    if (colon == std::string::npos || colon == 0) {
+        return false;
+    }
+    int number = 0;
+    if (!parseInt(std::string_view(text).substr(colon + 1), number) || number < 1 || number > 65535) {
+        return false;
+    }
+    host = text.substr(0, colon);
+    port = static_cast<unsigned short>(number);
+    return true;
+}
+
+bool CommandLine::parseWindow(const std::string& text, int& width, int& height) {
+    const auto x = text.find('x');
+    if (x == std::string::npos) {
+        return false;
+    }
+    int w = 0, h = 0;
+    if (!parseInt(std::string_view(text).substr(0, x), w) || !parseInt(std::string_view(text).substr(x + 1), h) ||
+        w < 1 || h < 1 || w > 16384 || h > 16384) {
+        return false;
+    }
+    width = w;
+    height = h;
+    return true;
+}
+
+std::string CommandLine::usage() {
+    return "Usage: brindle [OPTIONS]\n"
+           "  --entry HOST:PORT      entry server (also BRINDLE_ENTRY; default 127.0.0.1:8000)\n"
+           "  --resources DIR        resource root (default: next to the binary)\n"
+           "  --user-dir DIR         writable folder (default: $XDG_DATA_HOME/brindle)\n"
+           "  --window WxH           window size (default 960x640)\n"
+           "  --screenshot FILE      save the window once, at --screenshot-at\n"
+           "  --screenshot-at SECONDS\n"
+           "  --quit-after SECONDS   close the game after this time\n"
+           "  --help                 this text\n";
+}
+
+std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& args, const char* entryVariable,
+                                              std::string& error) {
+    CommandLine line;
+    if (entryVariable != nullptr && *entryVariable != '\0' &&
+        !parseEndpoint(entryVariable, line.entryHost, line.entryPort)) {
+        error = std::string("BRINDLE_ENTRY is not HOST:PORT: ") + entryVariable;
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "--help" || option == "-h") {
+            line.help = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = option == "--entry" || option == "--resources" || option == "--user-dir" ||
+                            option == "--window" || option == "--screenshot" || option == "--screenshot-at" ||
+                            option == "--quit-after"
+                        ? option + " needs a value"
+                        : "unknown option " + option;
+            return std::nullopt;
+        }
+        const std::string& value = args[++i];
+        bool ok = true;
+        if (option == "--entry") ok = parseEndpoint(value, line.entryHost, line.entryPort);
+        else if (option == "--resources") line.resources = value;
+        else if (option == "--user-dir") line.userDir = value;
+        else if (option == "--window") ok = parseWindow(value, line.windowWidth, line.windowHeight);
+        else if (option == "--screenshot") line.screenshotFile = value;
+        else if (option == "--screenshot-at") ok = parseNumber(value, line.screenshotAt);
+        else if (option == "--quit-after") ok = parseNumber(value, line.quitAfter);
+        else {
+            error = "unknown option " + option;
+            return std::nullopt;
+        }
+        if (!ok || value.empty()) {
+            error = "bad value for " + option + ": " + value;
+            return std::nullopt;
+        }
+    }
+    if (!line.screenshotFile.empty() && line.screenshotAt < 0) {
+        line.screenshotAt = 3.0;
+    }
+    return line;
+}
+
+std::string CommandLine::defaultUserDir() {
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
+        return std::string(data) + "/brindle";
+    }
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        return std::string(home) + "/.local/share/brindle";
+    }
+    return "./brindle-data";
+}
+
+std::string CommandLine::defaultResources(const std::string& argv0) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path binary = fs::read_symlink("/proc/self/exe", error);
+    if (error) {
+        binary = fs::absolute(argv0, error);
+    }
+    const fs::path folder = binary.parent_path();
+    for (const fs::path& candidate : {folder / "resources", folder.parent_path() / "resources"}) {
+        if (fs::is_directory(candidate, error)) {
+            return candidate.string();
+        }
+    }
+    return (folder.parent_path() / "resources").string();
+}

@@ -1,0 +1,31 @@
+// The game's command line. Every option is optional.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CommandLine {
+    std::string entryHost = "127.0.0.1";
+    unsigned short entryPort = 8000;
+    std::string resources; // "" = next to the binary
+    std::string userDir;   // "" = $XDG_DATA_HOME/brindle
+    int windowWidth = 960;
+    int windowHeight = 640;
+    std::string screenshotFile;
+    double screenshotAt = -1; // seconds after start; < 0 = never
+    double quitAfter = -1;    // seconds after start; < 0 = never
+    bool help = false;
+
+    // The options after the program name; BRINDLE_ENTRY stands in for --entry. nullopt and a message
+    // in error for anything malformed.
+    static std::optional<CommandLine> parse(const std::vector<std::string>& args, const char* entryVariable,
+                                            std::string& error);
+    static std::string usage();
+    // "HOST:PORT" with a port of 1 to 65535.
+    static bool parseEndpoint(const std::string& text, std::string& host, unsigned short& port);
+    static bool parseWindow(const std::string& text, int& width, int& height);
+    // Default folders from the environment and the binary's own place.
+    static std::string defaultUserDir();
+    static std::string defaultResources(const std::string& argv0);
+};

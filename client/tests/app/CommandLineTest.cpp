@@ -1,0 +1,68 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CommandLine, ReadsEveryOption) {
+    std::string error;
+    const auto line = CommandLine::parse({"--entry", "10.0.0.5:9000", "--resources", "/r", "--user-dir", "/u",
+                                          "--window", "1280x720", "--screenshot", "/tmp/s.png", "--screenshot-at",
+                                          "2.5", "--quit-after", "4"},
+                                         nullptr, error);
+    ASSERT_TRUE(line) << error;
+    EXPECT_EQ(line->entryHost, "10.0.0.5");
+    EXPECT_EQ(line->entryPort, 9000);
+    EXPECT_EQ(line->resources, "/r");
+    EXPECT_EQ(line->userDir, "/u");
+    EXPECT_EQ(line->windowWidth, 1280);
+    EXPECT_EQ(line->windowHeight, 720);
+    EXPECT_EQ(line->screenshotFile, "/tmp/s.png");
+    EXPECT_DOUBLE_EQ(line->screenshotAt, 2.5);
+    EXPECT_DOUBLE_EQ(line->quitAfter, 4);
+}
+
+TEST(CommandLine, EntryFromTheEnvironmentYieldsToTheOption) {
+    std::string error;
+    auto line = CommandLine::parse({}, "example.org:8100", error);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->entryHost, "example.org");
+    EXPECT_EQ(line->entryPort, 8100);
+    line = CommandLine::parse({"--entry", "127.0.0.1:8000"}, "example.org:8100", error);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->entryHost, "127.0.0.1");
+    line = CommandLine::parse({}, nullptr, error);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->entryHost, "127.0.0.1");
+    EXPECT_EQ(line->entryPort, 8000);
+    EXPECT_EQ(line->windowWidth, 960);
+    EXPECT_EQ(line->windowHeight, 640);
+}
+
+TEST(CommandLine, RefusesMalformedInput) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--entry", "nohost"}, {"--entry", "h:0"},      {"--entry", "h:70000"}, {"--entry", ":80"},
+        {"--window", "960"},   {"--window", "0x640"},   {"--window", "ax640"},  {"--quit-after", "-1"},
+        {"--quit-after"},      {"--screenshot-at", "x"}, {"--bogus", "1"},      {"--bogus"},
+    };
+    for (const auto& args : bad) {
+        std::string error;
+        EXPECT_FALSE(CommandLine::parse(args, nullptr, error)) << args[0];
+        EXPECT_FALSE(error.empty());
+    }
+    std::string error;
+    EXPECT_FALSE(CommandLine::parse({}, "garbage", error));
+}
+
+TEST(CommandLine, HelpAndScreenshotDefaults) {
+    std::string error;
+    auto line = CommandLine::parse({"--help"}, nullptr, error);
+    ASSERT_TRUE(line);
+    EXPECT_TRUE(line->help);
+    line = CommandLine::parse({"--screenshot", "a.png"}, nullptr, error);
+    ASSERT_TRUE(line);
+    EXPECT_GE(line->screenshotAt, 0);
+    EXPECT_NE(CommandLine::usage().find("--entry HOST:PORT"), std::string::npos);
+}
+
+} // namespace
