@@ -367,22 +367,25 @@ void CCDirector::end()
 
 void CCDirector::releaseRunningScene(bool exitFirst)
 {
-    if (m_runningScene) {
-        if (exitFirst && m_runningScene->isRunning()) {
-            m_runningScene->onExitTransitionDidStart();
-            m_runningScene->onExit();
-        }
-        m_runningScene->cleanup();
-        m_runningScene->release();
-        m_runningScene = nullptr;
-    }
+    CCScene* running = m_runningScene;
+    m_runningScene = nullptr;
     m_nextScene = nullptr;
-    // Scenes pushed below the running one never entered again; clean them too.
-    while (m_scenesStack->count() > 0) {
-        auto* scene = static_cast<CCScene*>(m_scenesStack->lastObject());
-        scene->cleanup();
-        m_scenesStack->removeLastObject();
+    if (running) {
+        if (exitFirst && running->isRunning()) {
+            running->onExitTransitionDidStart();
+            running->onExit();
+        }
+        running->cleanup();
     }
+    // Scenes pushed below the running one are cleaned too (they are paused, not running).
+    std::vector<CCScene*> stack;
+    for (CCObject* object : *m_scenesStack)
+        stack.push_back(static_cast<CCScene*>(object));
+    for (CCScene* scene : stack)
+        if (scene != running)
+            scene->cleanup();
+    m_scenesStack->removeAllObjects();
+    CC_SAFE_RELEASE(running);
 }
 
 void CCDirector::purgeDirector()

@@ -112,6 +112,23 @@ TEST_F(LabelTTFTest, ChineseBreaksBetweenAnyTwoCharactersAndWordsStayWhole)
     }
     EXPECT_EQ(joined, chinese); // nothing lost or duplicated at the breaks
 
+    // At any width that fits two characters, closing punctuation never starts a line and opening never
+    // ends one.
+    const std::string punctuated = "小兔子说（你好），胡萝卜真甜！我们走吧。";
+    for (float width = 45; width <= 200; width += 7) {
+        const auto ls = TTFRenderer::layoutLines(font, punctuated, width);
+        std::string all;
+        for (std::size_t i = 0; i < ls.size(); ++i) {
+            all += ls[i];
+            for (const char* closing : {"，", "！", "。", "）"})
+                EXPECT_NE(ls[i].rfind(closing, 0), 0u) << "width " << width << " line " << ls[i];
+            if (i + 1 < ls.size() && ls[i].size() >= 3) {
+                EXPECT_NE(ls[i].substr(ls[i].size() - 3), "（") << "width " << width;
+            }
+        }
+        EXPECT_EQ(all, punctuated);
+    }
+
     const auto words = TTFRenderer::layoutLines(font, "carrot rabbit meadow", 90);
     for (const std::string& l : words)
         EXPECT_TRUE(l == "carrot" || l == "rabbit" || l == "meadow" || l.find(' ') != std::string::npos) << l;
