@@ -1,6 +1,6 @@
 // engine-demo: two scenes on the sample files.
 //   --resources DIR       sample folder (default: the one given at build time)
-//   --scene 1|2           first scene
+//   --scene 1|2|3         first scene (3: the extensions gallery)
 //   --screenshot FILE     save the window once, at --screenshot-at SECONDS (default 1.5)
 //   --quit-after SECONDS  end the director after that long
 //   --tap-at SECONDS      click the window (near the bottom, away from the menus) at that time
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "DemoScenes.h"
+#include "GalleryScene.h"
 #include "cocos2d.h"
 
 using namespace cocos2d;
@@ -44,7 +45,9 @@ public:
         CCFileUtils* files = CCFileUtils::sharedFileUtils();
         files->setResourceRoot(m_options.resources);
         files->setSearchPaths({"spritesheets", "bmfont", "cocostudio-ui/CocoGUISample"});
-        director->runWithScene(m_options.scene == 2 ? demo::createTextScene() : demo::createSpritesScene());
+        director->runWithScene(m_options.scene == 3   ? demo::createGalleryScene()
+                              : m_options.scene == 2 ? demo::createTextScene()
+                                                     : demo::createSpritesScene());
         setLoopHook([this](double elapsed) { onLoop(elapsed); });
         return true;
     }
