@@ -16,6 +16,7 @@
 #include "render/GLRenderer.h"
 #include "sprites/CCSprite.h"
 #include "sprites/CCTexture2D.h"
+#include "sprites/CCTextureCache.h"
 #include "support/CCFileUtils.h"
 
 using namespace cocos2d;
@@ -54,6 +55,8 @@ protected:
             GTEST_SKIP() << "no GL context here";
         Renderer::setCurrent(renderer);
         CCDirector::sharedDirector()->setOpenGLView(CCEGLView::sharedOpenGLView());
+        // Pictures cached by earlier logic tests were made without a GL context.
+        CCTextureCache::sharedTextureCache()->removeAllTextures();
     }
     void TearDown() override
     {
