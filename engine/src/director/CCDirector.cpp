@@ -229,6 +229,23 @@ void CCDirector::popToRootScene()
 
 void CCDirector::setNextScene()
 {
+    // Another scene replaces a transition before it finished (a scene switch during the fade):
+    // end the transition now so its scenes exit properly and its pending switch cannot fire later,
+    // then switch from its incoming scene as if the fade had completed.
+    auto* unfinished = dynamic_cast<CCTransitionScene*>(m_runningScene);
+    if (unfinished && m_nextScene != unfinished->getInScene()) {
+        unfinished->retain();
+        unfinished->abandon();
+        unfinished->onExitTransitionDidStart();
+        unfinished->onExit();
+        unfinished->cleanup();
+        CCScene* in = unfinished->getInScene();
+        in->retain();
+        m_runningScene->release();
+        m_runningScene = in;
+        unfinished->release();
+    }
+
     const bool runningIsTransition = dynamic_cast<CCTransitionScene*>(m_runningScene) != nullptr;
     const bool newIsTransition = dynamic_cast<CCTransitionScene*>(m_nextScene) != nullptr;
 

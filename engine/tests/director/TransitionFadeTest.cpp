@@ -158,3 +158,49 @@ TEST_F(Fade, DrawsOutSceneThenInSceneThenTheColourLayer)
 }
 
 } // namespace
+
+namespace {
+
+class FadeInterrupted : public Fade {};
+
+TEST_F(FadeInterrupted, ReplacingDuringTheFadeEndsItCleanly)
+{
+    LoggingScene* out = LoggingScene::create("out", &m_log);
+    director()->runWithScene(out);
+    director()->stepFrame();
+    LoggingScene* in = LoggingScene::create("in", &m_log);
+    director()->replaceScene(CCTransitionFade::create(0.18f, in));
+    engine::testing::stepFrames(5);
+    m_log.clear();
+    LoggingScene* next = LoggingScene::create("next", &m_log);
+    director()->replaceScene(next);
+    director()->stepFrame();
+    EXPECT_EQ(director()->getRunningScene(), next);
+    EXPECT_EQ(m_log, (Log{"out.onExit", "in.onEnterTransitionDidFinish", "out.cleanup", "out.destroyed",
+                          "in.onExitTransitionDidStart", "in.onExit", "in.cleanup", "in.destroyed", "next.onEnter",
+                          "next.onEnterTransitionDidFinish"}));
+    EXPECT_TRUE(director()->getTouchDispatcher()->isDispatchEvents());
+    engine::testing::stepFrames(30); // the abandoned fade must not switch back later
+    EXPECT_EQ(director()->getRunningScene(), next);
+}
+
+TEST_F(FadeInterrupted, ASecondFadeLeavesFromTheFirstFadesTarget)
+{
+    director()->runWithScene(LoggingScene::create("out", &m_log));
+    director()->stepFrame();
+    LoggingScene* in = LoggingScene::create("in", &m_log);
+    director()->replaceScene(CCTransitionFade::create(0.18f, in));
+    engine::testing::stepFrames(5);
+    LoggingScene* next = LoggingScene::create("next", &m_log);
+    auto* second = CCTransitionFade::create(0.18f, next);
+    EXPECT_EQ(second->getOutScene(), in);
+    director()->replaceScene(second);
+    engine::testing::stepFrames(40);
+    EXPECT_EQ(director()->getRunningScene(), next);
+    EXPECT_EQ(coretest::filtered(m_log, {"in."}),
+              (Log{"in.onEnter", "in.onEnterTransitionDidFinish", "in.onExitTransitionDidStart", "in.onExit",
+                   "in.cleanup", "in.destroyed"}));
+    EXPECT_TRUE(director()->getTouchDispatcher()->isDispatchEvents());
+}
+
+} // namespace
