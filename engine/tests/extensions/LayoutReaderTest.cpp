@@ -200,3 +200,27 @@ TEST_F(LayoutReaderTest, VersionStrings)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LayoutReaderTest, ChildrenAreWidgetsOnlyAsScreensExpect)
+{
+    UIWidget* root = load("cocostudio-ui/startMenu/startMenu_1.json");
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->getChildren()->count(), 2u);
+    UIWidget* button = UIHelper::seekWidgetByName(root, "Button");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->getChildren()->count(), 0u); // its pictures and title are not widgets
+    EXPECT_GT(button->getChildrenCount(), 0u);
+
+    UIWidget* both = load("cocostudio-ui/ScrollView_Both/both_1.json");
+    ASSERT_NE(both, nullptr);
+    auto* scroller = dynamic_cast<UIScrollView*>(UIHelper::seekWidgetByName(both, "ScrollView_1137"));
+    ASSERT_NE(scroller, nullptr);
+    // A scroll view lists what its inner container holds: the file's five children.
+    EXPECT_EQ(scroller->getChildren()->count(), 5u);
+    EXPECT_FLOAT_EQ(scroller->getInnerContainerSize().width, 500);
+    EXPECT_EQ(scroller->getDirection(), SCROLLVIEW_DIR_BOTH);
+}
+
+} // namespace

@@ -18,6 +18,8 @@ public:
     using CCNode::addChild;
     void addChild(CCNode* child, int zOrder, int tag) override;
     void removeAllChildren() override;
+    // The widgets in the inner container, as 2.2 answers.
+    CCArray* getChildren() override;
     UILayout* getInnerContainer() const { return m_inner; }
     void setInnerContainerSize(const CCSize& size);
     const CCSize& getInnerContainerSize() const;

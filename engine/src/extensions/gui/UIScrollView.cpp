@@ -47,6 +47,8 @@ void UIScrollView::removeAllChildren()
         m_inner->removeAllChildren();
 }
 
+CCArray* UIScrollView::getChildren() { return m_inner ? m_inner->getChildren() : UILayout::getChildren(); }
+
 void UIScrollView::setInnerContainerSize(const CCSize& size)
 {
     // The container is never smaller than the view.
