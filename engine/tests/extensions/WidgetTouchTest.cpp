@@ -215,6 +215,15 @@ TEST_F(WidgetTouchTest, DraggingInsideAScrollViewCancelsTheChild)
     et::touchEnded(150, 300);
     EXPECT_EQ(recorder.events.back(), "item:canceled");
     EXPECT_FLOAT_EQ(view->getInnerContainer()->getPositionY(), before + 47);
+    // Released while moving: it glides on for a while, slower and slower, then stops.
+    et::stepFrames(1);
+    float glide1 = view->getInnerContainer()->getPositionY();
+    EXPECT_GT(glide1, before + 47);
+    et::stepFrames(120);
+    float rest = view->getInnerContainer()->getPositionY();
+    et::stepFrames(10);
+    EXPECT_FLOAT_EQ(view->getInnerContainer()->getPositionY(), rest);
+    EXPECT_LE(rest, 0.f);
 }
 
 } // namespace

@@ -40,6 +40,8 @@ public:
     void interceptTouchMoved(const CCPoint& point, UIWidget* sender);
     void interceptTouchEnded(const CCPoint& point);
     bool isDragging() const { return m_dragging; }
+    // After a drag the content glides on, slowing down each frame (inertia).
+    void update(float dt) override;
 
     bool onTouchBegan(const CCPoint& touchPoint) override;
     void onTouchMoved(const CCPoint& touchPoint) override;
@@ -56,6 +58,7 @@ protected:
     bool m_inertia = true;
     bool m_dragging = false;
     CCPoint m_dragStart, m_lastPoint;
+    CCPoint m_velocity; // points per frame of the last drag move, while gliding
 };
 
 } // namespace cocos2d::extension
