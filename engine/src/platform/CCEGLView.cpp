@@ -19,10 +19,18 @@ CCEGLView* g_view = nullptr;
 // Mesa keeps a small allocation from its EGL start-up for the life of the process; it is the
 // driver's, and the leak checker would blame every program that opens a window for it.
 struct DriverAllocationsIgnored {
+    DriverAllocationsIgnored()
+    {
 #ifdef BRINDLE_LSAN
-    DriverAllocationsIgnored() { __lsan_disable(); }
-    ~DriverAllocationsIgnored() { __lsan_enable(); }
+        __lsan_disable();
 #endif
+    }
+    ~DriverAllocationsIgnored()
+    {
+#ifdef BRINDLE_LSAN
+        __lsan_enable();
+#endif
+    }
 };
 } // namespace
 
