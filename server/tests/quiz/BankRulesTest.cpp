@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <ostream>
+
 namespace server::quiz {
 namespace {
 
@@ -42,6 +45,13 @@ struct BadLine {
     const char* line;
     const char* complaint;
 };
+
+// Names the cases after their complaint in test listings.
+void PrintTo(const BadLine& b, std::ostream* os)
+{
+    for (const char* c = b.complaint; *c; ++c)
+        *os << (std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_');
+}
 
 class BankRulesBadLines : public testing::TestWithParam<BadLine> {};
 
