@@ -462,7 +462,23 @@ void paintGiftBox(Canvas& c, const DescriptionLine& line)
     line.allowOnly({ "part", "colour" });
     const Rgba colour = argColour(line, "colour", "#ef4b3f");
     const double w = c.width(), h = c.height();
-    const bool lid = line.text("part", "box") == "lid";
+    const std::string part = line.text("part", "box");
+    if (part == "whole") {
+        // Box and lid stacked, as a gift standing on its own.
+        auto body = [&](cairo_t* p) { Canvas::roundRect(p, w * 0.14, h * 0.42, w * 0.72, h * 0.52, h * 0.05); };
+        auto top = [&](cairo_t* p) { Canvas::roundRect(p, w * 0.08, h * 0.3, w * 0.84, h * 0.16, h * 0.05); };
+        for (int side : { -1, 1 })
+            c.stroke([&](cairo_t* p) { Canvas::ellipse(p, w / 2 + side * w * 0.13, h * 0.2, w * 0.12, h * 0.1); }, gold, h * 0.05);
+        c.shadow(body, 0, h * 0.02, h * 0.04, withAlpha(ink, 0.35));
+        for (const auto& shape : { Canvas::Path(body), Canvas::Path(top) }) {
+            c.stroke(shape, darker(colour, 0.45), h * 0.02);
+            c.fillVertical(shape, lighter(colour, 0.2), darker(colour, 0.12), h * 0.3, h);
+        }
+        c.fillVertical([&](cairo_t* p) { cairo_rectangle(p, w * 0.44, h * 0.3, w * 0.12, h * 0.64); }, hex("#ffe27a"), hex("#f0b000"), 0, h);
+        c.gloss(top, h * 0.3, h * 0.4, 0.4);
+        return;
+    }
+    const bool lid = part == "lid";
     auto box = [&](cairo_t* p) {
         if (lid) Canvas::roundRect(p, w * 0.04, h * 0.45, w * 0.92, h * 0.5, h * 0.1);
         else Canvas::roundRect(p, w * 0.06, h * 0.04, w * 0.88, h * 0.9, h * 0.06);
