@@ -307,6 +307,12 @@ void paintZodiac(Canvas& c, const DescriptionLine& line)
         c.fillVertical(p, top, bottom, y0, y1);
     };
     const double footY = 270 * u, bodyY = 205 * u + bob, headY = 120 * u + bob;
+    // A little sway from side to side makes the walk cycle read at a glance.
+    cairo_t* tilt = c.cr();
+    cairo_save(tilt);
+    cairo_translate(tilt, cx, footY);
+    cairo_rotate(tilt, frame == 1 ? -0.07 : frame == 3 ? 0.07 : 0);
+    cairo_translate(tilt, -cx, -footY);
     // Ground shadow, legs, tail, body, head.
     c.fill([&](cairo_t* p) { Canvas::ellipse(p, cx, 282 * u, 90 * u, 12 * u); }, withAlpha(ink, 0.18));
     if (name == "snake") {
@@ -414,6 +420,7 @@ void paintZodiac(Canvas& c, const DescriptionLine& line)
         if (name == "snake")
             c.stroke([&](cairo_t* p) { cairo_move_to(p, hx, headY + 30 * u); cairo_line_to(p, hx, headY + 48 * u); cairo_line_to(p, hx - 6 * u, headY + 56 * u); cairo_move_to(p, hx, headY + 48 * u); cairo_line_to(p, hx + 6 * u, headY + 56 * u); }, red, 3 * u);
     }
+    cairo_restore(tilt);
 }
 
 void paintMedal(Canvas& c, const DescriptionLine& line)
