@@ -4,6 +4,7 @@
 #include "core/JsonOut.h"
 #include "core/Plist.h"
 #include "gallery/ContactPage.h"
+#include "gallery/LayoutPreview.h"
 
 #include <cstdio>
 #include <regex>
@@ -126,6 +127,30 @@ void GalleryPages::sheets(const fs::path& resources, const fs::path& out)
     }
 }
 
+void GalleryPages::layouts(const fs::path& resources, const fs::path& out)
+{
+    std::vector<fs::path> files;
+    for (const auto& e : fs::directory_iterator(resources / "images_1440X960"))
+        if (e.path().extension() == ".ExportJson")
+            files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    LayoutPreview preview(resources / "images_1440X960");
+    int pageNo = 1;
+    auto page = std::make_unique<ContactPage>(1600, 1200, "layouts 1");
+    for (const auto& file : files) {
+        cairo_surface_t* s = preview.render(file);
+        if (!s)
+            continue; // armatures and unreadable files
+        if (!page->add(s, file.filename().string(), 765, 510)) {
+            page->save(out / ("layouts_" + std::to_string(pageNo++) + ".png"));
+            page = std::make_unique<ContactPage>(1600, 1200, "layouts " + std::to_string(pageNo));
+            page->add(s, file.filename().string(), 765, 510);
+        }
+        cairo_surface_destroy(s);
+    }
+    page->save(out / ("layouts_" + std::to_string(pageNo) + ".png"));
+}
+
 int GalleryPages::renderAll(const fs::path& resources, const fs::path& out)
 {
     if (!fs::is_directory(resources / "images_1440X960")) {
@@ -136,6 +161,7 @@ int GalleryPages::renderAll(const fs::path& resources, const fs::path& out)
     pictures(resources, out);
     sheets(resources, out);
     fonts(resources, out);
+    layouts(resources, out);
     return 0;
 }
 
