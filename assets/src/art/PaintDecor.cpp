@@ -517,3 +517,33 @@ BRINDLE_PAINTER("medal", paintMedal)
 BRINDLE_PAINTER("giftbox", paintGiftBox)
 
 } // namespace brindle::assets
+
+namespace brindle::assets {
+
+namespace {
+
+// Soft ground shadow: an ellipse faded at its rim (glow would stay circular in a flat picture).
+void paintShadow(Canvas& c, const DescriptionLine& line)
+{
+    line.allowOnly({ "strength" });
+    const double w = c.width(), h = c.height();
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    cairo_translate(cr, w / 2, h / 2);
+    cairo_scale(cr, w / 2, h / 2);
+    cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+    const double a = line.number("strength", 0.45);
+    cairo_pattern_add_color_stop_rgba(p, 0, 0.35, 0.18, 0.06, a);
+    cairo_pattern_add_color_stop_rgba(p, 1, 0.35, 0.18, 0.06, 0);
+    cairo_set_source(cr, p);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    cairo_restore(cr);
+}
+
+} // namespace
+
+BRINDLE_PAINTER("shadow", paintShadow)
+
+} // namespace brindle::assets

@@ -4,6 +4,7 @@
 #include "core/JsonOut.h"
 #include "core/Plist.h"
 #include "gallery/ContactPage.h"
+#include "gallery/ArmaturePreview.h"
 #include "gallery/LayoutPreview.h"
 
 #include <cstdio>
@@ -151,6 +152,27 @@ void GalleryPages::layouts(const fs::path& resources, const fs::path& out)
     page->save(out / ("layouts_" + std::to_string(pageNo) + ".png"));
 }
 
+void GalleryPages::armatures(const fs::path& resources, const fs::path& out)
+{
+    const fs::path dir = resources / "images_1440X960";
+    const std::pair<const char*, const char*> pairs[] = { { "BrindleAnimation", "Armature" }, { "BrindleAnimation", "Armature1" },
+        { "pipeiduishouzhong", "pipeiduishouzhong0" }, { "PkLoading", "PkLoading0" }, { "NewAnimation", "NewAnimation0" } };
+    for (const auto& [name, sheet] : pairs) {
+        const fs::path json = dir / (std::string(name) + ".ExportJson");
+        if (!fs::exists(json))
+            continue;
+        ArmaturePreview preview(json, dir / (std::string(sheet) + ".plist"));
+        ContactPage page(1600, 1200, std::string(name) + " with " + sheet + ".plist: each movement at 0, 1/3, 2/3 and its end");
+        for (int m = 0; m < preview.movementCount(); ++m)
+            for (double progress : { 0.0, 1.0 / 3, 2.0 / 3, 1.0 }) {
+                cairo_surface_t* s = preview.render(m, progress, 380, 300);
+                page.add(s, "movement " + std::to_string(m) + " at " + std::to_string(int(progress * 100)) + "%", 380, 300);
+                cairo_surface_destroy(s);
+            }
+        page.save(out / ("armature_" + std::string(sheet) + ".png"));
+    }
+}
+
 int GalleryPages::renderAll(const fs::path& resources, const fs::path& out)
 {
     if (!fs::is_directory(resources / "images_1440X960")) {
@@ -162,6 +184,7 @@ int GalleryPages::renderAll(const fs::path& resources, const fs::path& out)
     sheets(resources, out);
     fonts(resources, out);
     layouts(resources, out);
+    armatures(resources, out);
     return 0;
 }
 

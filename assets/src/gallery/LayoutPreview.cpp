@@ -3,10 +3,8 @@
 #include "art/Canvas.h"
 #include "core/FileUtil.h"
 #include "core/JsonOut.h"
-#include "core/Plist.h"
 
 #include <cmath>
-#include <regex>
 
 namespace brindle::assets {
 
@@ -15,44 +13,9 @@ namespace fs = std::filesystem;
 LayoutPreview::LayoutPreview(const fs::path& imagesDir)
     : m_dir(imagesDir)
 {
-    loadSheets();
-}
-
-LayoutPreview::~LayoutPreview()
-{
-    for (auto& [name, surface] : m_textures)
-        cairo_surface_destroy(surface);
-}
-
-void LayoutPreview::loadSheets()
-{
-    static const std::regex rect(R"(\{\{(-?\d+),(-?\d+)\},\{(\d+),(\d+)\}\})");
-    for (const auto& e : fs::directory_iterator(m_dir)) {
-        if (e.path().extension() != ".plist")
-            continue;
-        try {
-            const Plist plist = Plist::parse(readFile(e.path()));
-            const Plist* frames = plist.find("frames");
-            if (!frames || !frames->isDict())
-                continue;
-            cairo_surface_t* texture = cairo_image_surface_create_from_png(fs::path(e.path()).replace_extension(".png").c_str());
-            if (cairo_surface_status(texture) != CAIRO_STATUS_SUCCESS) {
-                cairo_surface_destroy(texture);
-                continue;
-            }
-            m_textures[e.path().string()] = texture;
-            for (const auto& [name, frame] : frames->dict()) {
-                const Plist* r = frame.find("frame");
-                std::smatch m;
-                if (!r || !r->isString() || !std::regex_match(r->string(), m, rect))
-                    continue;
-                Frame f { texture, std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4]),
-                    frame.find("rotated") && frame.find("rotated")->flag() };
-                m_frames.emplace(name, f); // first sheet wins, as in the frame cache
-            }
-        } catch (const std::exception&) {
-        }
-    }
+    for (const auto& e : fs::directory_iterator(m_dir))
+        if (e.path().extension() == ".plist")
+            m_atlas.addSheet(e.path());
 }
 
 cairo_surface_t* LayoutPreview::picture(const Json::Value& data, int& w, int& h)
@@ -61,24 +24,12 @@ cairo_surface_t* LayoutPreview::picture(const Json::Value& data, int& w, int& h)
         return nullptr;
     const std::string path = data["path"].asString();
     if (data["resourceType"].asInt() == 1) {
-        auto it = m_frames.find(path);
-        if (it == m_frames.end())
-            return nullptr;
-        const Frame& f = it->second;
-        w = f.w;
-        h = f.h;
-        cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
-        cairo_t* cr = cairo_create(out);
-        if (f.rotated) {
-            // Stored turned clockwise: turn back.
-            cairo_translate(cr, 0, h);
-            cairo_rotate(cr, -M_PI / 2);
+        cairo_surface_t* frame = m_atlas.cut(path);
+        if (frame) {
+            w = cairo_image_surface_get_width(frame);
+            h = cairo_image_surface_get_height(frame);
         }
-        cairo_set_source_surface(cr, f.texture, -f.x, -f.y);
-        cairo_rectangle(cr, 0, 0, f.rotated ? h : w, f.rotated ? w : h);
-        cairo_fill(cr);
-        cairo_destroy(cr);
-        return out;
+        return frame;
     }
     cairo_surface_t* s = cairo_image_surface_create_from_png((m_dir / path).c_str());
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
