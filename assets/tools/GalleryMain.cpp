@@ -11,6 +11,13 @@
 
 using namespace brindle::assets;
 
+// Fontconfig keeps a small cache for the life of the process; in sanitizer builds that is
+// reported as a leak although it is none of ours.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
 int main(int argc, char** argv)
 {
     std::string resources, out;
