@@ -4,6 +4,8 @@
 #include "core/JsonOut.h"
 #include "core/Plist.h"
 #include "gallery/ContactPage.h"
+#include "gallery/ArmaturePreview.h"
+#include "gallery/LayoutPreview.h"
 
 #include <cstdio>
 #include <regex>
@@ -14,6 +16,8 @@ namespace brindle::assets {
 namespace fs = std::filesystem;
 
 namespace {
+
+EngineRenders g_engine;
 
 cairo_surface_t* load(const fs::path& path)
 {
@@ -126,6 +130,72 @@ void GalleryPages::sheets(const fs::path& resources, const fs::path& out)
     }
 }
 
+void GalleryPages::useEngine(EngineRenders renders)
+{
+    g_engine = std::move(renders);
+}
+
+void GalleryPages::layouts(const fs::path& resources, const fs::path& out)
+{
+    std::vector<fs::path> files;
+    for (const auto& e : fs::directory_iterator(resources / "images_1440X960"))
+        if (e.path().extension() == ".ExportJson")
+            files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    LayoutPreview preview(resources / "images_1440X960");
+    const std::string how = g_engine.layout ? " (engine)" : " (cairo stand-in)";
+    int pageNo = 1;
+    auto page = std::make_unique<ContactPage>(1600, 1200, "layouts 1" + how);
+    for (const auto& file : files) {
+        // The stand-in also tells layouts from armatures, which share the extension.
+        cairo_surface_t* s = preview.render(file);
+        if (!s)
+            continue; // armatures and unreadable files
+        if (g_engine.layout) {
+            cairo_surface_destroy(s);
+            s = g_engine.layout(file);
+            if (!s) {
+                std::fprintf(stderr, "asset-gallery: the engine could not draw %s\n", file.c_str());
+                continue;
+            }
+            cairo_surface_write_to_png(s, (out / ("layout_" + file.stem().string() + ".png")).c_str());
+        }
+        if (!page->add(s, file.filename().string(), 765, 510)) {
+            page->save(out / ("layouts_" + std::to_string(pageNo++) + ".png"));
+            page = std::make_unique<ContactPage>(1600, 1200, "layouts " + std::to_string(pageNo) + how);
+            page->add(s, file.filename().string(), 765, 510);
+        }
+        cairo_surface_destroy(s);
+    }
+    page->save(out / ("layouts_" + std::to_string(pageNo) + ".png"));
+}
+
+void GalleryPages::armatures(const fs::path& resources, const fs::path& out)
+{
+    const fs::path dir = resources / "images_1440X960";
+    const std::pair<const char*, const char*> pairs[] = { { "BrindleAnimation", "Armature" }, { "BrindleAnimation", "Armature1" },
+        { "pipeiduishouzhong", "pipeiduishouzhong0" }, { "PkLoading", "PkLoading0" }, { "NewAnimation", "NewAnimation0" } };
+    for (const auto& [name, sheet] : pairs) {
+        const fs::path json = dir / (std::string(name) + ".ExportJson");
+        if (!fs::exists(json))
+            continue;
+        ArmaturePreview preview(json, dir / (std::string(sheet) + ".plist"));
+        ContactPage page(1600, 1200, std::string(name) + " with " + sheet + ".plist: each movement at 0, 1/3, 2/3 and its end"
+                + (g_engine.armature ? " (engine)" : " (cairo stand-in)"));
+        for (int m = 0; m < preview.movementCount(); ++m)
+            for (double progress : { 0.0, 1.0 / 3, 2.0 / 3, 1.0 }) {
+                cairo_surface_t* s = g_engine.armature
+                    ? g_engine.armature(json, dir / (std::string(sheet) + ".plist"), m, progress)
+                    : preview.render(m, progress, 380, 300);
+                if (!s)
+                    continue;
+                page.add(s, "movement " + std::to_string(m) + " at " + std::to_string(int(progress * 100)) + "%", 380, 300);
+                cairo_surface_destroy(s);
+            }
+        page.save(out / ("armature_" + std::string(sheet) + ".png"));
+    }
+}
+
 int GalleryPages::renderAll(const fs::path& resources, const fs::path& out)
 {
     if (!fs::is_directory(resources / "images_1440X960")) {
@@ -133,10 +203,19 @@ int GalleryPages::renderAll(const fs::path& resources, const fs::path& out)
         return 1;
     }
     fs::create_directories(out);
-    pictures(resources, out);
-    sheets(resources, out);
-    fonts(resources, out);
-    return 0;
+    // One unreadable part of the tree costs its page, not the others.
+    int failures = 0;
+    const std::pair<const char*, void (*)(const fs::path&, const fs::path&)> pages[] = { { "pictures", pictures },
+        { "sheets", sheets }, { "fonts", fonts }, { "layouts", layouts }, { "armatures", armatures } };
+    for (const auto& [name, page] : pages) {
+        try {
+            page(resources, out);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "asset-gallery: %s page skipped: %s\n", name, e.what());
+            ++failures;
+        }
+    }
+    return failures ? 1 : 0;
 }
 
 } // namespace brindle::assets
