@@ -21,7 +21,7 @@ public:
 
     virtual bool isDone();
     virtual void startWithTarget(CCNode* target);
-    // Forgets the target. Called once when the action ends or is removed.
+    // Forgets the target. Called when the action ends (not when it is removed early).
     virtual void stop();
     virtual void step(float dt);
     // t in 0..1 (easing may go outside).

@@ -23,7 +23,7 @@ public:
 protected:
     CCObject* m_pSelectorTarget = nullptr;
     union {
-        SEL_CallFunc m_pCallFunc;
+        SEL_CallFunc m_pCallFunc = nullptr;
         SEL_CallFuncN m_pCallFuncN;
         SEL_CallFuncND m_pCallFuncND;
         SEL_CallFuncO m_pCallFuncO;

@@ -17,7 +17,7 @@ public:
     void stop() override;
     void step(float dt) override;
     bool isDone() override;
-    CCActionInterval* reverse();
+    CCSpeed* reverse();
     CCActionInterval* getInnerAction() { return m_pInnerAction; }
 
 private:

@@ -49,6 +49,7 @@ public:
     int m_nLuaID = 0;
 
 protected:
+    friend class CCAutoreleasePool;
     unsigned int m_uReference = 1;
     unsigned int m_uAutoReleaseCount = 0;
 };

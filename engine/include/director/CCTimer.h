@@ -19,6 +19,8 @@ public:
     SEL_SCHEDULE getSelector() const { return m_selector; }
     CCObject* getTarget() const { return m_target; }
     void update(float dt);
+    // A timer with a finite repeat count that has made its last call; the scheduler drops it.
+    bool isFinished() const { return m_finished; }
 
 private:
     CCObject* m_target = nullptr;
@@ -30,6 +32,7 @@ private:
     float m_delay = 0;
     float m_interval = 0;
     SEL_SCHEDULE m_selector = nullptr;
+    bool m_finished = false;
 };
 
 } // namespace cocos2d
