@@ -22,12 +22,10 @@ public:
 
 protected:
     CCObject* m_pSelectorTarget = nullptr;
-    union {
-        SEL_CallFunc m_pCallFunc = nullptr;
-        SEL_CallFuncN m_pCallFuncN;
-        SEL_CallFuncND m_pCallFuncND;
-        SEL_CallFuncO m_pCallFuncO;
-    };
+    SEL_CallFunc m_pCallFunc = nullptr;
+    SEL_CallFuncN m_pCallFuncN = nullptr;
+    SEL_CallFuncND m_pCallFuncND = nullptr;
+    SEL_CallFuncO m_pCallFuncO = nullptr;
 };
 
 } // namespace cocos2d

@@ -26,6 +26,10 @@ public:
 
     void finish();
     void hideOutShowIn();
+    // Ends the transition at once (our addition): its actions and its pending switch stop and both
+    // scenes are put back as finish() leaves them. The director calls this when another scene
+    // replaces a transition that has not finished.
+    void abandon();
 
     CCScene* getInScene() { return m_pInScene; }
     CCScene* getOutScene() { return m_pOutScene; }

@@ -4,7 +4,8 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
-#include <cstdio>
+
+#include "base/CCConsole.h"
 
 namespace CocosDenshion {
 
@@ -17,15 +18,15 @@ int mixerVolume(float volume) { return static_cast<int>(std::clamp(volume, 0.f, 
 SdlMixerAudioBackend* SdlMixerAudioBackend::open()
 {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "audio: SDL audio unavailable (%s), running silent\n", SDL_GetError());
+        cocos2d::CCLog("audio: SDL audio unavailable (%s), running silent", SDL_GetError());
         return nullptr;
     }
     int wanted = MIX_INIT_MP3 | MIX_INIT_OGG;
     int got = Mix_Init(wanted);
     if (!(got & MIX_INIT_MP3))
-        std::fprintf(stderr, "audio: no MP3 decoder in SDL_mixer (%s)\n", Mix_GetError());
+        cocos2d::CCLog("audio: no MP3 decoder in SDL_mixer (%s)", Mix_GetError());
     if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        std::fprintf(stderr, "audio: cannot open the audio device (%s), running silent\n", Mix_GetError());
+        cocos2d::CCLog("audio: cannot open the audio device (%s), running silent", Mix_GetError());
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return nullptr;
@@ -43,11 +44,11 @@ bool SdlMixerAudioBackend::playMusic(const std::string& path, bool loop)
     stopMusic();
     m_music = Mix_LoadMUS(path.c_str());
     if (!m_music) {
-        std::fprintf(stderr, "audio: cannot open music \"%s\": %s\n", path.c_str(), Mix_GetError());
+        cocos2d::CCLog("audio: cannot open music \"%s\": %s", path.c_str(), Mix_GetError());
         return false;
     }
     if (Mix_PlayMusic(m_music, loop ? -1 : 1) != 0) {
-        std::fprintf(stderr, "audio: cannot play music \"%s\": %s\n", path.c_str(), Mix_GetError());
+        cocos2d::CCLog("audio: cannot play music \"%s\": %s", path.c_str(), Mix_GetError());
         return false;
     }
     return true;
@@ -81,7 +82,7 @@ bool SdlMixerAudioBackend::loadEffect(unsigned int id, const std::string& path)
         return true;
     Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
     if (!chunk) {
-        std::fprintf(stderr, "audio: cannot open effect \"%s\": %s\n", path.c_str(), Mix_GetError());
+        cocos2d::CCLog("audio: cannot open effect \"%s\": %s", path.c_str(), Mix_GetError());
         return false;
     }
     m_effects[id] = Effect{chunk, -1};

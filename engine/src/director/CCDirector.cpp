@@ -229,6 +229,23 @@ void CCDirector::popToRootScene()
 
 void CCDirector::setNextScene()
 {
+    // Another scene replaces a transition before it finished (a scene switch during the fade):
+    // end the transition now so its scenes exit properly and its pending switch cannot fire later,
+    // then switch from its incoming scene as if the fade had completed.
+    auto* unfinished = dynamic_cast<CCTransitionScene*>(m_runningScene);
+    if (unfinished && m_nextScene != unfinished->getInScene()) {
+        unfinished->retain();
+        unfinished->abandon();
+        unfinished->onExitTransitionDidStart();
+        unfinished->onExit();
+        unfinished->cleanup();
+        CCScene* in = unfinished->getInScene();
+        in->retain();
+        m_runningScene->release();
+        m_runningScene = in;
+        unfinished->release();
+    }
+
     const bool runningIsTransition = dynamic_cast<CCTransitionScene*>(m_runningScene) != nullptr;
     const bool newIsTransition = dynamic_cast<CCTransitionScene*>(m_nextScene) != nullptr;
 
@@ -367,22 +384,25 @@ void CCDirector::end()
 
 void CCDirector::releaseRunningScene(bool exitFirst)
 {
-    if (m_runningScene) {
-        if (exitFirst && m_runningScene->isRunning()) {
-            m_runningScene->onExitTransitionDidStart();
-            m_runningScene->onExit();
-        }
-        m_runningScene->cleanup();
-        m_runningScene->release();
-        m_runningScene = nullptr;
-    }
+    CCScene* running = m_runningScene;
+    m_runningScene = nullptr;
     m_nextScene = nullptr;
-    // Scenes pushed below the running one never entered again; clean them too.
-    while (m_scenesStack->count() > 0) {
-        auto* scene = static_cast<CCScene*>(m_scenesStack->lastObject());
-        scene->cleanup();
-        m_scenesStack->removeLastObject();
+    if (running) {
+        if (exitFirst && running->isRunning()) {
+            running->onExitTransitionDidStart();
+            running->onExit();
+        }
+        running->cleanup();
     }
+    // Scenes pushed below the running one are cleaned too (they are paused, not running).
+    std::vector<CCScene*> stack;
+    for (CCObject* object : *m_scenesStack)
+        stack.push_back(static_cast<CCScene*>(object));
+    for (CCScene* scene : stack)
+        if (scene != running)
+            scene->cleanup();
+    m_scenesStack->removeAllObjects();
+    CC_SAFE_RELEASE(running);
 }
 
 void CCDirector::purgeDirector()

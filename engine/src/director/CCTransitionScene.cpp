@@ -36,6 +36,9 @@ bool CCTransitionScene::initWithDuration(float t, CCScene* scene)
     m_pInScene = scene;
     m_pInScene->retain();
     m_pOutScene = CCDirector::sharedDirector()->getRunningScene();
+    // Started while another transition runs: we leave from where that one is going.
+    if (auto* running = dynamic_cast<CCTransitionScene*>(m_pOutScene))
+        m_pOutScene = running->getInScene();
     if (!m_pOutScene) {
         // Nothing to leave: an empty scene stands in so both halves have something to draw.
         m_pOutScene = CCScene::create();
@@ -73,6 +76,20 @@ void CCTransitionScene::finish()
     }
     m_pOutScene->setVisible(false);
     schedule(schedule_selector(CCTransitionScene::setNewScene), 0);
+}
+
+void CCTransitionScene::abandon()
+{
+    CCScene::cleanup(); // own actions, timers and the colour layer's fade; not the scenes
+    for (CCScene* scene : {m_pInScene, m_pOutScene}) {
+        scene->setVisible(true);
+        scene->setPosition(CCPoint(0, 0));
+        scene->setScale(1.0f);
+        scene->setRotation(0.0f);
+        if (scene->hasCamera())
+            scene->getCamera()->restore();
+    }
+    m_bIsSendCleanupToScene = CCDirector::sharedDirector()->isSendCleanupToScene();
 }
 
 void CCTransitionScene::setNewScene(float dt)

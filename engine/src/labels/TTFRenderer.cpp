@@ -57,6 +57,27 @@ bool isCJK(unsigned cp)
            (cp >= 0xFF00 && cp <= 0xFFEF) || (cp >= 0x20000 && cp <= 0x2FFFF);
 }
 
+// Closing punctuation never starts a line and opening punctuation never ends one, so they stay glued
+// to their neighbour (the usual CJK line-breaking courtesy).
+bool noLineStart(unsigned cp)
+{
+    static const unsigned chars[] = {0x3001, 0x3002, 0xFF0C, 0xFF0E, 0xFF01, 0xFF1F, 0xFF1B, 0xFF1A, 0xFF09,
+                                     0x300D, 0x300F, 0x300B, 0x3009, 0x201D, 0x2019, 0x3011, 0xFF3D, 0x30FC};
+    for (unsigned c : chars)
+        if (c == cp)
+            return true;
+    return false;
+}
+
+bool noLineEnd(unsigned cp)
+{
+    static const unsigned chars[] = {0xFF08, 0x300C, 0x300E, 0x300A, 0x3008, 0x201C, 0x2018, 0x3010, 0xFF3B};
+    for (unsigned c : chars)
+        if (c == cp)
+            return true;
+    return false;
+}
+
 int textWidth(TTF_Font* font, const std::string& s)
 {
     int w = 0, h = 0;
@@ -71,12 +92,23 @@ std::vector<std::string> tokens(const std::string& s)
     std::vector<std::string> out;
     std::size_t i = 0;
     int kind = -1; // 0 blank, 1 word
+    bool glueNext = false;
     while (i < s.size()) {
         const std::size_t start = i;
         const unsigned cp = nextCodePoint(s, i);
         const std::string piece = s.substr(start, i - start);
+        if (glueNext && !out.empty()) {
+            out.back() += piece;
+            glueNext = noLineEnd(cp);
+            kind = isCJK(cp) ? -1 : ((cp == ' ' || cp == '\t') ? 0 : 1);
+            continue;
+        }
         if (isCJK(cp)) {
-            out.push_back(piece);
+            if (noLineStart(cp) && !out.empty() && out.back()[0] != ' ')
+                out.back() += piece;
+            else
+                out.push_back(piece);
+            glueNext = noLineEnd(cp);
             kind = -1;
             continue;
         }
@@ -122,9 +154,10 @@ void wrapParagraph(TTF_Font* font, const std::string& para, float maxWidth, std:
         std::size_t i = 0;
         while (i < tok.size()) {
             const std::size_t start = i;
-            nextCodePoint(tok, i);
+            const unsigned cp = nextCodePoint(tok, i);
             const std::string ch = tok.substr(start, i - start);
-            if (!line.empty() && textWidth(font, line + ch) > maxWidth) {
+            // Closing punctuation rather sticks out a little than starts a line.
+            if (!line.empty() && !noLineStart(cp) && textWidth(font, line + ch) > maxWidth) {
                 lines.push_back(line);
                 line.clear();
             }

@@ -18,6 +18,8 @@ public:
     using CCNode::addChild;
     void addChild(CCNode* child, int zOrder, int tag) override;
     void removeAllChildren() override;
+    // The widgets in the inner container, as 2.2 answers.
+    CCArray* getChildren() override;
     UILayout* getInnerContainer() const { return m_inner; }
     void setInnerContainerSize(const CCSize& size);
     const CCSize& getInnerContainerSize() const;
@@ -38,6 +40,8 @@ public:
     void interceptTouchMoved(const CCPoint& point, UIWidget* sender);
     void interceptTouchEnded(const CCPoint& point);
     bool isDragging() const { return m_dragging; }
+    // After a drag the content glides on, slowing down each frame (inertia).
+    void update(float dt) override;
 
     bool onTouchBegan(const CCPoint& touchPoint) override;
     void onTouchMoved(const CCPoint& touchPoint) override;
@@ -54,6 +58,7 @@ protected:
     bool m_inertia = true;
     bool m_dragging = false;
     CCPoint m_dragStart, m_lastPoint;
+    CCPoint m_velocity; // points per frame of the last drag move, while gliding
 };
 
 } // namespace cocos2d::extension

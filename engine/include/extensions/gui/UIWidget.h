@@ -109,6 +109,9 @@ public:
     const CCPoint& getTouchEndPos() const { return m_touchEnd; }
 
     // --- children
+    // The child widgets only (pictures and titles are children too, but not widgets), as 2.2 answers:
+    // a new autoreleased array each time.
+    CCArray* getChildren() override;
     // Direct children only; UIHelper searches the whole tree.
     UIWidget* getChildByName(const char* name);
     UIWidget* getParentWidget();

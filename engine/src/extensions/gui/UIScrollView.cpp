@@ -1,12 +1,16 @@
 #include "extensions/gui/UIScrollView.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace cocos2d::extension {
 
 namespace {
 // A finger that moves this far (points) from where it went down is dragging, not tapping.
 constexpr float kChildFocusCancelDistance = 5.f;
+// Gliding speed kept per frame, and the speed (points per frame) below which it stops.
+constexpr float kInertiaDecay = 0.9f;
+constexpr float kInertiaStop = 0.5f;
 } // namespace
 
 UIScrollView* UIScrollView::create()
@@ -46,6 +50,8 @@ void UIScrollView::removeAllChildren()
     if (m_inner)
         m_inner->removeAllChildren();
 }
+
+CCArray* UIScrollView::getChildren() { return m_inner ? m_inner->getChildren() : UILayout::getChildren(); }
 
 void UIScrollView::setInnerContainerSize(const CCSize& size)
 {
@@ -98,6 +104,8 @@ void UIScrollView::interceptTouchBegan(const CCPoint& point)
 {
     m_dragStart = m_lastPoint = point;
     m_dragging = false;
+    m_velocity = CCPoint();
+    unscheduleUpdate();
 }
 
 void UIScrollView::interceptTouchMoved(const CCPoint& point, UIWidget* sender)
@@ -108,12 +116,30 @@ void UIScrollView::interceptTouchMoved(const CCPoint& point, UIWidget* sender)
         if (sender && sender != this)
             sender->loseTouchFocus();
     }
-    if (m_dragging)
-        moveInner(point - m_lastPoint);
+    if (m_dragging) {
+        m_velocity = point - m_lastPoint;
+        moveInner(m_velocity);
+    }
     m_lastPoint = point;
 }
 
-void UIScrollView::interceptTouchEnded(const CCPoint&) { m_dragging = false; }
+void UIScrollView::interceptTouchEnded(const CCPoint&)
+{
+    if (m_dragging && m_inertia && (m_velocity.x != 0 || m_velocity.y != 0))
+        scheduleUpdate();
+    m_dragging = false;
+}
+
+void UIScrollView::update(float)
+{
+    m_velocity = m_velocity * kInertiaDecay;
+    if (m_dragging || (std::fabs(m_velocity.x) < kInertiaStop && std::fabs(m_velocity.y) < kInertiaStop)) {
+        m_velocity = CCPoint();
+        unscheduleUpdate();
+        return;
+    }
+    moveInner(m_velocity);
+}
 
 bool UIScrollView::onTouchBegan(const CCPoint& touchPoint)
 {

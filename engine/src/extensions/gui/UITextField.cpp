@@ -8,19 +8,23 @@ namespace cocos2d::extension {
 class UITextFieldRenderer : public CCTextFieldTTF, public CCTextFieldDelegate {
 public:
     explicit UITextFieldRenderer(UITextField* owner) : m_owner(owner) { setDelegate(this); }
+    // The widget is going; the field may outlive it for a moment (autorelease).
+    void orphan() { m_owner = nullptr; }
     bool onTextFieldAttachWithIME(CCTextFieldTTF*) override
     {
-        m_owner->fieldEvent(TEXTFIELD_EVENT_ATTACH_WITH_IME);
+        if (m_owner)
+            m_owner->fieldEvent(TEXTFIELD_EVENT_ATTACH_WITH_IME);
         return false;
     }
     bool onTextFieldDetachWithIME(CCTextFieldTTF*) override
     {
-        m_owner->fieldEvent(TEXTFIELD_EVENT_DETACH_WITH_IME);
+        if (m_owner)
+            m_owner->fieldEvent(TEXTFIELD_EVENT_DETACH_WITH_IME);
         return false;
     }
     bool onTextFieldInsertText(CCTextFieldTTF*, const char* text, int len) override
     {
-        if (len == 1 && text[0] == '\n')
+        if (!m_owner || (len == 1 && text[0] == '\n'))
             return false;
         if (m_owner->isMaxLengthEnabled() && getCharCount() >= m_owner->getMaxLength())
             return true;
@@ -35,7 +39,7 @@ public:
     void insertText(const char* text, int len) override
     {
         CCTextFieldTTF::insertText(text, len);
-        if (m_pendingInsert) {
+        if (m_pendingInsert && m_owner) {
             m_pendingInsert = false;
             m_owner->fieldEvent(TEXTFIELD_EVENT_INSERT_TEXT);
         }
@@ -43,7 +47,7 @@ public:
     void deleteBackward() override
     {
         CCTextFieldTTF::deleteBackward();
-        if (m_pendingDelete) {
+        if (m_pendingDelete && m_owner) {
             m_pendingDelete = false;
             m_owner->fieldEvent(TEXTFIELD_EVENT_DELETE_BACKWARD);
         }
@@ -59,6 +63,8 @@ UITextField::UITextField() = default;
 UITextField::~UITextField()
 {
     if (m_field) {
+        m_target = nullptr;
+        m_field->orphan();
         m_field->detachWithIME();
         m_field->release();
     }

@@ -9,6 +9,16 @@ namespace cocos2d::extension {
 UIWidget::UIWidget() = default;
 UIWidget::~UIWidget() = default;
 
+CCArray* UIWidget::getChildren()
+{
+    CCArray* widgets = CCArray::create();
+    if (m_children)
+        for (unsigned int i = 0; i < m_children->count(); ++i)
+            if (auto* widget = dynamic_cast<UIWidget*>(m_children->objectAtIndex(i)))
+                widgets->addObject(widget);
+    return widgets;
+}
+
 UIWidget* UIWidget::create()
 {
     auto* widget = new UIWidget();
