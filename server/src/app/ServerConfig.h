@@ -39,7 +39,13 @@ struct ServerConfig {
 
     bool quiet = false; // no per-command log lines (benchmarks)
 
-    const std::string& advertisedHost() const { return publicHost.empty() ? listenHost : publicHost; }
+    // A wildcard listen address is no address a client can use: hand out loopback then.
+    std::string advertisedHost() const {
+        if (!publicHost.empty()) {
+            return publicHost;
+        }
+        return listenHost == "0.0.0.0" || listenHost == "::" ? std::string("127.0.0.1") : listenHost;
+    }
 };
 
 } // namespace server

@@ -9,8 +9,10 @@ AnswerRewards AnswerRewards::forAnswer(const BankEntry& entry, bool right, int c
     AnswerRewards rewards;
     if (!right)
         return rewards;
-    rewards.addScore = kRightScore;
-    rewards.addMoney = std::max(0, entry.body["prizemoney"].asInt());
+    // A golden egg's box told the player the question pays "multiple" times.
+    const int times = entry.gameType == 1 && entry.playType == 15 ? std::max(1, entry.body["multiple"].asInt()) : 1;
+    rewards.addScore = kRightScore * times;
+    rewards.addMoney = std::max(0, entry.body["prizemoney"].asInt()) * times;
     if (entry.gameType == 2 && entry.playType == 13) {
         // The client reports what the player uncovered; it can never claim more than the card holds.
         rewards.awardType = entry.body["awardtype"].asInt();

@@ -1,5 +1,5 @@
 // What one answer earns. Rules (also in server/bank/README.md): a right answer earns 10 score
-// and the question's "prizemoney" in money; a scratch card's uncovered award (at most what the
+// and the question's "prizemoney" in money, both times "multiple" for a golden egg; a scratch card's uncovered award (at most what the
 // bank says) is added on top as score or money by its "awardtype"; a wrong answer or a time-out
 // earns nothing. Every judged answer counts once towards "answercount".
 #pragma once

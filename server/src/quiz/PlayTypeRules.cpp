@@ -305,7 +305,7 @@ void jumpRules(Line& l)
         l.fail("\"jump\" must hold one link per answer option (empty for options without one)");
         return;
     }
-    bool any = false;
+    int linked = 0;
     for (const auto& j : jump) {
         if (!j.isObject() || !j["url"].isString() || !j["name"].isString() || j.size() != 2) {
             l.fail("a link must be {\"url\": text, \"name\": text}");
@@ -314,10 +314,11 @@ void jumpRules(Line& l)
         const auto url = j["url"].asString();
         if (!url.empty() && url.rfind("https://", 0) != 0)
             l.fail("a link must be an https:// address");
-        any = any || (!url.empty() && !j["name"].asString().empty());
+        linked += !url.empty() && !j["name"].asString().empty();
     }
-    if (!any)
-        l.fail("\"jump\" holds no link");
+    // The links arrive with the question: links on some options only would point at the answer.
+    if (linked != static_cast<int>(jump.size()))
+        l.fail("\"jump\" must give every option a link, or leave it out");
 }
 
 } // namespace

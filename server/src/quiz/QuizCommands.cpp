@@ -8,6 +8,7 @@
 #include "quiz/DailyQuestionList.h"
 #include "quiz/QuizService.h"
 
+#include <filesystem>
 #include <memory>
 
 namespace server {
@@ -26,8 +27,9 @@ void registerQuizCommands(CommandRegistry& game, ServerServices& services)
 {
     auto service = std::make_shared<quiz::QuizService>(services, [] { return quiz::DailyQuestionList::today(); });
     if (service->store().questionCount() == 0) {
-        if (services.config.bankDir.empty()) {
-            Log::info("bank: no bank folder given, the game has no questions");
+        std::error_code error;
+        if (services.config.bankDir.empty() || !std::filesystem::is_directory(services.config.bankDir, error)) {
+            Log::info("bank: no bank folder at \"" + services.config.bankDir + "\", the game has no questions");
         } else {
             const auto load = quiz::BankLoader::loadFolder(services.config.bankDir, services.config.mediaDir);
             reportErrors(load.errors);

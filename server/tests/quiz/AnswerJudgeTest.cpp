@@ -85,6 +85,16 @@ TEST(AnswerRewards, RightEarnsScoreAndPrizeWrongEarnsNothing)
     EXPECT_EQ(wrong.totalMoney(), 0);
 }
 
+TEST(AnswerRewards, AGoldenEggPaysItsMultiple)
+{
+    const auto egg = entry(R"({"qsid": 115001, "gametype": 1, "playtype": 15, "multiple": 3, "prizemoney": 2, )"
+                           R"("question": "q", "answer": ["甲", "乙"], "right": "甲"})");
+    const auto r = AnswerRewards::forAnswer(egg, true, 0);
+    EXPECT_EQ(r.addScore, 3 * AnswerRewards::kRightScore);
+    EXPECT_EQ(r.addMoney, 6);
+    EXPECT_EQ(AnswerRewards::forAnswer(egg, false, 0).totalScore(), 0);
+}
+
 TEST(AnswerRewards, AScratchCardPaysAtMostWhatItHolds)
 {
     const auto card = entry(R"({"qsid": 213001, "gametype": 2, "playtype": 13, "question": "q", "img": "p.png", )"

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <ostream>
+
 namespace server::quiz {
 namespace {
 
@@ -42,6 +45,13 @@ struct BadLine {
     const char* line;
     const char* complaint;
 };
+
+// Names the cases after their complaint in test listings.
+void PrintTo(const BadLine& b, std::ostream* os)
+{
+    for (const char* c = b.complaint; *c; ++c)
+        *os << (std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_');
+}
 
 class BankRulesBadLines : public testing::TestWithParam<BadLine> {};
 
@@ -84,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{R"({"qsid": 214001, "gametype": 2, "playtype": 14, "question": "q", "right": "0"})", "\"right\", which the screen sends"},
         BadLine{R"({"qsid": 301001, "gametype": 3, "playtype": 1, "question": "q", "music": "a.mp4", "answer": ["甲", "乙"], "right": "甲"})", "must name a .mp3"},
         BadLine{R"({"qsid": 402001, "gametype": 4, "playtype": 2, "question": "q", "video": "a.mp4", "answer": ["甲"], "answerlength": 1, "right": "甲"})", "24 characters"},
-        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙"], "right": "甲", "jump": [{"url": "http://x", "name": "n"}, {"url": "", "name": ""}]})", "https://"}));
+        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙"], "right": "甲", "jump": [{"url": "http://x", "name": "n"}, {"url": "", "name": ""}]})", "https://"},
+        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙"], "right": "甲", "jump": [{"url": "https://x", "name": "n"}, {"url": "", "name": ""}]})", "every option a link"}));
 
 TEST(BankRules, AQsidTwiceInOneFileIsRefused)
 {

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -110,9 +111,10 @@ TEST(QuizFlow, OneQuestionOfEveryScreenFromListToScore)
             EXPECT_EQ(verdict["response"].asInt(), right ? 1 : 0) << verdict;
             const int award = right ? e.body["awardnum"].asInt() : 0;
             const int awardType = e.body["awardtype"].asInt();
-            const int gainScore = right ? 10 + (awardType == 1 ? award : 0) : 0;
-            const int gainMoney = right ? e.body["prizemoney"].asInt() + (awardType == 2 ? award : 0) : 0;
-            EXPECT_EQ(verdict["addscore"].asInt(), right ? 10 : 0);
+            const int times = std::max(1, e.body["multiple"].asInt());
+            const int gainScore = right ? 10 * times + (awardType == 1 ? award : 0) : 0;
+            const int gainMoney = right ? e.body["prizemoney"].asInt() * times + (awardType == 2 ? award : 0) : 0;
+            EXPECT_EQ(verdict["addscore"].asInt(), right ? 10 * times : 0);
             EXPECT_EQ(verdict["awardnum"].asInt(), award);
             EXPECT_EQ(verdict["score"].asInt(), score + gainScore) << verdict;
             EXPECT_EQ(verdict["money"].asInt(), money + gainMoney) << verdict;
