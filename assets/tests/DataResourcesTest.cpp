@@ -265,7 +265,8 @@ TEST_F(DataResources, ArmaturesPlayWhatTheScreensWaitFor)
     for (const Movement& m : movements) {
         const auto path = resolve(m.file);
         ASSERT_TRUE(path.has_value()) << m.file;
-        const Json::Value& mov = readJson(*path)["animation_data"][0]["mov_data"][m.index];
+        const Json::Value armature = readJson(*path);
+        const Json::Value& mov = armature["animation_data"][0]["mov_data"][m.index];
         EXPECT_EQ(mov["lp"].asBool(), m.loops) << m.file << " movement " << m.index;
         if (!m.loops) {
             EXPECT_GE(mov["dr"].asInt(), m.minimumFrames) << m.file << " movement " << m.index;

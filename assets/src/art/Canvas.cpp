@@ -191,6 +191,11 @@ void Canvas::gloss(const Path& path, double y0, double y1, double strength)
 
 double Canvas::text(const std::string& utf8, double cx, double cy, const TextStyle& style)
 {
+    return textOn(m_cr, utf8, cx, cy, style);
+}
+
+double Canvas::textOn(cairo_t* m_cr, const std::string& utf8, double cx, double cy, const TextStyle& style)
+{
     PangoLayout* layout = pango_cairo_create_layout(m_cr);
     PangoFontDescription* font = pango_font_description_new();
     pango_font_description_set_family(font,

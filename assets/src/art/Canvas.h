@@ -63,6 +63,8 @@ public:
 
     // Text centred at (cx, cy); returns the drawn width.
     double text(const std::string& utf8, double cx, double cy, const TextStyle& style);
+    // The same on any cairo context (used by the gallery's layout preview).
+    static double textOn(cairo_t* cr, const std::string& utf8, double cx, double cy, const TextStyle& style);
 
 private:
     cairo_surface_t* m_surface;

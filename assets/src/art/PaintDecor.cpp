@@ -307,6 +307,12 @@ void paintZodiac(Canvas& c, const DescriptionLine& line)
         c.fillVertical(p, top, bottom, y0, y1);
     };
     const double footY = 270 * u, bodyY = 205 * u + bob, headY = 120 * u + bob;
+    // A little sway from side to side makes the walk cycle read at a glance.
+    cairo_t* tilt = c.cr();
+    cairo_save(tilt);
+    cairo_translate(tilt, cx, footY);
+    cairo_rotate(tilt, frame == 1 ? -0.07 : frame == 3 ? 0.07 : 0);
+    cairo_translate(tilt, -cx, -footY);
     // Ground shadow, legs, tail, body, head.
     c.fill([&](cairo_t* p) { Canvas::ellipse(p, cx, 282 * u, 90 * u, 12 * u); }, withAlpha(ink, 0.18));
     if (name == "snake") {
@@ -414,6 +420,7 @@ void paintZodiac(Canvas& c, const DescriptionLine& line)
         if (name == "snake")
             c.stroke([&](cairo_t* p) { cairo_move_to(p, hx, headY + 30 * u); cairo_line_to(p, hx, headY + 48 * u); cairo_line_to(p, hx - 6 * u, headY + 56 * u); cairo_move_to(p, hx, headY + 48 * u); cairo_line_to(p, hx + 6 * u, headY + 56 * u); }, red, 3 * u);
     }
+    cairo_restore(tilt);
 }
 
 void paintMedal(Canvas& c, const DescriptionLine& line)
@@ -462,7 +469,23 @@ void paintGiftBox(Canvas& c, const DescriptionLine& line)
     line.allowOnly({ "part", "colour" });
     const Rgba colour = argColour(line, "colour", "#ef4b3f");
     const double w = c.width(), h = c.height();
-    const bool lid = line.text("part", "box") == "lid";
+    const std::string part = line.text("part", "box");
+    if (part == "whole") {
+        // Box and lid stacked, as a gift standing on its own.
+        auto body = [&](cairo_t* p) { Canvas::roundRect(p, w * 0.14, h * 0.42, w * 0.72, h * 0.52, h * 0.05); };
+        auto top = [&](cairo_t* p) { Canvas::roundRect(p, w * 0.08, h * 0.3, w * 0.84, h * 0.16, h * 0.05); };
+        for (int side : { -1, 1 })
+            c.stroke([&](cairo_t* p) { Canvas::ellipse(p, w / 2 + side * w * 0.13, h * 0.2, w * 0.12, h * 0.1); }, gold, h * 0.05);
+        c.shadow(body, 0, h * 0.02, h * 0.04, withAlpha(ink, 0.35));
+        for (const auto& shape : { Canvas::Path(body), Canvas::Path(top) }) {
+            c.stroke(shape, darker(colour, 0.45), h * 0.02);
+            c.fillVertical(shape, lighter(colour, 0.2), darker(colour, 0.12), h * 0.3, h);
+        }
+        c.fillVertical([&](cairo_t* p) { cairo_rectangle(p, w * 0.44, h * 0.3, w * 0.12, h * 0.64); }, hex("#ffe27a"), hex("#f0b000"), 0, h);
+        c.gloss(top, h * 0.3, h * 0.4, 0.4);
+        return;
+    }
+    const bool lid = part == "lid";
     auto box = [&](cairo_t* p) {
         if (lid) Canvas::roundRect(p, w * 0.04, h * 0.45, w * 0.92, h * 0.5, h * 0.1);
         else Canvas::roundRect(p, w * 0.06, h * 0.04, w * 0.88, h * 0.9, h * 0.06);
@@ -492,5 +515,35 @@ BRINDLE_PAINTER("pen", paintPen)
 BRINDLE_PAINTER("zodiac", paintZodiac)
 BRINDLE_PAINTER("medal", paintMedal)
 BRINDLE_PAINTER("giftbox", paintGiftBox)
+
+} // namespace brindle::assets
+
+namespace brindle::assets {
+
+namespace {
+
+// Soft ground shadow: an ellipse faded at its rim (glow would stay circular in a flat picture).
+void paintShadow(Canvas& c, const DescriptionLine& line)
+{
+    line.allowOnly({ "strength" });
+    const double w = c.width(), h = c.height();
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    cairo_translate(cr, w / 2, h / 2);
+    cairo_scale(cr, w / 2, h / 2);
+    cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+    const double a = line.number("strength", 0.45);
+    cairo_pattern_add_color_stop_rgba(p, 0, 0.35, 0.18, 0.06, a);
+    cairo_pattern_add_color_stop_rgba(p, 1, 0.35, 0.18, 0.06, 0);
+    cairo_set_source(cr, p);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    cairo_restore(cr);
+}
+
+} // namespace
+
+BRINDLE_PAINTER("shadow", paintShadow)
 
 } // namespace brindle::assets

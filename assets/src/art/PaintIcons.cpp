@@ -99,6 +99,35 @@ void emblem(Canvas& c, const std::string& name, double cx, double cy, double s)
     } else if (name == "gift") {
         c.fill([&](cairo_t* p) { Canvas::roundRect(p, cx - s * 0.3, cy - s * 0.15, s * 0.6, s * 0.5, s * 0.05); }, fur);
         c.fill([&](cairo_t* p) { cairo_rectangle(p, cx - s * 0.06, cy - s * 0.15, s * 0.12, s * 0.5); }, gold);
+    } else if (name == "book") {
+        for (int side : { -1, 1 }) {
+            auto page = [&](cairo_t* p) {
+                cairo_move_to(p, cx, cy - s * 0.28);
+                cairo_curve_to(p, cx + side * s * 0.2, cy - s * 0.38, cx + side * s * 0.4, cy - s * 0.34, cx + side * s * 0.48, cy - s * 0.3);
+                cairo_line_to(p, cx + side * s * 0.48, cy + s * 0.3);
+                cairo_curve_to(p, cx + side * s * 0.4, cy + s * 0.26, cx + side * s * 0.2, cy + s * 0.24, cx, cy + s * 0.34);
+                cairo_close_path(p);
+            };
+            sticker(c, page, fur, hex("#f3e6cc"), cy - s * 0.38, cy + s * 0.34, l);
+            for (int i = 0; i < 4; ++i)
+                c.stroke([&](cairo_t* p) { cairo_move_to(p, cx + side * s * 0.08, cy - s * (0.16 - i * 0.12)); cairo_line_to(p, cx + side * s * 0.4, cy - s * (0.2 - i * 0.12)); }, hex("#9fc6ef"), s * 0.025);
+        }
+        c.fill([&](cairo_t* p) { Canvas::roundRect(p, cx - s * 0.5, cy + s * 0.3, s, s * 0.08, s * 0.04); }, hex("#3a9bef"));
+    } else if (name == "magnifier") {
+        c.stroke([&](cairo_t* p) { cairo_move_to(p, cx + s * 0.14, cy + s * 0.14); cairo_line_to(p, cx + s * 0.42, cy + s * 0.42); }, brown, s * 0.16);
+        c.stroke([&](cairo_t* p) { cairo_move_to(p, cx + s * 0.16, cy + s * 0.16); cairo_line_to(p, cx + s * 0.4, cy + s * 0.4); }, hex("#c97a3a"), s * 0.1);
+        auto glass = [&](cairo_t* p) { Canvas::ellipse(p, cx - s * 0.08, cy - s * 0.08, s * 0.3, s * 0.3); };
+        c.fill(glass, withAlpha(hex("#bfe8ff"), 0.75));
+        c.stroke(glass, hex("#ffb000"), s * 0.07);
+        c.stroke(glass, brown, s * 0.015);
+        c.fill([&](cairo_t* p) { Canvas::ellipse(p, cx - s * 0.17, cy - s * 0.17, s * 0.07, s * 0.1); }, withAlpha(fur, 0.8));
+    } else if (name == "pencil") {
+        auto body = [&](cairo_t* p) { cairo_rectangle(p, cx - s * 0.1, cy - s * 0.45, s * 0.2, s * 0.7); };
+        sticker(c, body, hex("#ffd54a"), hex("#f5a623"), cy - s * 0.45, cy + s * 0.25, l * 0.6);
+        c.fill([&](cairo_t* p) { cairo_rectangle(p, cx - s * 0.1, cy - s * 0.45, s * 0.2, s * 0.1); }, hex("#ff8fa3"));
+        auto tip = [&](cairo_t* p) { cairo_move_to(p, cx - s * 0.1, cy + s * 0.25); cairo_line_to(p, cx + s * 0.1, cy + s * 0.25); cairo_line_to(p, cx, cy + s * 0.48); cairo_close_path(p); };
+        sticker(c, tip, hex("#f3d2a2"), hex("#e0b880"), cy + s * 0.25, cy + s * 0.48, l * 0.6);
+        c.fill([&](cairo_t* p) { cairo_move_to(p, cx - s * 0.035, cy + s * 0.4); cairo_line_to(p, cx + s * 0.035, cy + s * 0.4); cairo_line_to(p, cx, cy + s * 0.48); cairo_close_path(p); }, ink);
     } else if (name == "swords") {
         for (int side : { -1, 1 })
             c.stroke([&](cairo_t* p) { cairo_move_to(p, cx - side * s * 0.3, cy + s * 0.3); cairo_line_to(p, cx + side * s * 0.3, cy - s * 0.3); }, fur, s * 0.09);
@@ -147,6 +176,16 @@ void paintIconButton(Canvas& c, const DescriptionLine& line)
         t.maxWidth = r * 1.5;
         c.text(caption, cx, cy + r * 0.71, t);
     }
+}
+
+// An emblem on its own, filling the picture (bone pictures and props).
+void paintEmblem(Canvas& c, const DescriptionLine& line)
+{
+    line.allowOnly({ "emblem" });
+    const double s = std::min(c.width(), c.height());
+    // Tall pictures (a pencil) use their height as the emblem size.
+    const double size = line.text("emblem", "") == "pencil" ? c.height() : s;
+    emblem(c, line.text("emblem", ""), c.width() / 2.0, c.height() / 2.0, size * 0.95);
 }
 
 void paintCard(Canvas& c, const DescriptionLine& line)
@@ -303,6 +342,7 @@ void paintClock(Canvas& c, const DescriptionLine& line)
 
 BRINDLE_PAINTER("iconbtn", paintIconButton)
 BRINDLE_PAINTER("card", paintCard)
+BRINDLE_PAINTER("emblem", paintEmblem)
 BRINDLE_PAINTER("tab", paintTab)
 BRINDLE_PAINTER("logo", paintLogo)
 BRINDLE_PAINTER("stage", paintStage)

@@ -258,6 +258,42 @@ void paintRabbitHead(Canvas& c, const DescriptionLine& line)
     drawRabbitHead(c, c.width() / 2.0, ears ? c.height() - r * 1.05 : c.height() / 2.0, r, look, ears);
 }
 
+// Separate bones of the mascot for the armatures: each fills its picture, pivot as
+// armature-parts.txt says.
+void paintRabbitPart(Canvas& c, const DescriptionLine& line)
+{
+    line.allowOnly({ "part", "scarf", "side" });
+    const std::string part = line.text("part", "body");
+    const Rgba scarfColour = argColour(line, "scarf", "#ff8a1f");
+    const double w = c.width(), h = c.height();
+    if (part == "ear") {
+        const double lw = std::min(w, h) * 0.06;
+        drawEar(c, w / 2, h / 2, w / 2 - lw * 1.5, h / 2 - lw * 1.5, 0, lw);
+        return;
+    }
+    if (part == "arm") {
+        const double lw = w * 0.07;
+        sticker(c, [&](cairo_t* p) { Canvas::ellipse(p, w / 2, h / 2, w / 2 - lw * 1.5, h / 2 - lw * 1.5); }, fur, furShade, 0, h, lw);
+        c.fill([&](cairo_t* p) { Canvas::ellipse(p, w / 2, h * 0.8, w * 0.18, h * 0.08); }, withAlpha(pink, 0.7));
+        return;
+    }
+    // Body with feet and scarf, no head or arms; drawn to the 200 x 220 proportions.
+    const double u = std::min(w / 200.0, h / 220.0);
+    const double cx = w / 2, bottom = h - 4 * u, line_ = 4.5 * u * 1.4;
+    for (int side : { -1, 1 })
+        sticker(c, [&](cairo_t* p) { Canvas::ellipse(p, cx + side * 45 * u, bottom - 18 * u, 40 * u, 18 * u); }, fur, furShade, bottom - 36 * u, bottom, line_);
+    const double bodyY = bottom - 100 * u;
+    auto body = [&](cairo_t* p) { Canvas::ellipse(p, cx, bodyY, 82 * u, 90 * u); };
+    sticker(c, body, fur, furShade, bodyY - 90 * u, bodyY + 90 * u, line_);
+    c.fill([&](cairo_t* p) { Canvas::ellipse(p, cx, bodyY + 14 * u, 48 * u, 55 * u); }, hex("#fff9f2"));
+    auto scarf = [&](cairo_t* p) { Canvas::roundRect(p, cx - 72 * u, bodyY - 92 * u, 144 * u, 32 * u, 16 * u); };
+    c.stroke(scarf, brown, line_ * 2);
+    c.fillVertical(scarf, lighter(scarfColour, 0.15), darker(scarfColour, 0.1), bodyY - 92 * u, bodyY - 60 * u);
+    auto tail = [&](cairo_t* p) { Canvas::roundRect(p, cx + 26 * u, bodyY - 76 * u, 28 * u, 64 * u, 12 * u); };
+    c.stroke(tail, brown, line_ * 2);
+    c.fill(tail, darker(scarfColour, 0.05));
+}
+
 void paintCarrot(Canvas& c, const DescriptionLine& line)
 {
     line.allowOnly({ "gold", "angle" });
@@ -271,5 +307,6 @@ void paintCarrot(Canvas& c, const DescriptionLine& line)
 BRINDLE_PAINTER("rabbit", paintRabbit)
 BRINDLE_PAINTER("rabbithead", paintRabbitHead)
 BRINDLE_PAINTER("carrot", paintCarrot)
+BRINDLE_PAINTER("rabbitpart", paintRabbitPart)
 
 } // namespace brindle::assets

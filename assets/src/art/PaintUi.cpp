@@ -106,7 +106,7 @@ void paintButton(Canvas& c, const DescriptionLine& line)
         t.fill = argColour(line, "text", "#ffffff");
         t.outline = darker(colour, 0.5);
         t.outlineWidth = t.size * 0.08;
-        t.maxWidth = w - r;
+        t.maxWidth = line.has("icon") ? w - h * 1.15 : w - r;
         t.shadow = true;
         const double cx = line.has("icon") ? (pad + h + c.width() - pad) / 2 : c.width() / 2.0;
         c.text(label, cx, cy, t);

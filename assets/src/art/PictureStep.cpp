@@ -12,6 +12,8 @@
 #include <atomic>
 #include <cstring>
 #include <exception>
+#include <future>
+#include <set>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -121,8 +123,12 @@ void generatePictures(GenContext& ctx)
             ctx.index("pictures", e.name, facts);
         }
     }
+    // Sheets are independent: pack and encode them side by side.
+    std::vector<std::future<void>> packing;
     for (const auto& sheet : sheets)
-        packSheet(ctx, sheet, entries, drawn);
+        packing.push_back(std::async(std::launch::async, [&, sheet] { packSheet(ctx, sheet, entries, drawn); }));
+    for (auto& job : packing)
+        job.get();
 }
 
 } // namespace

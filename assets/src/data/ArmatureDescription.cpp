@@ -67,6 +67,8 @@ ArmatureDocument ArmatureDescription::parse(const std::vector<DescriptionLine>& 
             doc.name = line.word(1, "armature name");
         } else if (kind == "sheet") {
             doc.sheets.push_back(line.word(1, "sheet"));
+        } else if (kind == "pair") {
+            doc.otherPairs.push_back(line.word(1, "sheet"));
         } else if (kind == "bone") {
             line.allowOnly({ "picture", "parent", "pivot", "z" });
             ArmatureBone bone;
@@ -111,7 +113,7 @@ ArmatureDocument ArmatureDescription::parse(const std::vector<DescriptionLine>& 
                 line.fail("key frame lies outside the movement (0.." + std::to_string(movement->duration) + ")");
             keys.push_back(key);
         } else {
-            line.fail("expected armature, sheet, bone, movement or key");
+            line.fail("expected armature, sheet, pair, bone, movement or key");
         }
     }
     if (doc.name.empty())

@@ -2,6 +2,7 @@
 // An armature description (assets/armatures/NAME.armature):
 //   armature NAME
 //   sheet Armature.plist                       (image pair named in the file)
+//   pair Armature1.plist                       (another pair a screen loads it with)
 //   bone NAME picture=P.png [parent=B] [pivot=px,py] [z=N]
 //   movement NAME duration=F [loop=0|1] [to=F] [easing=N]
 //     key BONE FRAME [x= y= scale= sx= sy= rotation=degrees alpha=0..255 ease=N tween=0|1 hide=1]
@@ -48,6 +49,7 @@ struct ArmatureMovement {
 struct ArmatureDocument {
     std::string name;
     std::vector<std::string> sheets;
+    std::vector<std::string> otherPairs; // checked to hold every bone picture, not written
     std::vector<ArmatureBone> bones;
     std::vector<ArmatureMovement> movements;
 };

@@ -3,6 +3,8 @@
 #include "data/PictureSizes.h"
 #include "data/TextTable.h"
 
+#include <cmath>
+
 namespace brindle::assets {
 
 namespace {
@@ -204,7 +206,9 @@ Json::Value LayoutWriter::widget(const WidgetNode& node, int& actionTag) const
         o["disabledData"] = resource("", 0);
         o["text"] = text(node, "title");
         o["fontName"] = kLabelFont;
-        o["fontSize"] = node.line.integer("size", 30);
+        // The title is drawn inside the button and scales with it: size= is the size on screen.
+        const double titleScale = o["scaleY"].asDouble() > 0 ? o["scaleY"].asDouble() : 1.0;
+        o["fontSize"] = int(std::lround(node.line.number("size", 30) / titleScale));
         o["fontType"] = 0;
         const Rgb c = colour(node, "color");
         o["textColorR"] = c.r;

@@ -4,6 +4,8 @@
 #include "core/JsonOut.h"
 #include "core/Plist.h"
 #include "gallery/ContactPage.h"
+#include "gallery/ArmaturePreview.h"
+#include "gallery/LayoutPreview.h"
 
 #include <cstdio>
 #include <regex>
@@ -126,6 +128,51 @@ void GalleryPages::sheets(const fs::path& resources, const fs::path& out)
     }
 }
 
+void GalleryPages::layouts(const fs::path& resources, const fs::path& out)
+{
+    std::vector<fs::path> files;
+    for (const auto& e : fs::directory_iterator(resources / "images_1440X960"))
+        if (e.path().extension() == ".ExportJson")
+            files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    LayoutPreview preview(resources / "images_1440X960");
+    int pageNo = 1;
+    auto page = std::make_unique<ContactPage>(1600, 1200, "layouts 1");
+    for (const auto& file : files) {
+        cairo_surface_t* s = preview.render(file);
+        if (!s)
+            continue; // armatures and unreadable files
+        if (!page->add(s, file.filename().string(), 765, 510)) {
+            page->save(out / ("layouts_" + std::to_string(pageNo++) + ".png"));
+            page = std::make_unique<ContactPage>(1600, 1200, "layouts " + std::to_string(pageNo));
+            page->add(s, file.filename().string(), 765, 510);
+        }
+        cairo_surface_destroy(s);
+    }
+    page->save(out / ("layouts_" + std::to_string(pageNo) + ".png"));
+}
+
+void GalleryPages::armatures(const fs::path& resources, const fs::path& out)
+{
+    const fs::path dir = resources / "images_1440X960";
+    const std::pair<const char*, const char*> pairs[] = { { "BrindleAnimation", "Armature" }, { "BrindleAnimation", "Armature1" },
+        { "pipeiduishouzhong", "pipeiduishouzhong0" }, { "PkLoading", "PkLoading0" }, { "NewAnimation", "NewAnimation0" } };
+    for (const auto& [name, sheet] : pairs) {
+        const fs::path json = dir / (std::string(name) + ".ExportJson");
+        if (!fs::exists(json))
+            continue;
+        ArmaturePreview preview(json, dir / (std::string(sheet) + ".plist"));
+        ContactPage page(1600, 1200, std::string(name) + " with " + sheet + ".plist: each movement at 0, 1/3, 2/3 and its end");
+        for (int m = 0; m < preview.movementCount(); ++m)
+            for (double progress : { 0.0, 1.0 / 3, 2.0 / 3, 1.0 }) {
+                cairo_surface_t* s = preview.render(m, progress, 380, 300);
+                page.add(s, "movement " + std::to_string(m) + " at " + std::to_string(int(progress * 100)) + "%", 380, 300);
+                cairo_surface_destroy(s);
+            }
+        page.save(out / ("armature_" + std::string(sheet) + ".png"));
+    }
+}
+
 int GalleryPages::renderAll(const fs::path& resources, const fs::path& out)
 {
     if (!fs::is_directory(resources / "images_1440X960")) {
@@ -136,6 +183,8 @@ int GalleryPages::renderAll(const fs::path& resources, const fs::path& out)
     pictures(resources, out);
     sheets(resources, out);
     fonts(resources, out);
+    layouts(resources, out);
+    armatures(resources, out);
     return 0;
 }
 

@@ -12,6 +12,8 @@ public:
     static void pictures(const std::filesystem::path& resources, const std::filesystem::path& out);
     static void sheets(const std::filesystem::path& resources, const std::filesystem::path& out);
     static void fonts(const std::filesystem::path& resources, const std::filesystem::path& out);
+    static void layouts(const std::filesystem::path& resources, const std::filesystem::path& out);
+    static void armatures(const std::filesystem::path& resources, const std::filesystem::path& out);
 };
 
 } // namespace brindle::assets
