@@ -2,6 +2,7 @@
 
 #include "app/ClientLog.h"
 #include "app/SceneDirector.h"
+#include "app/SoundManager.h"
 #include "net/NetManager.h"
 
 #include "SimpleAudioEngine.h"
@@ -32,6 +33,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     }
     director->setDisplayStats(false);
     director->setAnimationInterval(1.0 / 60);
+    SoundManager::installClickSound();
     SceneDirector::instance().showLogo();
     return true;
 }

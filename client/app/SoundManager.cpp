@@ -3,6 +3,7 @@
 #include "app/StoredSettings.h"
 
 #include "SimpleAudioEngine.h"
+#include "extensions/gui/ClickSound.h"
 
 using CocosDenshion::SimpleAudioEngine;
 
@@ -63,3 +64,8 @@ void SoundManager::setMusicVolume(float volume) {
 }
 
 bool SoundManager::isMusicPlaying() { return SimpleAudioEngine::sharedEngine()->isBackgroundMusicPlaying(); }
+
+void SoundManager::installClickSound() {
+    cocos2d::extension::setClickSoundHook(
+        [] { SoundManager::instance().playEffect(cocos2d::extension::kClickSoundFile); });
+}

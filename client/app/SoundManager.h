@@ -23,6 +23,9 @@ public:
     void setMusicVolume(float volume);
     bool isMusicPlaying();
 
+    // Makes the engine's widget and control-button click go through playEffect, so it obeys the switch.
+    static void installClickSound();
+
     // Reads the switches again (tests, after changing the stored values).
     void reload();
 

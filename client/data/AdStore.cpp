@@ -87,6 +87,12 @@ AdStore& AdStore::instance() {
 
 AdStore::AdStore(std::string folder) : m_folder(std::move(folder)) {}
 
+void AdStore::setFolder(const std::string& folder) {
+    m_folder = folder;
+    m_records.clear();
+    open("Ad.db");
+}
+
 void AdStore::open(const std::string& fileName) {
     m_path = m_folder + fileName;
     const std::string table = fileName.substr(0, fileName.find('.'));

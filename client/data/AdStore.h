@@ -19,6 +19,8 @@ public:
     static AdStore& instance();
 
     explicit AdStore(std::string folder);
+    // Moves the store to another folder and opens "Ad.db" there (the writable path changed).
+    void setFolder(const std::string& folder);
 
     // Makes the table named after the file up to its first ".".
     void open(const std::string& fileName);

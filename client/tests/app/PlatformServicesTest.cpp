@@ -1,5 +1,6 @@
 #include "app/FileSystemTools.h"
 #include "app/LinuxPlatform.h"
+#include "app/VideoPlayer.h"
 
 #include <filesystem>
 #include <fstream>

@@ -18,15 +18,15 @@ std::string readFile(const std::string& path) {
     return content.str();
 }
 
-CReceviePacket answerPacket(int server, const std::string& frame) {
-    CReceviePacket packet;
-    packet.setServerIndex(server);
-    packet.setData(frame.data(), static_cast<int>(frame.size()), 3);
+std::unique_ptr<CReceviePacket> answerPacket(int server, const std::string& frame) {
+    auto packet = std::make_unique<CReceviePacket>();
+    packet->setServerIndex(server);
+    packet->setData(frame.data(), static_cast<int>(frame.size()), 3);
     return packet;
 }
 
 TEST(SendPacket, GameRequestOf57BytesIs82BytesOnTheWire) {
-    const std::string json(R"({"system":1,"mac":"ABC","sessionid":"s1","id":12,"x":"yz"})");
+    const std::string json(R"({"system":1,"mac":"ABC","sessionid":"s1","id":12,"x":"y"})");
     ASSERT_EQ(json.size(), 57u);
     CSendPacket packet;
     packet.setServerIndex(1);
@@ -53,8 +53,8 @@ TEST(SendPacket, EntryRequestStaysPlainJson) {
 TEST(ReceivePacket, HeaderDigitZeroUnmasksWithTheDigitItself) {
     const std::string json(R"({"response":1})");
     auto packet = answerPacket(1, wire::frameAnswer(wire::encodeAnswerBody(json, '0', 0x11)));
-    ASSERT_TRUE(packet.unpack(3));
-    EXPECT_EQ(packet.decodedText(), json);
+    ASSERT_TRUE(packet->unpack(3));
+    EXPECT_EQ(packet->decodedText(), json);
 }
 
 TEST(ReceivePacket, RefusesFramesItCannotDecodeWithoutReadingPastThem) {
@@ -71,8 +71,8 @@ TEST(ReceivePacket, RefusesFramesItCannotDecodeWithoutReadingPastThem) {
     };
     for (const auto& [what, frame] : cases) {
         auto packet = answerPacket(1, frame);
-        EXPECT_FALSE(packet.unpack(3)) << what;
-        EXPECT_EQ(packet.decodedText(), "") << what;
+        EXPECT_FALSE(packet->unpack(3)) << what;
+        EXPECT_EQ(packet->decodedText(), "") << what;
     }
 }
 
@@ -82,8 +82,8 @@ TEST(ReceivePacket, CharactersOutsideTheAlphabetDecodeSafely) {
     wire::mask(payload, 0x44);
     const std::string body = std::string("1") + static_cast<char>(0x44) + "xx" + payload;
     auto packet = answerPacket(1, wire::frameAnswer(body));
-    EXPECT_TRUE(packet.unpack(3));
-    EXPECT_EQ(packet.decodedText().size(), 7u);
+    EXPECT_TRUE(packet->unpack(3));
+    EXPECT_EQ(packet->decodedText().size(), 7u);
 }
 
 TEST(ReceivePacket, MediaNamesLoseTheirSeparators) {

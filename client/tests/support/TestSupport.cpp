@@ -43,6 +43,18 @@ void ClientTest::SetUp() {
     ClientLog::setSink([this](const std::string& line) { m_log.push_back(line); });
     m_folder = makeScratchFolder();
     CCFileUtils::sharedFileUtils()->setWritablePath(m_folder);
+    // The game's fonts are generated assets; tests stand an installed font in for "simhei.ttf".
+    const std::string resources = m_folder + "resources/";
+    std::filesystem::create_directories(resources);
+    for (const char* font : {"/usr/share/fonts/truetype/wqy/wqy-microhei.ttc",
+                             "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"}) {
+        std::error_code error;
+        if (std::filesystem::exists(font)) {
+            std::filesystem::create_symlink(font, resources + "simhei.ttf", error);
+            break;
+        }
+    }
+    CCFileUtils::sharedFileUtils()->setResourceRoot(resources);
     CCUserDefault::purgeSharedUserDefault();
     auto platform = std::make_unique<FakePlatform>();
     platform->temp = m_folder + "BrindleTemp/";
