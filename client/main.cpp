@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/ClientLog.h"
 #include "app/CommandLine.h"
+#include "app/FfmpegVideoPlayer.h"
 #include "app/LinuxPlatform.h"
 #include "net/NetManager.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     platform->setUserDir(userDir);
     platform->setEntryHost(options->entryHost);
     platform->setCloseHandler([] { CCDirector::sharedDirector()->end(); });
+    platform->setVideoPlayer(std::make_unique<FfmpegVideoPlayer>());
     Platform::install(std::move(platform));
     NetManager::instance().setEntryEndpoint(options->entryHost, options->entryPort);
 

@@ -171,11 +171,13 @@ void paintField(Canvas& c, const DescriptionLine& line)
     line.allowOnly({ "colour", "border" });
     const Rgba body = argColour(line, "colour", "#ffffff");
     const Rgba border = argColour(line, "border", "#f0b46a");
-    const double h = c.height(), pad = std::max(2.0, h * 0.06);
-    auto box = [&](cairo_t* cr) { Canvas::roundRect(cr, pad, pad, c.width() - pad * 2, h - pad * 2, (h - pad * 2) * 0.35); };
+    // Corners stay inside 30 % of the height so the field survives nine-slice stretching
+    // with caps of about a third.
+    const double h = c.height(), pad = std::max(2.0, h * 0.04);
+    auto box = [&](cairo_t* cr) { Canvas::roundRect(cr, pad, pad, c.width() - pad * 2, h - pad * 2, h * 0.24); };
     c.fill(box, border);
     auto inner = [&](cairo_t* cr) {
-        Canvas::roundRect(cr, pad + h * 0.05, pad + h * 0.05, c.width() - pad * 2 - h * 0.1, h - pad * 2 - h * 0.1, (h - pad * 2) * 0.3);
+        Canvas::roundRect(cr, pad + h * 0.05, pad + h * 0.05, c.width() - pad * 2 - h * 0.1, h - pad * 2 - h * 0.1, h * 0.2);
     };
     c.fillVertical(inner, darker(body, 0.06), body, pad, pad + h * 0.3);
 }

@@ -8,12 +8,14 @@
 
 namespace cocos2d {
 
+struct PlistEntry;
+
 struct PlistValue {
     enum class Type { String, Integer, Real, Bool, Date, Data, Dict, Array };
 
     Type type = Type::String;
     std::string text; // scalars as written; bools as "true" / "false"
-    std::vector<std::pair<std::string, PlistValue>> entries; // Dict, in file order
+    std::vector<PlistEntry> entries; // Dict, in file order
     std::vector<PlistValue> items;                           // Array
 
     bool isDict() const { return type == Type::Dict; }
@@ -25,6 +27,11 @@ struct PlistValue {
     bool asBool() const; // "true" or a non-zero number
     int asInt() const;
     double asDouble() const;
+};
+
+struct PlistEntry {
+    std::string first; // key
+    PlistValue second; // value
 };
 
 // Parses XML plist text. On failure returns false and says why in error; out is then unspecified.

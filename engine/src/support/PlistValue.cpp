@@ -43,7 +43,7 @@ PlistValue readDict(const TiXmlElement* e, int depth)
         c = c->NextSiblingElement();
         if (!c)
             throw std::runtime_error(std::string("no value for key ") + (key ? key : ""));
-        v.entries.emplace_back(key ? key : "", readNode(c, depth + 1));
+        v.entries.push_back(PlistEntry{key ? key : "", readNode(c, depth + 1)});
     }
     return v;
 }

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstdio>
 
 #include "ExtTestSupport.h"
 #include "extensions/armature/ArmatureDataReader.h"
@@ -198,6 +199,32 @@ TEST_F(ArmatureTest, BrokenArmatureFilesAreRefusedWithALogLine)
         EXPECT_EQ(ArmatureDataReader::readText(c.text, "broken.ExportJson", data), c.ok);
         EXPECT_TRUE(logged({"broken.ExportJson", c.piece}));
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ArmatureTest, AnArmatureShowingItselfStopsNesting)
+{
+    const char* text = R"({"armature_data":[{"name":"loop","version":1.1,"bone_data":[
+        {"name":"b","parent":"c","display_data":[{"displayType":1,"name":"loop"}]},
+        {"name":"c","parent":"b","display_data":[]}]}],
+        "animation_data":[{"name":"loop","mov_data":[{"name":"m","dr":10,"mov_bone_data":[]}]}],
+        "config_file_path":[]})";
+    std::string path = "/tmp/brindle-loop-armature.ExportJson";
+    {
+        std::FILE* f = std::fopen(path.c_str(), "w");
+        ASSERT_NE(f, nullptr);
+        std::fputs(text, f);
+        std::fclose(f);
+    }
+    CCArmatureDataManager::sharedArmatureDataManager()->addArmatureFileInfo(path.c_str());
+    CCArmature* armature = CCArmature::create("loop");
+    ASSERT_NE(armature, nullptr);
+    EXPECT_EQ(armature->getBones().size(), 2u); // the parent cycle is broken, not followed
+    EXPECT_TRUE(logged({"nested too deep"}));
+    std::remove(path.c_str());
 }
 
 } // namespace

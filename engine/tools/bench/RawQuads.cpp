@@ -58,7 +58,7 @@ void frame(RawScene& scene)
 {
     scene.angle += 0.05f;
     const float c = std::cos(scene.angle), s = std::sin(scene.angle);
-    const float hw = 25.5f, hh = 54.5f; // a 51 x 109 frame like the engine benchmark's
+    const float hw = 6.0f, hh = 6.0f; // a 12 x 12 piece like the engine benchmark's sprites
     const float corners[6][4] = {{-hw, hh, 0, 0}, {-hw, -hh, 0, 1}, {hw, hh, 1, 0},
                                  {hw, hh, 1, 0},  {-hw, -hh, 0, 1}, {hw, -hh, 1, 1}};
     unsigned char white[4] = {255, 255, 255, 255};

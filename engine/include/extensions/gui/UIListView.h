@@ -22,6 +22,8 @@ public:
     void removeAllItems();
     UIWidget* getItem(unsigned int index) const;
     unsigned int getItemCount() const { return static_cast<unsigned int>(m_items.size()); }
+    // A new autoreleased array of the items, in order.
+    CCArray* getItems() const;
     int getIndex(UIWidget* item) const;
     void setItemsMargin(float margin);
     float getItemsMargin() const { return m_margin; }

@@ -115,6 +115,12 @@ public:
     // Direct children only; UIHelper searches the whole tree.
     UIWidget* getChildByName(const char* name);
     UIWidget* getParentWidget();
+    UIWidget* getWidgetParent() { return getParentWidget(); } // 2.2.2 spelling
+    // 2.2.1 drew widgets through a separate renderer node; here the widget is its own renderer, so
+    // plain nodes can be added to it directly (they draw with it, below or above by z).
+    CCNode* getRenderer() { return this; }
+    void addRenderer(CCNode* renderer, int zOrder) { CCNode::addChild(renderer, zOrder); }
+    void addNode(CCNode* node, int zOrder = 0) { CCNode::addChild(node, zOrder); }
     void setLayoutParameter(const UILinearLayoutParameter& parameter) { m_layoutParameter = parameter; }
     const UILinearLayoutParameter& getLayoutParameter() const { return m_layoutParameter; }
 

@@ -85,7 +85,16 @@ CCNode* CCBone::createDisplay(const DisplayData& display)
         return particles;
     }
     case DisplayType::Armature: {
+        // An armature may show another one; a file that nests itself must not recurse for ever.
+        static int s_nesting = 0;
+        if (s_nesting >= 8) {
+            CCLog("CCArmature %s: armatures nested too deep at bone \"%s\"", m_armature->getName().c_str(),
+                  m_data->name.c_str());
+            return nullptr;
+        }
+        ++s_nesting;
         CCArmature* child = CCArmature::create(display.name.c_str());
+        --s_nesting;
         return child;
     }
     }

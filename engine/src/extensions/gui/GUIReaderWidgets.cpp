@@ -3,6 +3,7 @@
 
 #include "../json/JsonFields.h"
 #include "LayoutResource.h"
+#include "director/CCDirector.h"
 #include "extensions/gui/GUIReader.h"
 #include "extensions/gui/UIButton.h"
 #include "extensions/gui/UICheckBox.h"
@@ -90,7 +91,7 @@ void readLabel(UILabel* l, const JsonFields& o)
 void readLayoutOptions(UILayout* panel, const JsonFields& o, const std::string& folder)
 {
     if (o.boolean("adaptScreen", false))
-        panel->setSize(CCSize(960, 640));
+        panel->setSize(CCDirector::sharedDirector()->getWinSize());
     panel->setClippingEnabled(o.boolean("clipAble", false));
     bool scale9 = o.boolean("backGroundScale9Enable", false);
     panel->setBackGroundImageScale9Enabled(scale9);

@@ -55,6 +55,14 @@ void UIListView::removeAllItems()
 
 UIWidget* UIListView::getItem(unsigned int index) const { return index < m_items.size() ? m_items[index] : nullptr; }
 
+CCArray* UIListView::getItems() const
+{
+    CCArray* items = CCArray::create();
+    for (UIWidget* item : m_items)
+        items->addObject(item);
+    return items;
+}
+
 int UIListView::getIndex(UIWidget* item) const
 {
     auto it = std::find(m_items.begin(), m_items.end(), item);
