@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cocos2d.h"
+#include "cocos-ext.h"
 #include "widgets/PlayGuaideAtt.h"
 
 #include <string>
