@@ -11,6 +11,23 @@
 
 using namespace brindle::assets;
 
+// Fontconfig keeps a small cache for the life of the process; in sanitizer builds that is
+// reported as a leak although it is none of ours.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
+// The drawing libraries are not built with the thread sanitizer; their internal locking is
+// invisible to it. Our own sharing (the step context, the picture list) stays checked.
+extern "C" const char* __tsan_default_suppressions()
+{
+    return "called_from_lib:libfontconfig.so\ncalled_from_lib:libpango-1.0.so\ncalled_from_lib:libpangoft2-1.0.so\n"
+           "called_from_lib:libpangocairo-1.0.so\ncalled_from_lib:libcairo.so\ncalled_from_lib:libglib-2.0.so\n"
+           "called_from_lib:libgobject-2.0.so\ncalled_from_lib:libharfbuzz.so\ncalled_from_lib:libfreetype.so\n"
+           "called_from_lib:libpixman-1.so\n";
+}
+
 int main(int argc, char** argv)
 {
     std::string resources, out;

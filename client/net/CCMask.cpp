@@ -66,7 +66,7 @@ void CCMask::startSpinner() {
     spinner->setDisplayFrame(static_cast<CCSpriteFrame*>(frames->objectAtIndex(0)));
     // 0.8 delay units of 0.2 s per frame.
     CCAnimation* animation = CCAnimation::createWithSpriteFrames(frames, 0.16f);
-    spinner->runAction(CCSequence::create(CCDelayTime::create(1.0f), show, nullptr));
-    spinner->runAction(CCSequence::create(CCDelayTime::create(1.0f),
+    // Spins for as long as the overlay stands (a sequence needs a finite inner action).
+    spinner->runAction(CCSequence::create(CCDelayTime::create(1.0f), show,
                                           CCRepeat::create(CCAnimate::create(animation), 1000000), nullptr));
 }

@@ -4,7 +4,7 @@
 
 #include "net/CPacket.h"
 
-class CReceviePacket : public CPacket {
+class CReceviePacket final : public CPacket {
 public:
     // Fills decodedText. Media answers (type 34) are saved as a file in the temporary folder instead.
     // False, with a log line, for a frame that cannot be decoded; nothing outside the received bytes

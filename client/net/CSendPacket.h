@@ -3,7 +3,7 @@
 
 #include "net/CPacket.h"
 
-class CSendPacket : public CPacket {
+class CSendPacket final : public CPacket {
 public:
     // Game-server requests become the masked Base64 body with its 4-byte header; entry-server
     // requests stay the JSON text.

@@ -5,7 +5,7 @@
 
 namespace cocos2d {
 class CCNode;
-struct CCPoint;
+class CCPoint;
 } // namespace cocos2d
 
 class NetNotices {

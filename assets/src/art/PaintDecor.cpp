@@ -25,9 +25,13 @@ void paintCloud(Canvas& c, const DescriptionLine& line)
             { { 0.2, 0.65, 0.15 }, { 0.38, 0.5, 0.22 }, { 0.6, 0.45, 0.25 }, { 0.8, 0.6, 0.18 } },
         };
         const auto& p = puffs[(v - 1) & 3];
-        for (const auto& puff : p)
-            Canvas::ellipse(cr, puff[0] * w, puff[1] * h, puff[2] * w * 0.95, puff[2] * w * 0.95 * 0.8);
-        Canvas::roundRect(cr, w * 0.12, h * 0.55, w * 0.76, h * 0.3, h * 0.15);
+        // Puffs stay inside the picture (and its shadow blur) so no edge is cut flat.
+        for (const auto& puff : p) {
+            const double cy = puff[1] * h + h * 0.04;
+            const double ry = std::min(puff[2] * w * 0.72, cy - h * 0.06);
+            Canvas::ellipse(cr, puff[0] * w, cy, std::min(puff[2] * w * 0.9, ry * 1.35), ry);
+        }
+        Canvas::roundRect(cr, w * 0.12, h * 0.55, w * 0.76, h * 0.32, h * 0.16);
     };
     c.shadow(cloud, 0, h * 0.04, h * 0.08, withAlpha(hex("#6aa7d8"), 0.35));
     c.fillVertical(cloud, fur, hex("#e4f2fd"), h * 0.15, h * 0.9);

@@ -180,12 +180,19 @@ int GalleryPages::renderAll(const fs::path& resources, const fs::path& out)
         return 1;
     }
     fs::create_directories(out);
-    pictures(resources, out);
-    sheets(resources, out);
-    fonts(resources, out);
-    layouts(resources, out);
-    armatures(resources, out);
-    return 0;
+    // One unreadable part of the tree costs its page, not the others.
+    int failures = 0;
+    const std::pair<const char*, void (*)(const fs::path&, const fs::path&)> pages[] = { { "pictures", pictures },
+        { "sheets", sheets }, { "fonts", fonts }, { "layouts", layouts }, { "armatures", armatures } };
+    for (const auto& [name, page] : pages) {
+        try {
+            page(resources, out);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "asset-gallery: %s page skipped: %s\n", name, e.what());
+            ++failures;
+        }
+    }
+    return failures ? 1 : 0;
 }
 
 } // namespace brindle::assets

@@ -33,8 +33,10 @@ void CCCallFunc::setTargetCallback(CCObject* sel)
 
 void CCCallFunc::execute()
 {
-    if (m_pSelectorTarget && m_pCallFunc)
-        (m_pSelectorTarget->*m_pCallFunc)();
+    CCObject* target = m_pSelectorTarget;
+    const SEL_CallFunc selector = m_pCallFunc;
+    if (target && selector)
+        (target->*selector)();
 }
 
 void CCCallFunc::update(float)

@@ -19,8 +19,10 @@ bool CCCallFuncN::initWithTarget(CCObject* selectorTarget, SEL_CallFuncN selecto
 
 void CCCallFuncN::execute()
 {
-    if (m_pSelectorTarget && m_pCallFuncN)
-        (m_pSelectorTarget->*m_pCallFuncN)(m_pTarget);
+    CCObject* target = m_pSelectorTarget;
+    const SEL_CallFuncN selector = m_pCallFuncN;
+    if (target && selector)
+        (target->*selector)(m_pTarget);
 }
 
 CCObject* CCCallFuncN::copyWithZone(CCZone*)

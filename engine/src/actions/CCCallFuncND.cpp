@@ -20,8 +20,10 @@ bool CCCallFuncND::initWithTarget(CCObject* selectorTarget, SEL_CallFuncND selec
 
 void CCCallFuncND::execute()
 {
-    if (m_pSelectorTarget && m_pCallFuncND)
-        (m_pSelectorTarget->*m_pCallFuncND)(m_pTarget, m_pData);
+    CCObject* target = m_pSelectorTarget;
+    const SEL_CallFuncND selector = m_pCallFuncND;
+    if (target && selector)
+        (target->*selector)(m_pTarget, m_pData);
 }
 
 CCObject* CCCallFuncND::copyWithZone(CCZone*)

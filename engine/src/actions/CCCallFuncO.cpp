@@ -34,8 +34,10 @@ void CCCallFuncO::setObject(CCObject* obj)
 
 void CCCallFuncO::execute()
 {
-    if (m_pSelectorTarget && m_pCallFuncO)
-        (m_pSelectorTarget->*m_pCallFuncO)(m_pObject);
+    CCObject* target = m_pSelectorTarget;
+    const SEL_CallFuncO selector = m_pCallFuncO;
+    if (target && selector)
+        (target->*selector)(m_pObject);
 }
 
 CCObject* CCCallFuncO::copyWithZone(CCZone*)

@@ -148,9 +148,11 @@ TEST_F(Scheduling, TimersOfANodeOutsideTheSceneArePausedAndCleanupRemovesThem)
     m_scene->addChild(loose);
     run(3);
     EXPECT_EQ(loose->calls.size(), 2u); // first tick after resuming initialises
+    m_ticker->retain();
     m_ticker->schedule(schedule_selector(Ticker::tick));
     m_ticker->removeFromParent(); // cleanup
     EXPECT_FALSE(m_ticker->isScheduled(schedule_selector(Ticker::tick)));
+    m_ticker->release();
 }
 
 TEST_F(Scheduling, PauseAndResumeOfOneTarget)

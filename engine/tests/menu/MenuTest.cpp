@@ -9,6 +9,7 @@
 #include "menu/CCMenu.h"
 #include "menu/CCMenuItemLabel.h"
 #include "menu/CCMenuItemSprite.h"
+#include "menu/CCMenuItemToggle.h"
 #include "nodes/CCLayer.h"
 #include "nodes/CCScene.h"
 #include "sprites/CCSprite.h"
@@ -215,4 +216,24 @@ TEST_F(MenuTest, LabelItemZoomsWhileSelected)
     EXPECT_EQ(text->getColor().r, 255);
     CCLabelBMFont::purgeCachedData();
     CCTextureCache::purgeSharedTextureCache();
+}
+
+TEST_F(MenuTest, ToggleCyclesThroughItsItemsBeforeTheCallback)
+{
+    CCMenuItemSprite* on = CCMenuItemSprite::create(box(60, 30), nullptr);
+    CCMenuItemSprite* off = CCMenuItemSprite::create(box(80, 30), nullptr);
+    CCMenuItemToggle* toggle =
+        CCMenuItemToggle::createWithTarget(m_recorder, menu_selector(Recorder::pressed), on, off, nullptr);
+    toggle->setTag(9);
+    toggle->setPosition(CCPoint(0, 200)); // world (480, 520)
+    m_menu->addChild(toggle);
+    EXPECT_EQ(toggle->getSelectedIndex(), 0u);
+    EXPECT_EQ(toggle->getContentSize(), CCSize(60, 30));
+    et::tap(480, 520);
+    EXPECT_EQ(toggle->getSelectedIndex(), 1u);
+    EXPECT_EQ(toggle->selectedItem(), off);
+    EXPECT_EQ(toggle->getContentSize(), CCSize(80, 30));
+    et::tap(480, 520);
+    EXPECT_EQ(toggle->getSelectedIndex(), 0u);
+    EXPECT_EQ(m_recorder->hits, (std::vector<int>{9, 9}));
 }
