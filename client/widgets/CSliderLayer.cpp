@@ -107,16 +107,16 @@ void CSliderLayer::toggle(CCObject*) {
 
 void CSliderLayer::showSound(bool on) {
     if (m_soundButton) m_soundButton->setOpacity(on ? 255 : 100);
-    if (m_soundText) m_soundText->setString(text(on ? "SoundOff" : "Sound").c_str());
+    m_soundCaption = text(on ? "SoundOff" : "Sound");
+    if (m_soundText) m_soundText->setString(m_soundCaption.c_str());
 }
 
 void CSliderLayer::showMusic(bool on) {
     if (m_musicButton) m_musicButton->setOpacity(on ? 255 : 100);
-    if (m_musicText) m_musicText->setString(text(on ? "MusicOff" : "Music").c_str());
+    m_musicCaption = text(on ? "MusicOff" : "Music");
+    if (m_musicText) m_musicText->setString(m_musicCaption.c_str());
 }
 
-std::string CSliderLayer::soundLabel() const { return m_soundText ? m_soundText->getString() : ""; }
-std::string CSliderLayer::musicLabel() const { return m_musicText ? m_musicText->getString() : ""; }
 
 void CSliderLayer::onSound(CCObject*) {
     SoundManager& sound = SoundManager::instance();

@@ -29,8 +29,9 @@ public:
     cocos2d::CCSprite* arrow() const { return m_arrow; }
     cocos2d::CCMenuItemSprite* soundButton() const { return m_soundButton; }
     cocos2d::CCMenuItemSprite* musicButton() const { return m_musicButton; }
-    std::string soundLabel() const;
-    std::string musicLabel() const;
+    // The captions the buttons show (kept even when the bitmap font is missing).
+    const std::string& soundLabel() const { return m_soundCaption; }
+    const std::string& musicLabel() const { return m_musicCaption; }
 
     static constexpr int kContactTag = 1310;
     static constexpr int kShareBoxTag = 1311;
@@ -49,5 +50,6 @@ private:
     cocos2d::CCMenuItemSprite* m_musicButton = nullptr;
     cocos2d::CCLabelBMFont* m_soundText = nullptr;
     cocos2d::CCLabelBMFont* m_musicText = nullptr;
+    std::string m_soundCaption, m_musicCaption;
     bool m_open = true;
 };

@@ -41,6 +41,13 @@ protected:
         ClientTest::SetUp();
         AdStore::instance().setFolder(m_folder);
         MainMenuState::instance().reset();
+        addPicture("common_btn.png", 300, 150);
+        std::string texts = "{";
+        for (const char* key : {"sure", "haveNoNet", "theNetIsDie", "connectAgain", "shutDown", "gotoDownLoad",
+                                "waitNext", "updateVersion"}) {
+            texts += std::string(texts.size() > 1 ? "," : "") + "\"" + key + "\":{\"chinese\":\"" + key + "-zh\"}";
+        }
+        setTexts(texts + "}");
         SceneDirector::instance().registerScene(1, &CLoadingLayer::scene);
         // The menu itself has its own tests; here a bare scene marks the arrival.
         SceneDirector::instance().registerScene(2, [] { return CCScene::create(); });

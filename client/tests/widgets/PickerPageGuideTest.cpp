@@ -31,6 +31,10 @@ public:
 
 class WidgetsTest : public ClientTest {
 protected:
+    void SetUp() override {
+        ClientTest::SetUp();
+        setTexts(R"({"SoundOff":{"chinese":"SoundOff-zh"},"Sound":{"chinese":"Sound-zh"},"MusicOff":{"chinese":"MusicOff-zh"},"Music":{"chinese":"Music-zh"},"sure":{"chinese":"sure-zh"}})");
+    }
     void write(const std::string& name, const std::string& text) {
         std::ofstream(m_folder + "resources/" + name) << text;
     }
@@ -140,6 +144,7 @@ TEST_F(WidgetsTest, SoundAndMusicSwitchesToggleAndPersist) {
     const bool effects = SoundManager::instance().isEffectsOn();
     const bool music = SoundManager::instance().isMusicOn();
     const std::string soundLabel = slider->soundLabel(), musicLabel = slider->musicLabel();
+    EXPECT_EQ(soundLabel, effects ? "SoundOff-zh" : "Sound-zh");
     slider->onSound();
     slider->onMusic();
     EXPECT_EQ(SoundManager::instance().isEffectsOn(), !effects);
