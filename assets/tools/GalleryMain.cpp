@@ -1,10 +1,14 @@
 // asset-gallery --resources DIR --out DIR
 // Contact pages of the generated resources, for people to look at: every single picture,
-// every sheet with its frame outlines, and samples of the bitmap fonts. Later pages
-// (layouts, armatures) render through the engine once it is linked here.
+// every sheet with its frame outlines, and samples of the bitmap fonts. Layouts and armatures
+// render through the engine (offscreen GL) when it is linked here, else through cairo stand-ins.
 
 #include "gallery/ContactPage.h"
 #include "gallery/GalleryPages.h"
+
+#ifdef BRINDLE_GALLERY_ENGINE
+#include "gallery-engine/EngineStage.h"
+#endif
 
 #include <cstdio>
 #include <string>
@@ -40,5 +44,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: asset-gallery --resources DIR --out DIR\n");
         return 2;
     }
+#ifdef BRINDLE_GALLERY_ENGINE
+    EngineStage stage;
+    if (stage.open(resources))
+        stage.install();
+#endif
     return GalleryPages::renderAll(resources, out);
 }

@@ -17,6 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+EngineRenders g_engine;
+
 cairo_surface_t* load(const fs::path& path)
 {
     cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
@@ -128,6 +130,11 @@ void GalleryPages::sheets(const fs::path& resources, const fs::path& out)
     }
 }
 
+void GalleryPages::useEngine(EngineRenders renders)
+{
+    g_engine = std::move(renders);
+}
+
 void GalleryPages::layouts(const fs::path& resources, const fs::path& out)
 {
     std::vector<fs::path> files;
@@ -136,15 +143,26 @@ void GalleryPages::layouts(const fs::path& resources, const fs::path& out)
             files.push_back(e.path());
     std::sort(files.begin(), files.end());
     LayoutPreview preview(resources / "images_1440X960");
+    const std::string how = g_engine.layout ? " (engine)" : " (cairo stand-in)";
     int pageNo = 1;
-    auto page = std::make_unique<ContactPage>(1600, 1200, "layouts 1");
+    auto page = std::make_unique<ContactPage>(1600, 1200, "layouts 1" + how);
     for (const auto& file : files) {
+        // The stand-in also tells layouts from armatures, which share the extension.
         cairo_surface_t* s = preview.render(file);
         if (!s)
             continue; // armatures and unreadable files
+        if (g_engine.layout) {
+            cairo_surface_destroy(s);
+            s = g_engine.layout(file);
+            if (!s) {
+                std::fprintf(stderr, "asset-gallery: the engine could not draw %s\n", file.c_str());
+                continue;
+            }
+            cairo_surface_write_to_png(s, (out / ("layout_" + file.stem().string() + ".png")).c_str());
+        }
         if (!page->add(s, file.filename().string(), 765, 510)) {
             page->save(out / ("layouts_" + std::to_string(pageNo++) + ".png"));
-            page = std::make_unique<ContactPage>(1600, 1200, "layouts " + std::to_string(pageNo));
+            page = std::make_unique<ContactPage>(1600, 1200, "layouts " + std::to_string(pageNo) + how);
             page->add(s, file.filename().string(), 765, 510);
         }
         cairo_surface_destroy(s);
@@ -162,10 +180,15 @@ void GalleryPages::armatures(const fs::path& resources, const fs::path& out)
         if (!fs::exists(json))
             continue;
         ArmaturePreview preview(json, dir / (std::string(sheet) + ".plist"));
-        ContactPage page(1600, 1200, std::string(name) + " with " + sheet + ".plist: each movement at 0, 1/3, 2/3 and its end");
+        ContactPage page(1600, 1200, std::string(name) + " with " + sheet + ".plist: each movement at 0, 1/3, 2/3 and its end"
+                + (g_engine.armature ? " (engine)" : " (cairo stand-in)"));
         for (int m = 0; m < preview.movementCount(); ++m)
             for (double progress : { 0.0, 1.0 / 3, 2.0 / 3, 1.0 }) {
-                cairo_surface_t* s = preview.render(m, progress, 380, 300);
+                cairo_surface_t* s = g_engine.armature
+                    ? g_engine.armature(json, dir / (std::string(sheet) + ".plist"), m, progress)
+                    : preview.render(m, progress, 380, 300);
+                if (!s)
+                    continue;
                 page.add(s, "movement " + std::to_string(m) + " at " + std::to_string(int(progress * 100)) + "%", 380, 300);
                 cairo_surface_destroy(s);
             }

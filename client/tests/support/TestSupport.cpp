@@ -10,6 +10,7 @@
 #include "quiz/QuizData.h"
 
 #include "SimpleAudioEngine.h"
+#include "labels/TTFRenderer.h"
 #include "testing/EngineTesting.h"
 
 #include <atomic>
@@ -23,6 +24,8 @@ namespace test_support {
 void ClientEnvironment::SetUp() {
     CCDirector::sharedDirector()->setManualClock(true);
 }
+
+void ClientEnvironment::TearDown() { TTFRenderer::closeFonts(); }
 
 namespace {
 std::string makeScratchFolder() {

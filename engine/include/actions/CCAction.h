@@ -25,7 +25,7 @@ public:
     virtual void stop();
     virtual void step(float dt);
     // t in 0..1 (easing may go outside).
-    virtual void update(float time);
+    void update(float time) override;
 
     CCNode* getTarget() const { return m_pTarget; }
     void setTarget(CCNode* target) { m_pTarget = target; }

@@ -7,6 +7,7 @@ namespace cocos2d {
 
 class CCCallFuncN : public CCCallFunc {
 public:
+    using CCCallFunc::initWithTarget;
     static CCCallFuncN* create(CCObject* selectorTarget, SEL_CallFuncN selector);
     virtual bool initWithTarget(CCObject* selectorTarget, SEL_CallFuncN selector);
     void execute() override;

@@ -6,6 +6,7 @@ namespace cocos2d {
 
 class CCCallFuncND : public CCCallFuncN {
 public:
+    using CCCallFuncN::initWithTarget;
     static CCCallFuncND* create(CCObject* selectorTarget, SEL_CallFuncND selector, void* d);
     virtual bool initWithTarget(CCObject* selectorTarget, SEL_CallFuncND selector, void* d);
     void execute() override;

@@ -7,6 +7,7 @@ namespace cocos2d {
 
 class CCCallFuncO : public CCCallFunc {
 public:
+    using CCCallFunc::initWithTarget;
     ~CCCallFuncO() override;
     static CCCallFuncO* create(CCObject* selectorTarget, SEL_CallFuncO selector, CCObject* object);
     virtual bool initWithTarget(CCObject* selectorTarget, SEL_CallFuncO selector, CCObject* object);

@@ -180,6 +180,12 @@ TTF_Font* TTFRenderer::openFont(const std::string& path, int pixelSize, std::str
     auto it = fontCache().find(key);
     if (it != fontCache().end())
         return it->second;
+    static bool closeAtExit = false;
+    if (!closeAtExit) {
+        // Fonts hold SDL memory the static cache would otherwise drop unreleased at exit.
+        closeAtExit = true;
+        std::atexit([] { TTFRenderer::closeFonts(); });
+    }
     TTF_Font* font = TTF_OpenFont(path.c_str(), pixelSize);
     if (!font) {
         error = "cannot open font " + path + ": " + TTF_GetError();

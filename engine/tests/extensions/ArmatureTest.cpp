@@ -228,3 +228,31 @@ TEST_F(ArmatureTest, AnArmatureShowingItselfStopsNesting)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ArmatureTest, KeyFramesTweenWithTheirEasing)
+{
+    CCArmature* easing = runArmature("testEasing");
+    ASSERT_NE(easing, nullptr);
+    // "Quad": x from -200 to 200 over 60 key frames, at speed factor 0.5 (120 engine frames).
+    easing->getAnimation()->play("Quad");
+    et::stepFrames(1 + 60); // START, then 30 movement frames: half-way to the second key
+    struct Expect {
+        const char* bone;
+        float x, y;
+    };
+    for (const Expect& e : {Expect{"EasingIn", -100, 80}, Expect{"EasingOut", 100, 0}, Expect{"EasingInOut", 0, -80}}) {
+        CCBone* bone = easing->getBone(e.bone);
+        ASSERT_NE(bone, nullptr);
+        CCNode* display = bone->getDisplayRenderNode();
+        ASSERT_NE(display, nullptr) << e.bone;
+        EXPECT_NEAR(display->getPositionX(), e.x, 0.01f) << e.bone;
+        EXPECT_NEAR(display->getPositionY(), e.y, 0.01f) << e.bone;
+    }
+    // Half a loop later the bones are back at the other key.
+    et::stepFrames(60);
+    EXPECT_NEAR(easing->getBone("EasingIn")->getDisplayRenderNode()->getPositionX(), 200, 0.01f);
+}
+
+} // namespace

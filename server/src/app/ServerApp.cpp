@@ -7,6 +7,7 @@
 #include "commands/QuizHooks.h"
 #include "commands/UserCommands.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace server {
@@ -17,13 +18,21 @@ ServerApp::ServerApp(ServerConfig config)
       m_content(m_storage, m_config.dataDir), m_accounts(m_players, m_sessions, m_config.passwordCost),
       m_entryDispatcher(ServerRole::Entry, m_entryCommands, m_services),
       m_gameDispatcher(ServerRole::Game, m_gameCommands, m_services),
-      m_workPool(static_cast<std::size_t>(m_config.workThreads)), m_io(m_config.ioThreads), m_sweepTimer(m_io) {
+      m_workPool(static_cast<std::size_t>(m_config.workThreads)), m_ioContexts(makeContexts(m_config.ioThreads)), m_io(*m_ioContexts.front()), m_sweepTimer(m_io) {
     Log::setQuiet(m_config.quiet);
     EntryCommands::registerInto(m_entryCommands, m_accounts);
     UserCommands::registerInto(m_gameCommands, m_accounts);
     HeartbeatCommand::registerInto(m_gameCommands);
     ContentCommands::registerInto(m_gameCommands, m_content);
     registerQuizCommands(m_gameCommands, m_services);
+}
+
+std::vector<std::unique_ptr<asio::io_context>> ServerApp::makeContexts(int count) {
+    std::vector<std::unique_ptr<asio::io_context>> contexts;
+    for (int i = 0; i < std::max(1, count); ++i) {
+        contexts.push_back(std::make_unique<asio::io_context>(1));
+    }
+    return contexts;
 }
 
 ServerApp::~ServerApp() {
@@ -37,11 +46,14 @@ void ServerApp::start() {
             role, role == ServerRole::Entry ? m_entryDispatcher : m_gameDispatcher,
             role == ServerRole::Entry ? &m_workPool : nullptr, m_config.maxRequestBytes, m_config.idleTimeout,
             m_config.maxConnections);
-        auto listener = std::make_unique<Listener>(m_io, endpoint);
-        const int bound = listener->bind(m_config.listenHost, port);
+        int bound = port;
+        for (auto& io : m_ioContexts) {
+            auto listener = std::make_unique<Listener>(*io, endpoint);
+            bound = listener->bind(m_config.listenHost, bound); // the first may pick; the rest join it
+            m_listeners.push_back(std::move(listener));
+        }
         std::printf("%s listening on %s:%d\n", name, m_config.listenHost.c_str(), bound);
         std::fflush(stdout);
-        m_listeners.push_back(std::move(listener));
         return bound;
     };
     // The game server binds first: the entry server's login answers name its port.
@@ -51,7 +63,9 @@ void ServerApp::start() {
     if (m_config.runEntry) {
         m_entryPort = makeListener(ServerRole::Entry, m_config.entryPort, "entry");
     }
-    m_work.emplace(m_io.get_executor());
+    for (auto& io : m_ioContexts) {
+        m_work.push_back(asio::make_work_guard(*io));
+    }
     for (auto& listener : m_listeners) {
         listener->start();
     }
@@ -73,8 +87,8 @@ void ServerApp::scheduleSweep() {
 
 void ServerApp::run() {
     std::vector<std::thread> threads;
-    for (int i = 1; i < m_config.ioThreads; ++i) {
-        threads.emplace_back([this] { m_io.run(); });
+    for (std::size_t i = 1; i < m_ioContexts.size(); ++i) {
+        threads.emplace_back([io = m_ioContexts[i].get()] { io->run(); });
     }
     m_io.run();
     for (auto& thread : threads) {
@@ -83,14 +97,12 @@ void ServerApp::run() {
 }
 
 void ServerApp::stop() {
-    asio::post(m_io, [this] {
-        for (auto& listener : m_listeners) {
-            listener->close();
-        }
-        m_sweepTimer.cancel();
-    });
-    m_work.reset();
-    m_io.stop();
+    for (auto& work : m_work) {
+        work.reset();
+    }
+    for (auto& io : m_ioContexts) {
+        io->stop();
+    }
     m_workPool.stop();
 }
 

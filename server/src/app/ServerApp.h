@@ -48,6 +48,7 @@ public:
 
 private:
     void scheduleSweep();
+    static std::vector<std::unique_ptr<asio::io_context>> makeContexts(int count);
 
     ServerConfig m_config;
     Storage m_storage;
@@ -62,8 +63,11 @@ private:
     Dispatcher m_entryDispatcher;
     Dispatcher m_gameDispatcher;
     asio::thread_pool m_workPool;
-    asio::io_context m_io;
-    std::optional<asio::executor_work_guard<asio::io_context::executor_type>> m_work;
+    // One io context per io thread, each with its own listeners on the shared ports
+    // (SO_REUSEPORT): the threads never contend for one scheduler lock. m_io is the first.
+    std::vector<std::unique_ptr<asio::io_context>> m_ioContexts;
+    asio::io_context& m_io;
+    std::vector<asio::executor_work_guard<asio::io_context::executor_type>> m_work;
     asio::steady_timer m_sweepTimer;
     std::vector<std::unique_ptr<Listener>> m_listeners;
     int m_entryPort = 0;

@@ -109,9 +109,19 @@ void Connection::write(std::string framed) {
     }
     m_phase = Phase::Writing;
     m_answer = std::move(framed);
-    armTimer();
+    if (m_answer.size() > 64 * 1024) {
+        armTimer(); // a large media file gets its own time to leave; small answers fit the first
+    }
     asio::async_write(m_socket, asio::buffer(m_answer), [self = shared_from_this()](const std::error_code& error, std::size_t) {
         if (error) {
+            self->close();
+            return;
+        }
+        // Nothing more to come from the client: close at once, like any web server. Otherwise
+        // wait for it, since closing with unread bytes resets the connection.
+        std::error_code ignored;
+        if (!self->m_reader.lineBreakPending() && self->m_socket.available(ignored) == 0 && !ignored) {
+            self->m_socket.shutdown(asio::ip::tcp::socket::shutdown_send, ignored);
             self->close();
             return;
         }

@@ -14,6 +14,8 @@ int Listener::bind(const std::string& host, int port) {
     const asio::ip::tcp::endpoint where(asio::ip::make_address(host), static_cast<unsigned short>(port));
     m_acceptor.open(where.protocol());
     m_acceptor.set_option(asio::ip::tcp::acceptor::reuse_address(true));
+    // Every io thread listens on the same port; the kernel spreads the connections.
+    m_acceptor.set_option(asio::detail::socket_option::boolean<SOL_SOCKET, SO_REUSEPORT>(true));
     m_acceptor.bind(where);
     m_acceptor.listen(4096);
     return m_acceptor.local_endpoint().port();

@@ -17,7 +17,8 @@ class Listener {
 public:
     Listener(asio::io_context& io, std::shared_ptr<EndpointState> endpoint);
 
-    // Binds and listens; port 0 picks a free one. Returns the bound port. Throws std::system_error.
+    // Binds and listens (SO_REUSEPORT, so each io thread can have a listener on the port); port 0
+    // picks a free one. Returns the bound port. Throws std::system_error.
     int bind(const std::string& host, int port);
     void start();
     void close();

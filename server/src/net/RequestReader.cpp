@@ -28,6 +28,11 @@ RequestReader::Status RequestReader::fail(std::string why) {
     return m_status;
 }
 
+bool RequestReader::lineBreakPending() const {
+    return m_role == ServerRole::Game && m_status == Status::Complete && m_characters % 76 == 0 &&
+           m_trailingBreaks < 2;
+}
+
 RequestReader::Status RequestReader::feed(std::string_view bytes) {
     if (m_status != Status::NeedMore) {
         return m_status;
@@ -92,8 +97,15 @@ RequestReader::Status RequestReader::feedGame(std::string_view bytes) {
             m_key = static_cast<std::uint8_t>(digit == 0 ? '0' : m_header[digit]);
         }
     }
-    for (; i < bytes.size() && m_status == Status::NeedMore; ++i) {
+    for (; i < bytes.size(); ++i) {
         const auto c = static_cast<unsigned char>(static_cast<std::uint8_t>(bytes[i]) ^ m_key);
+        if (m_status != Status::NeedMore) {
+            if ((c == '\r' || c == '\n') && m_trailingBreaks < 2) {
+                ++m_trailingBreaks;
+                continue;
+            }
+            break;
+        }
         if (c == '\r' || c == '\n') {
             if (m_groupFill != 0) {
                 return fail("a line break inside a Base64 group");
@@ -103,6 +115,7 @@ RequestReader::Status RequestReader::feedGame(std::string_view bytes) {
         if (m_ended) {
             return fail("Base64 text after the padding");
         }
+        ++m_characters;
         if (c == '=') {
             if (m_groupFill < 2) {
                 return fail("misplaced Base64 padding");

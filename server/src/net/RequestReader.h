@@ -31,6 +31,9 @@ public:
     // Why the request was refused once Invalid, for the log.
     const std::string& error() const { return m_error; }
     std::size_t received() const { return m_received; }
+    // Complete, but the client's encoder still owes a CR LF (its Base64 text filled the last line
+    // exactly) that had not arrived with the request: closing now could reset the connection.
+    bool lineBreakPending() const;
 
 private:
     Status fail(std::string why);
@@ -53,6 +56,8 @@ private:
     std::uint8_t m_key = 0;
     std::array<std::uint8_t, 4> m_group{};
     std::size_t m_groupFill = 0;
+    std::size_t m_characters = 0; // Base64 characters so far, line breaks not counted
+    int m_trailingBreaks = 0;     // CR and LF bytes seen after the request was complete
     int m_padding = 0;        // "=" characters in the current group
     bool m_ended = false;     // a padded group was seen: nothing but line breaks may follow
 };

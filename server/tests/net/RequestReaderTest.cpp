@@ -34,6 +34,8 @@ TEST(RequestReader, GameBodyIsCompleteAtEverySplitPoint) {
         const auto status = reader.feed(std::string_view(body).substr(cut));
         ASSERT_EQ(status, RequestReader::Status::Complete) << "split at " << cut;
         EXPECT_EQ(reader.text(), json);
+        // The masked CR LF after the 76th character is owed unless it came with the request.
+        EXPECT_EQ(reader.lineBreakPending(), cut == 80 || cut == 81) << "split at " << cut;
     }
 }
 
@@ -45,6 +47,7 @@ TEST(RequestReader, EveryKeyPositionIsUnderstood) {
             ASSERT_EQ(reader.feed(gameBody(json, digit, key)), RequestReader::Status::Complete)
                 << digit << " " << int(key) << ": " << reader.error();
             EXPECT_EQ(reader.text(), json);
+            EXPECT_FALSE(reader.lineBreakPending()) << "a short text ends without a line break";
         }
     }
 }

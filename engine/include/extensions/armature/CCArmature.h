@@ -17,6 +17,7 @@ public:
     // Null (logged) when no file registered the name.
     static CCArmature* create(const char* name);
     ~CCArmature() override;
+    using CCNodeRGBA::init;
     virtual bool init(const char* name);
 
     CCArmatureAnimation* getAnimation() const { return m_animation; }

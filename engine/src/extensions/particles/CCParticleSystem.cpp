@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "base/CCConsole.h"
 #include "base/CCPointExtension.h"
@@ -12,6 +13,9 @@ namespace cocos2d {
 
 namespace {
 float clamp01(float v) { return std::clamp(v, 0.f, 1.f); }
+
+// Uniform in -1..1 (the engine's CCRANDOM_MINUS1_1, without its int-to-float rounding).
+float random11() { return 2.0f * static_cast<float>(static_cast<double>(std::rand()) / RAND_MAX) - 1.0f; }
 } // namespace
 
 CCParticleSystem* CCParticleSystem::create(const char* plistFile)
@@ -104,33 +108,33 @@ bool CCParticleSystem::addParticle()
 void CCParticleSystem::initParticle(tCCParticle& p)
 {
     p = tCCParticle{};
-    p.timeToLive = std::max(0.f, m_life + m_lifeVar * CCRANDOM_MINUS1_1());
-    p.pos.x = m_sourcePosition.x + m_posVar.x * CCRANDOM_MINUS1_1();
-    p.pos.y = m_sourcePosition.y + m_posVar.y * CCRANDOM_MINUS1_1();
+    p.timeToLive = std::max(0.f, m_life + m_lifeVar * random11());
+    p.pos.x = m_sourcePosition.x + m_posVar.x * random11();
+    p.pos.y = m_sourcePosition.y + m_posVar.y * random11();
 
-    ccColor4F start{clamp01(m_startColor.r + m_startColorVar.r * CCRANDOM_MINUS1_1()),
-                    clamp01(m_startColor.g + m_startColorVar.g * CCRANDOM_MINUS1_1()),
-                    clamp01(m_startColor.b + m_startColorVar.b * CCRANDOM_MINUS1_1()),
-                    clamp01(m_startColor.a + m_startColorVar.a * CCRANDOM_MINUS1_1())};
-    ccColor4F end{clamp01(m_endColor.r + m_endColorVar.r * CCRANDOM_MINUS1_1()),
-                  clamp01(m_endColor.g + m_endColorVar.g * CCRANDOM_MINUS1_1()),
-                  clamp01(m_endColor.b + m_endColorVar.b * CCRANDOM_MINUS1_1()),
-                  clamp01(m_endColor.a + m_endColorVar.a * CCRANDOM_MINUS1_1())};
+    ccColor4F start{clamp01(m_startColor.r + m_startColorVar.r * random11()),
+                    clamp01(m_startColor.g + m_startColorVar.g * random11()),
+                    clamp01(m_startColor.b + m_startColorVar.b * random11()),
+                    clamp01(m_startColor.a + m_startColorVar.a * random11())};
+    ccColor4F end{clamp01(m_endColor.r + m_endColorVar.r * random11()),
+                  clamp01(m_endColor.g + m_endColorVar.g * random11()),
+                  clamp01(m_endColor.b + m_endColorVar.b * random11()),
+                  clamp01(m_endColor.a + m_endColorVar.a * random11())};
     p.color = start;
     // A particle born dead (life 0) must not divide by zero.
     const float life = p.timeToLive > 0 ? p.timeToLive : 1.f;
     p.deltaColor = ccColor4F{(end.r - start.r) / life, (end.g - start.g) / life, (end.b - start.b) / life,
                              (end.a - start.a) / life};
 
-    float startSize = std::max(0.f, m_startSize + m_startSizeVar * CCRANDOM_MINUS1_1());
+    float startSize = std::max(0.f, m_startSize + m_startSizeVar * random11());
     p.size = startSize;
     if (m_endSize == kCCParticleStartSizeEqualToEndSize)
         p.deltaSize = 0;
     else
-        p.deltaSize = (std::max(0.f, m_endSize + m_endSizeVar * CCRANDOM_MINUS1_1()) - startSize) / life;
+        p.deltaSize = (std::max(0.f, m_endSize + m_endSizeVar * random11()) - startSize) / life;
 
-    float startSpin = m_startSpin + m_startSpinVar * CCRANDOM_MINUS1_1();
-    float endSpin = m_endSpin + m_endSpinVar * CCRANDOM_MINUS1_1();
+    float startSpin = m_startSpin + m_startSpinVar * random11();
+    float endSpin = m_endSpin + m_endSpinVar * random11();
     p.rotation = startSpin;
     p.deltaRotation = (endSpin - startSpin) / life;
 
@@ -139,21 +143,21 @@ void CCParticleSystem::initParticle(tCCParticle& p)
     else if (m_positionType == kCCPositionTypeRelative)
         p.startPos = m_position;
 
-    float a = CC_DEGREES_TO_RADIANS(m_angle + m_angleVar * CCRANDOM_MINUS1_1());
+    float a = CC_DEGREES_TO_RADIANS(m_angle + m_angleVar * random11());
     if (m_emitterMode == kCCParticleModeGravity) {
-        float speed = m_speed + m_speedVar * CCRANDOM_MINUS1_1();
+        float speed = m_speed + m_speedVar * random11();
         p.dir = CCPoint(std::cos(a) * speed, std::sin(a) * speed);
-        p.radialAccel = m_radialAccel + m_radialAccelVar * CCRANDOM_MINUS1_1();
-        p.tangentialAccel = m_tangentialAccel + m_tangentialAccelVar * CCRANDOM_MINUS1_1();
+        p.radialAccel = m_radialAccel + m_radialAccelVar * random11();
+        p.tangentialAccel = m_tangentialAccel + m_tangentialAccelVar * random11();
         if (m_rotationIsDir)
             p.rotation = -CC_RADIANS_TO_DEGREES(std::atan2(p.dir.y, p.dir.x));
     } else {
-        float startRadius = m_startRadius + m_startRadiusVar * CCRANDOM_MINUS1_1();
-        float endRadius = m_endRadius + m_endRadiusVar * CCRANDOM_MINUS1_1();
+        float startRadius = m_startRadius + m_startRadiusVar * random11();
+        float endRadius = m_endRadius + m_endRadiusVar * random11();
         p.radius = startRadius;
         p.deltaRadius = (m_endRadius == kCCParticleStartRadiusEqualToEndRadius) ? 0 : (endRadius - startRadius) / life;
         p.angle = a;
-        p.degreesPerSecond = CC_DEGREES_TO_RADIANS(m_rotatePerSecond + m_rotatePerSecondVar * CCRANDOM_MINUS1_1());
+        p.degreesPerSecond = CC_DEGREES_TO_RADIANS(m_rotatePerSecond + m_rotatePerSecondVar * random11());
     }
 }
 
