@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 
+#include "account/StartScenes.h"
 #include "app/ClientLog.h"
 #include "app/SceneDirector.h"
 #include "app/SoundManager.h"
@@ -34,6 +35,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     director->setDisplayStats(false);
     director->setAnimationInterval(1.0 / 60);
     SoundManager::installClickSound();
+    registerStartScenes();
     SceneDirector::instance().showLogo();
     return true;
 }

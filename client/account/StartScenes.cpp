@@ -1,0 +1,13 @@
+#include "account/StartScenes.h"
+
+#include "account/CLoadingLayer.h"
+#include "account/CLogoLayer.h"
+#include "app/SceneDirector.h"
+#include "menu/CMainLayer.h"
+
+void registerStartScenes() {
+    SceneDirector& director = SceneDirector::instance();
+    director.registerScene(0, &CLogoLayer::scene);
+    director.registerScene(1, &CLoadingLayer::scene);
+    director.registerScene(2, &CMainLayer::scene);
+}

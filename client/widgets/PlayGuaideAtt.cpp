@@ -1,0 +1,7 @@
+#include "widgets/PlayGuaideAtt.h"
+
+PlayGuaideAtt* PlayGuaideAtt::create() {
+    PlayGuaideAtt* step = new PlayGuaideAtt;
+    step->autorelease();
+    return step;
+}
