@@ -247,4 +247,39 @@
 #include "platform/CCCommon.h"
 #endif
 
+// Core nodes that cocos2d-x 2.2 ships in its main header, though ours live with the extensions.
+#if __has_include("extensions/CCClippingNode.h")
+#include "extensions/CCClippingNode.h"
+#endif
+#if __has_include("extensions/CCDrawNode.h")
+#include "extensions/CCDrawNode.h"
+#endif
+#if __has_include("extensions/CCIMEDelegate.h")
+#include "extensions/CCIMEDelegate.h"
+#endif
+#if __has_include("extensions/CCIMEDispatcher.h")
+#include "extensions/CCIMEDispatcher.h"
+#endif
+#if __has_include("extensions/CCMotionStreak.h")
+#include "extensions/CCMotionStreak.h"
+#endif
+#if __has_include("extensions/CCParticleSystem.h")
+#include "extensions/CCParticleSystem.h"
+#endif
+#if __has_include("extensions/CCParticleSystemQuad.h")
+#include "extensions/CCParticleSystemQuad.h"
+#endif
+#if __has_include("extensions/CCParticleExamples.h")
+#include "extensions/CCParticleExamples.h"
+#endif
+#if __has_include("extensions/CCParticleBatchNode.h")
+#include "extensions/CCParticleBatchNode.h"
+#endif
+#if __has_include("extensions/CCRenderTexture.h")
+#include "extensions/CCRenderTexture.h"
+#endif
+#if __has_include("extensions/CCTextFieldTTF.h")
+#include "extensions/CCTextFieldTTF.h"
+#endif
+
 #include "testing/EngineTesting.h"
