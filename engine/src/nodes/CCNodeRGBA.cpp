@@ -29,9 +29,12 @@ void setOpacity(CCNode* self, RGBAState& state, GLubyte opacity)
 void updateDisplayedOpacity(CCNode* self, RGBAState& state, GLubyte parentOpacity)
 {
     state.displayedOpacity = static_cast<GLubyte>(state.realOpacity * parentOpacity / 255.0);
-    if (!state.cascadeOpacityEnabled || !self->getChildren())
+    // The base class's list on purpose: widgets hide their pictures from getChildren(), but the
+    // pictures must still take the widget's opacity and colour.
+    CCArray* children = self->CCNode::getChildren();
+    if (!state.cascadeOpacityEnabled || !children)
         return;
-    for (CCObject* object : *self->getChildren())
+    for (CCObject* object : *children)
         if (CCRGBAProtocol* child = asRGBA(static_cast<CCNode*>(object)))
             child->updateDisplayedOpacity(state.displayedOpacity);
 }
@@ -56,9 +59,10 @@ void updateDisplayedColor(CCNode* self, RGBAState& state, const ccColor3B& paren
     state.displayedColor.r = static_cast<GLubyte>(state.realColor.r * parentColor.r / 255.0);
     state.displayedColor.g = static_cast<GLubyte>(state.realColor.g * parentColor.g / 255.0);
     state.displayedColor.b = static_cast<GLubyte>(state.realColor.b * parentColor.b / 255.0);
-    if (!state.cascadeColorEnabled || !self->getChildren())
+    CCArray* children = self->CCNode::getChildren();
+    if (!state.cascadeColorEnabled || !children)
         return;
-    for (CCObject* object : *self->getChildren())
+    for (CCObject* object : *children)
         if (CCRGBAProtocol* child = asRGBA(static_cast<CCNode*>(object)))
             child->updateDisplayedColor(state.displayedColor);
 }
