@@ -207,15 +207,12 @@ TEST_F(MainMenuTest, UserButtonsByAccountKind) {
     }
 }
 
-TEST_F(MainMenuTest, GuestButtonOpensRegistrationAndUnbuiltScenesStay) {
+TEST_F(MainMenuTest, GuestButtonOpensRegistration) {
     MainMenuState::instance().takeFirstEntry();
     UserSession::instance().setAccountKind(2);
     enterMenu();
-    engine::testing::tap(100, 100); // userinfologoutbtn; scene 14 is not built
+    engine::testing::tap(100, 100); // userinfologoutbtn without a stored name: registration
     EXPECT_TRUE(logged("scene 14"));
-    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 2);
-    engine::testing::tap(480, 320); // playbtn
-    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 3);
 }
 
 TEST_F(MainMenuTest, RollBandScrollsThroughOnceAndLeaves) {
