@@ -6,6 +6,15 @@
 
 namespace {
 
+std::string absolutePath(const std::string& value) {
+    if (value.empty()) {
+        return value;
+    }
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(value, error);
+    return error ? value : absolute.lexically_normal().string();
+}
+
 bool parseNumber(const std::string& text, double& value) {
     char* end = nullptr;
     value = std::strtod(text.c_str(), &end);
@@ -85,8 +94,9 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
         const std::string& value = args[++i];
         bool ok = true;
         if (option == "--entry") ok = parseEndpoint(value, line.entryHost, line.entryPort);
-        else if (option == "--resources") line.resources = value;
-        else if (option == "--user-dir") line.userDir = value;
+        // Absolute, so the file utilities never join a relative root onto itself.
+        else if (option == "--resources") line.resources = absolutePath(value);
+        else if (option == "--user-dir") line.userDir = absolutePath(value);
         else if (option == "--window") ok = parseWindow(value, line.windowWidth, line.windowHeight);
         else if (option == "--screenshot") line.screenshotFile = value;
         else if (option == "--screenshot-at") ok = parseNumber(value, line.screenshotAt);
