@@ -1,5 +1,6 @@
 #include "actions/CCSequence.h"
 
+#include "actions/ActionChain.h"
 #include "actions/ActionSupport.h"
 #include "actions/CCActionInstant.h"
 #include "base/CCConsole.h"
@@ -29,43 +30,12 @@ CCSequence* CCSequence::create(CCFiniteTimeAction* action1, ...)
 
 CCSequence* CCSequence::createWithVariableList(CCFiniteTimeAction* action1, va_list args)
 {
-    if (!action1) {
-        CCLog("CCSequence: no actions");
-        return nullptr;
-    }
-    CCFiniteTimeAction* previous = action1;
-    bool single = true;
-    while (CCFiniteTimeAction* next = va_arg(args, CCFiniteTimeAction*)) {
-        previous = createWithTwoActions(previous, next);
-        single = false;
-        if (!previous)
-            return nullptr;
-    }
-    if (single) {
-        auto* empty = new CCActionInstant();
-        empty->autorelease();
-        previous = createWithTwoActions(previous, empty);
-    }
-    return static_cast<CCSequence*>(previous);
+    return detail::chainFromList<CCSequence>("CCSequence", action1, args);
 }
 
 CCSequence* CCSequence::create(CCArray* arrayOfActions)
 {
-    if (!arrayOfActions || arrayOfActions->count() == 0) {
-        CCLog("CCSequence: no actions");
-        return nullptr;
-    }
-    auto* previous = dynamic_cast<CCFiniteTimeAction*>(arrayOfActions->objectAtIndex(0));
-    if (!previous)
-        return nullptr;
-    if (arrayOfActions->count() == 1) {
-        auto* empty = new CCActionInstant();
-        empty->autorelease();
-        return createWithTwoActions(previous, empty);
-    }
-    for (unsigned int i = 1; i < arrayOfActions->count() && previous; ++i)
-        previous = createWithTwoActions(previous, dynamic_cast<CCFiniteTimeAction*>(arrayOfActions->objectAtIndex(i)));
-    return static_cast<CCSequence*>(previous);
+    return detail::chainFromArray<CCSequence>("CCSequence", arrayOfActions);
 }
 
 bool CCSequence::initWithTwoActions(CCFiniteTimeAction* actionOne, CCFiniteTimeAction* actionTwo)

@@ -1,5 +1,6 @@
 #include "actions/CCSpawn.h"
 
+#include "actions/ActionChain.h"
 #include "actions/ActionSupport.h"
 #include "actions/CCActionInstant.h"
 #include "actions/CCDelayTime.h"
@@ -31,43 +32,12 @@ CCSpawn* CCSpawn::create(CCFiniteTimeAction* action1, ...)
 
 CCSpawn* CCSpawn::createWithVariableList(CCFiniteTimeAction* action1, va_list args)
 {
-    if (!action1) {
-        CCLog("CCSpawn: no actions");
-        return nullptr;
-    }
-    CCFiniteTimeAction* previous = action1;
-    bool single = true;
-    while (CCFiniteTimeAction* next = va_arg(args, CCFiniteTimeAction*)) {
-        previous = createWithTwoActions(previous, next);
-        single = false;
-        if (!previous)
-            return nullptr;
-    }
-    if (single) {
-        auto* empty = new CCActionInstant();
-        empty->autorelease();
-        previous = createWithTwoActions(previous, empty);
-    }
-    return static_cast<CCSpawn*>(previous);
+    return detail::chainFromList<CCSpawn>("CCSpawn", action1, args);
 }
 
 CCSpawn* CCSpawn::create(CCArray* arrayOfActions)
 {
-    if (!arrayOfActions || arrayOfActions->count() == 0) {
-        CCLog("CCSpawn: no actions");
-        return nullptr;
-    }
-    auto* previous = dynamic_cast<CCFiniteTimeAction*>(arrayOfActions->objectAtIndex(0));
-    if (!previous)
-        return nullptr;
-    if (arrayOfActions->count() == 1) {
-        auto* empty = new CCActionInstant();
-        empty->autorelease();
-        return createWithTwoActions(previous, empty);
-    }
-    for (unsigned int i = 1; i < arrayOfActions->count() && previous; ++i)
-        previous = createWithTwoActions(previous, dynamic_cast<CCFiniteTimeAction*>(arrayOfActions->objectAtIndex(i)));
-    return static_cast<CCSpawn*>(previous);
+    return detail::chainFromArray<CCSpawn>("CCSpawn", arrayOfActions);
 }
 
 bool CCSpawn::initWithTwoActions(CCFiniteTimeAction* action1, CCFiniteTimeAction* action2)

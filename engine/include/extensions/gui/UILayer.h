@@ -36,6 +36,8 @@ public:
     UIWidget* widgetAt(const CCPoint& worldPoint);
 
 private:
+    enum class TouchEnd { Ended, Cancelled };
+    void finishTouch(CCTouch* touch, TouchEnd how);
     UIWidget* findTarget(UIWidget* widget, const CCPoint& point);
     void release(UIWidget*& widget);
 

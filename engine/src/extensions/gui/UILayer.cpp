@@ -125,24 +125,13 @@ void UILayer::ccTouchMoved(CCTouch* touch, CCEvent*)
         m_selected->onTouchMoved(point);
 }
 
-void UILayer::ccTouchEnded(CCTouch* touch, CCEvent*)
-{
-    UIWidget* selected = m_selected;
-    UIScrollView* scroller = m_scroller;
-    m_selected = nullptr;
-    m_scroller = nullptr;
-    if (!selected)
-        return;
-    CCPoint point = touch->getLocation();
-    if (scroller)
-        scroller->interceptTouchEnded(point);
-    selected->onTouchEnded(point);
-    selected->release();
-    CC_SAFE_RELEASE(scroller);
-}
+void UILayer::ccTouchEnded(CCTouch* touch, CCEvent*) { finishTouch(touch, TouchEnd::Ended); }
 
-void UILayer::ccTouchCancelled(CCTouch* touch, CCEvent*)
+void UILayer::ccTouchCancelled(CCTouch* touch, CCEvent*) { finishTouch(touch, TouchEnd::Cancelled); }
+
+void UILayer::finishTouch(CCTouch* touch, TouchEnd how)
 {
+    // The widget's handler may remove this layer's tree: let go of our claims before calling it.
     UIWidget* selected = m_selected;
     UIScrollView* scroller = m_scroller;
     m_selected = nullptr;
@@ -152,7 +141,10 @@ void UILayer::ccTouchCancelled(CCTouch* touch, CCEvent*)
     CCPoint point = touch->getLocation();
     if (scroller)
         scroller->interceptTouchEnded(point);
-    selected->onTouchCancelled(point);
+    if (how == TouchEnd::Ended)
+        selected->onTouchEnded(point);
+    else
+        selected->onTouchCancelled(point);
     selected->release();
     CC_SAFE_RELEASE(scroller);
 }
