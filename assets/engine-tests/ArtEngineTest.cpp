@@ -91,6 +91,19 @@ TEST_F(ArtEngineTest, ArmaturesPlayEveryMovementToItsEvents)
             const float speed = movement.scale > 0 ? movement.scale : 1.0f;
             const int bound = static_cast<int>((movement.durationTo + movement.duration) / speed) + 10;
             const MovementEventType last = movement.loop ? LOOP_COMPLETE : COMPLETE;
+            if (movement.durationTo >= 2) {
+                // Half way through the blend in something must already show (the logo once stayed black).
+                engine::testing::stepFrames(static_cast<int>(movement.durationTo / speed / 2));
+                int shown = 0;
+                CCObject* child = nullptr;
+                CCARRAY_FOREACH(armature->getChildren(), child)
+                {
+                    auto* sprite = dynamic_cast<CCSprite*>(child);
+                    if (sprite && sprite->isVisible() && sprite->getDisplayedOpacity() > 0 && sprite->getScaleX() > 0)
+                        ++shown;
+                }
+                EXPECT_GT(shown, 0) << "nothing visible half way through the blend in";
+            }
             for (int frame = 0; frame < bound && events.events.size() < 2; ++frame)
                 engine::testing::stepFrames(1);
             armature->getAnimation()->setMovementEventCallFunc(nullptr, nullptr);

@@ -9,6 +9,10 @@
 #include "SimpleAudioEngine.h"
 #include "platform/CCEGLView.h"
 
+#include <SDL.h>
+
+#include <algorithm>
+
 USING_NS_CC;
 
 const std::vector<std::string>& AppDelegate::searchPaths() {
@@ -18,6 +22,9 @@ const std::vector<std::string>& AppDelegate::searchPaths() {
 }
 
 AppDelegate::AppDelegate(CommandLine options) : m_options(std::move(options)) {
+    auto byTime = [](const auto& a, const auto& b) { return a.at < b.at; };
+    std::stable_sort(m_options.screenshots.begin(), m_options.screenshots.end(), byTime);
+    std::stable_sort(m_options.taps.begin(), m_options.taps.end(), byTime);
     setLoopHook([this](double elapsed) { onLoop(elapsed); });
 }
 
@@ -51,11 +58,34 @@ void AppDelegate::applicationWillEnterForeground() {
     NetManager::instance().sendHeartbeat(true);
 }
 
+void AppDelegate::tapAt(float x, float y) {
+    CCEGLView* view = CCEGLView::sharedOpenGLView();
+    int width = 0, height = 0;
+    SDL_GetWindowSize(view->window(), &width, &height);
+    SDL_Event event{};
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.x = static_cast<int>(x * static_cast<float>(width) / kDesignWidth);
+    event.button.y = static_cast<int>((kDesignHeight - y) * static_cast<float>(height) / kDesignHeight);
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.state = SDL_PRESSED;
+    view->handleEvent(event);
+    event.type = SDL_MOUSEBUTTONUP;
+    event.button.state = SDL_RELEASED;
+    view->handleEvent(event);
+}
+
 void AppDelegate::onLoop(double elapsed) {
-    if (!m_options.screenshotFile.empty() && !m_screenshotTaken && elapsed >= m_options.screenshotAt) {
-        m_screenshotTaken = true;
-        CCEGLView::sharedOpenGLView()->requestScreenshot(m_options.screenshotFile);
-        ClientLog::write("screenshot to %s", m_options.screenshotFile.c_str());
+    // One picture per pass at most: a request saves the frame being drawn next.
+    if (m_screenshotsTaken < m_options.screenshots.size() &&
+        elapsed >= m_options.screenshots[m_screenshotsTaken].at) {
+        const std::string& file = m_options.screenshots[m_screenshotsTaken++].file;
+        CCEGLView::sharedOpenGLView()->requestScreenshot(file);
+        ClientLog::write("screenshot to %s", file.c_str());
+    }
+    while (m_tapsDone < m_options.taps.size() && elapsed >= m_options.taps[m_tapsDone].at) {
+        const CommandLine::Tap& tap = m_options.taps[m_tapsDone++];
+        ClientLog::write("tap at %.0f,%.0f", tap.x, tap.y);
+        tapAt(tap.x, tap.y);
     }
     if (m_options.quitAfter >= 0 && elapsed >= m_options.quitAfter) {
         CCDirector::sharedDirector()->end();

@@ -23,9 +23,12 @@ public:
     static constexpr float kDesignHeight = 640;
 
 private:
-    // --screenshot and --quit-after, checked once per loop pass.
+    // --screenshot, --tap and --quit-after, checked once per loop pass.
     void onLoop(double elapsed);
+    // A left click at a design point, through the window's own event path.
+    static void tapAt(float x, float y);
 
     CommandLine m_options;
-    bool m_screenshotTaken = false;
+    std::size_t m_screenshotsTaken = 0; // in the order of their times
+    std::size_t m_tapsDone = 0;
 };

@@ -57,14 +57,32 @@ bool CommandLine::parseWindow(const std::string& text, int& width, int& height) 
     return true;
 }
 
+bool CommandLine::parseTap(const std::string& text, Tap& tap) {
+    const auto comma = text.find(',');
+    const auto at = text.find('@');
+    if (comma == std::string::npos || at == std::string::npos || comma > at) {
+        return false;
+    }
+    int x = 0, y = 0;
+    double when = 0;
+    if (!parseInt(std::string_view(text).substr(0, comma), x) ||
+        !parseInt(std::string_view(text).substr(comma + 1, at - comma - 1), y) ||
+        !parseNumber(text.substr(at + 1), when) || x < 0 || y < 0 || x > 16384 || y > 16384) {
+        return false;
+    }
+    tap = Tap{static_cast<float>(x), static_cast<float>(y), when};
+    return true;
+}
+
 std::string CommandLine::usage() {
     return "Usage: brindle [OPTIONS]\n"
            "  --entry HOST:PORT      entry server (also BRINDLE_ENTRY; default 127.0.0.1:8000)\n"
            "  --resources DIR        resource root (default: next to the binary)\n"
            "  --user-dir DIR         writable folder (default: $XDG_DATA_HOME/brindle)\n"
            "  --window WxH           window size (default 960x640)\n"
-           "  --screenshot FILE      save the window once, at --screenshot-at\n"
-           "  --screenshot-at SECONDS\n"
+           "  --screenshot FILE      save the window as PNG at the --screenshot-at after it\n"
+           "  --screenshot-at SECONDS  (default 3; both may be given several times)\n"
+           "  --tap X,Y@SECONDS      click at a design point (origin bottom left), repeatable\n"
            "  --quit-after SECONDS   close the game after this time\n"
            "  --help                 this text\n";
 }
@@ -86,7 +104,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
         if (i + 1 >= args.size()) {
             error = option == "--entry" || option == "--resources" || option == "--user-dir" ||
                             option == "--window" || option == "--screenshot" || option == "--screenshot-at" ||
-                            option == "--quit-after"
+                            option == "--tap" || option == "--quit-after"
                         ? option + " needs a value"
                         : "unknown option " + option;
             return std::nullopt;
@@ -98,8 +116,18 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
         else if (option == "--resources") line.resources = absolutePath(value);
         else if (option == "--user-dir") line.userDir = absolutePath(value);
         else if (option == "--window") ok = parseWindow(value, line.windowWidth, line.windowHeight);
-        else if (option == "--screenshot") line.screenshotFile = value;
-        else if (option == "--screenshot-at") ok = parseNumber(value, line.screenshotAt);
+        else if (option == "--screenshot") line.screenshots.push_back(Screenshot{value});
+        else if (option == "--screenshot-at") {
+            if (line.screenshots.empty()) {
+                error = "--screenshot-at needs a --screenshot before it";
+                return std::nullopt;
+            }
+            ok = parseNumber(value, line.screenshots.back().at);
+        } else if (option == "--tap") {
+            Tap tap;
+            ok = parseTap(value, tap);
+            if (ok) line.taps.push_back(tap);
+        }
         else if (option == "--quit-after") ok = parseNumber(value, line.quitAfter);
         else {
             error = "unknown option " + option;
@@ -109,9 +137,6 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
             error = "bad value for " + option + ": " + value;
             return std::nullopt;
         }
-    }
-    if (!line.screenshotFile.empty() && line.screenshotAt < 0) {
-        line.screenshotAt = 3.0;
     }
     return line;
 }

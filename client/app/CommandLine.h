@@ -12,8 +12,18 @@ struct CommandLine {
     std::string userDir;   // "" = $XDG_DATA_HOME/brindle
     int windowWidth = 960;
     int windowHeight = 640;
-    std::string screenshotFile;
-    double screenshotAt = -1; // seconds after start; < 0 = never
+    // Each --screenshot takes the --screenshot-at that follows it (3 s when none does).
+    struct Screenshot {
+        std::string file;
+        double at = 3.0; // seconds after start
+    };
+    std::vector<Screenshot> screenshots;
+    // A click at a design point (origin bottom left), for pictures of screens behind a button.
+    struct Tap {
+        float x = 0, y = 0;
+        double at = 0;
+    };
+    std::vector<Tap> taps;
     double quitAfter = -1;    // seconds after start; < 0 = never
     bool help = false;
 
@@ -25,6 +35,8 @@ struct CommandLine {
     // "HOST:PORT" with a port of 1 to 65535.
     static bool parseEndpoint(const std::string& text, std::string& host, unsigned short& port);
     static bool parseWindow(const std::string& text, int& width, int& height);
+    // "X,Y@SECONDS" in design points.
+    static bool parseTap(const std::string& text, Tap& tap);
     // Default folders from the environment and the binary's own place.
     static std::string defaultUserDir();
     static std::string defaultResources(const std::string& argv0);

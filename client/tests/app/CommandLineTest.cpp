@@ -17,8 +17,9 @@ TEST(CommandLine, ReadsEveryOption) {
     EXPECT_EQ(line->userDir, "/u");
     EXPECT_EQ(line->windowWidth, 1280);
     EXPECT_EQ(line->windowHeight, 720);
-    EXPECT_EQ(line->screenshotFile, "/tmp/s.png");
-    EXPECT_DOUBLE_EQ(line->screenshotAt, 2.5);
+    ASSERT_EQ(line->screenshots.size(), 1u);
+    EXPECT_EQ(line->screenshots[0].file, "/tmp/s.png");
+    EXPECT_DOUBLE_EQ(line->screenshots[0].at, 2.5);
     EXPECT_DOUBLE_EQ(line->quitAfter, 4);
 }
 
@@ -44,6 +45,8 @@ TEST(CommandLine, RefusesMalformedInput) {
         {"--entry", "nohost"}, {"--entry", "h:0"},      {"--entry", "h:70000"}, {"--entry", ":80"},
         {"--window", "960"},   {"--window", "0x640"},   {"--window", "ax640"},  {"--quit-after", "-1"},
         {"--quit-after"},      {"--screenshot-at", "x"}, {"--bogus", "1"},      {"--bogus"},
+        {"--screenshot-at", "2"}, {"--tap", "10,20"},   {"--tap", "10@2"},      {"--tap", "-1,5@1"},
+        {"--tap", "1,2@x"},    {"--tap", "1@2,3"},
     };
     for (const auto& args : bad) {
         std::string error;
@@ -61,8 +64,26 @@ TEST(CommandLine, HelpAndScreenshotDefaults) {
     EXPECT_TRUE(line->help);
     line = CommandLine::parse({"--screenshot", "a.png"}, nullptr, error);
     ASSERT_TRUE(line);
-    EXPECT_GE(line->screenshotAt, 0);
+    ASSERT_EQ(line->screenshots.size(), 1u);
+    EXPECT_DOUBLE_EQ(line->screenshots[0].at, 3.0);
     EXPECT_NE(CommandLine::usage().find("--entry HOST:PORT"), std::string::npos);
+}
+
+TEST(CommandLine, SeveralScreenshotsPairWithTheirTimesAndTapsAreDesignPoints) {
+    std::string error;
+    const auto line = CommandLine::parse({"--screenshot", "a.png", "--screenshot-at", "8", "--screenshot", "b.png",
+                                          "--tap", "480,320@9.5", "--tap", "0,0@1"},
+                                         nullptr, error);
+    ASSERT_TRUE(line) << error;
+    ASSERT_EQ(line->screenshots.size(), 2u);
+    EXPECT_DOUBLE_EQ(line->screenshots[0].at, 8);
+    EXPECT_EQ(line->screenshots[1].file, "b.png");
+    EXPECT_DOUBLE_EQ(line->screenshots[1].at, 3);
+    ASSERT_EQ(line->taps.size(), 2u);
+    EXPECT_FLOAT_EQ(line->taps[0].x, 480);
+    EXPECT_FLOAT_EQ(line->taps[0].y, 320);
+    EXPECT_DOUBLE_EQ(line->taps[0].at, 9.5);
+    EXPECT_DOUBLE_EQ(line->taps[1].at, 1);
 }
 
 } // namespace

@@ -96,6 +96,7 @@ private:
     bool m_paused = false;
     bool m_complete = false;
     std::vector<ArmatureTransform> m_blendFrom;
+    std::vector<ArmatureColor> m_blendFromColor;
     std::vector<int> m_lastKey; // per bone, the key frame last arrived at
     std::vector<PendingEvent> m_events;
     CCObject* m_movementTarget = nullptr;

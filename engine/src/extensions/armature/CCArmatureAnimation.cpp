@@ -93,9 +93,11 @@ void CCArmatureAnimation::playMovement(const MovementData* movement, int duratio
 
     const auto& bones = m_armature->getBones();
     m_blendFrom.assign(bones.size(), ArmatureTransform{});
+    m_blendFromColor.assign(bones.size(), ArmatureColor{});
     m_lastKey.assign(bones.size(), -1);
     for (std::size_t i = 0; i < bones.size(); ++i) {
         m_blendFrom[i] = bones[i]->tween;
+        m_blendFromColor[i] = bones[i]->tweenColor;
         const MovementBoneData* track = movement->findBone(bones[i]->getName());
         // Bones the movement does not animate are hidden while it plays.
         if (!track || track->frames.empty())
@@ -171,6 +173,8 @@ void CCArmatureAnimation::applyBlend(float t)
             continue;
         const FrameData& first = track->frames.front();
         bones[i]->tween = lerp(m_blendFrom[i], first.transform, t);
+        // Colour blends too: a bone left transparent by the last movement must fade in, not stay hidden.
+        bones[i]->tweenColor = lerp(m_blendFromColor[i], first.hasColor ? first.color : ArmatureColor{}, t);
     }
 }
 
