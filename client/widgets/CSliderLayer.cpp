@@ -17,11 +17,13 @@ namespace {
 
 std::string text(const char* key) { return LocalText::instance().text(key); }
 
-// The panel's content lies left of its origin, so at x 0 only the arrow peeks out of the corner.
+// The panel's content lies left of its origin, so when closed only the arrow tab shows in the corner.
 constexpr float kOpenX = 430;
 constexpr float kClosedX = 0;
-constexpr float kButtonScale = 0.42f;
-const float kButtonX[] = {-385, -280, -175, -70};
+constexpr float kButtonWidth = 96;  // four buttons in the 440 points the open panel uncovers
+constexpr float kButtonHeight = 50;
+const float kButtonX[] = {-384, -282, -180, -78};
+constexpr float kArrowX = 18;
 
 } // namespace
 
@@ -42,19 +44,29 @@ CCMenuItemSprite* CSliderLayer::addButton(CCMenu* menu, const char* picture, flo
     CCSprite* pressed = Pictures::sprite(picture);
     pressed->setColor(ccc3(200, 200, 200));
     CCMenuItemSprite* item = CCMenuItemSprite::create(normal, pressed, this, handler);
-    item->setScale(kButtonScale);
+    const CCSize size = item->getContentSize();
+    item->setScaleX(kButtonWidth / std::max(1.0f, size.width));
+    item->setScaleY(kButtonHeight / std::max(1.0f, size.height));
     item->setCascadeOpacityEnabled(true);
     item->setPosition(ccp(x, 0));
     menu->addChild(item);
     CCLabelBMFont* title = CCLabelBMFont::create(caption.c_str(), "Chinese.fnt");
     if (title) {
-        const CCSize size = item->getContentSize();
-        title->setPosition(ccp(size.width / 2, size.height / 2));
-        title->setScale(1.0f / kButtonScale * 0.45f);
+        title->setPosition(ccp(size.width / 2, size.height / 2 + 2 / item->getScaleY()));
         item->addChild(title);
+        fitCaption(item, title);
     }
     if (label) *label = title;
     return item;
+}
+
+void CSliderLayer::fitCaption(CCNode* button, CCLabelBMFont* caption) {
+    // The caption sits inside the stretched button; undo the stretch, then shrink long texts to fit.
+    const CCSize text = caption->getContentSize();
+    float scale = std::min(1.0f, 22 / std::max(1.0f, text.height));
+    scale = std::min(scale, (kButtonWidth - 14) / std::max(1.0f, text.width));
+    caption->setScaleX(scale / button->getScaleX());
+    caption->setScaleY(scale / button->getScaleY());
 }
 
 bool CSliderLayer::initSlider(int) {
@@ -65,9 +77,9 @@ bool CSliderLayer::initSlider(int) {
 
     CCSprite* background = Pictures::sprite("common_alphaBg.png");
     background->setAnchorPoint(ccp(1, 0.5f));
-    background->setScaleX(450 / std::max(1.0f, background->getContentSize().width));
+    background->setScaleX(470 / std::max(1.0f, background->getContentSize().width));
     background->setScaleY(70 / std::max(1.0f, background->getContentSize().height));
-    background->setPosition(ccp(-10, 0));
+    background->setPosition(ccp(kArrowX + 6, 0));
     m_panel->addChild(background);
 
     CCMenu* menu = CCMenu::create();
@@ -84,14 +96,17 @@ bool CSliderLayer::initSlider(int) {
     showSound(sound.isEffectsOn());
 
     CCSprite* star = Pictures::sprite("stars.png");
-    star->setScale(0.5f);
-    star->setPosition(ccp(14, 0));
-    m_panel->addChild(star, 1);
-    m_arrow = Pictures::sprite("common_leftBtn.png");
-    m_arrow->setScaleX(-0.5f);
-    m_arrow->setScaleY(0.5f);
+    star->setScale(0.45f);
+    star->setPosition(ccp(kArrowX + 20, 20));
+    m_panel->addChild(star, 3);
+    // Points left (close) at scale x 1 and right (open) when mirrored; the panel starts closed.
+    m_arrow = Pictures::sprite("common_sliderBtn.png");
+    m_arrow->setScaleX(-1);
     CCMenuItemSprite* arrowItem = CCMenuItemSprite::create(m_arrow, nullptr, this, menu_selector(CSliderLayer::toggle));
-    arrowItem->setPosition(ccp(14, 0));
+    // A menu item pins its picture by the corner; mirrored that way the arrow would leave the screen.
+    m_arrow->setAnchorPoint(ccp(0.5f, 0.5f));
+    m_arrow->setPosition(ccp(arrowItem->getContentSize().width / 2, arrowItem->getContentSize().height / 2));
+    arrowItem->setPosition(ccp(kArrowX, 0));
     menu->addChild(arrowItem, 2);
     return true;
 }
@@ -102,19 +117,25 @@ void CSliderLayer::toggle(CCObject*) {
     m_open = !m_open;
     m_panel->stopAllActions();
     m_panel->runAction(CCMoveTo::create(0.8f, ccp(opening ? kOpenX : kClosedX, 0)));
-    if (m_arrow) m_arrow->setScaleX((opening ? 1 : -1) * 0.5f);
+    if (m_arrow) m_arrow->setScaleX(opening ? 1 : -1);
 }
 
 void CSliderLayer::showSound(bool on) {
     if (m_soundButton) m_soundButton->setOpacity(on ? 255 : 100);
     m_soundCaption = text(on ? "SoundOff" : "Sound");
-    if (m_soundText) m_soundText->setString(m_soundCaption.c_str());
+    if (m_soundText) {
+        m_soundText->setString(m_soundCaption.c_str());
+        fitCaption(m_soundButton, m_soundText);
+    }
 }
 
 void CSliderLayer::showMusic(bool on) {
     if (m_musicButton) m_musicButton->setOpacity(on ? 255 : 100);
     m_musicCaption = text(on ? "MusicOff" : "Music");
-    if (m_musicText) m_musicText->setString(m_musicCaption.c_str());
+    if (m_musicText) {
+        m_musicText->setString(m_musicCaption.c_str());
+        fitCaption(m_musicButton, m_musicText);
+    }
 }
 
 

@@ -40,6 +40,7 @@ private:
     cocos2d::CCMenuItemSprite* addButton(cocos2d::CCMenu* menu, const char* picture, float x,
                                          cocos2d::SEL_MenuHandler handler, cocos2d::CCLabelBMFont** label,
                                          const std::string& text);
+    static void fitCaption(cocos2d::CCNode* button, cocos2d::CCLabelBMFont* caption);
     void showSound(bool on);
     void showMusic(bool on);
 

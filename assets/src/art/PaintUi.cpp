@@ -216,9 +216,11 @@ void paintTile(Canvas& c, const DescriptionLine& line)
 
 void paintRibbon(Canvas& c, const DescriptionLine& line)
 {
-    line.allowOnly({ "colour", "label", "text", "size" });
+    line.allowOnly({ "colour", "label", "text", "size", "band" });
     const Rgba colour = argColour(line, "colour", "#ff8a1f");
-    const double w = c.width(), h = c.height();
+    // A ribbon may fill only the top rows of a taller, otherwise clear picture: the tip box centres its
+    // title at a fixed point, and the clear rows lift the ribbon above the box's text.
+    const double w = c.width(), h = std::min<double>(c.height(), line.number("band", c.height()));
     const double tail = h * 0.5, bandTop = h * 0.12, bandH = h * 0.7;
     // Folded ends behind the band.
     for (int side : { -1, 1 }) {

@@ -167,13 +167,26 @@ TEST_F(WidgetsTest, SoundAndMusicSwitchesToggleAndPersist) {
 TEST_F(WidgetsTest, PanelSlidesOpenAndClosed) {
     CCScene* scene = CCScene::create();
     engine::testing::runScene(scene);
+    // The game's own pictures: the arrow's size and mirroring are what is checked.
+    const std::string images = std::string(BRINDLE_RESOURCES_DIR) + "/images_1440X960/";
+    CCFileUtils::sharedFileUtils()->addSearchPath(images.c_str());
+    CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile("UI1.plist");
     CSliderLayer* slider = CSliderLayer::create(0);
+    slider->setPosition(ccp(12, 574)); // where the main menu puts it
     scene->addChild(slider);
+    // The arrow is the only way back in: whole on screen, mirrored or not.
+    auto arrowOnScreen = [&] {
+        CCSprite* arrow = slider->arrow();
+        const CCRect box = CCRectApplyAffineTransform(arrow->boundingBox(), arrow->getParent()->nodeToWorldTransform());
+        return box.getMinX() >= 0 && box.getMaxX() <= 960 && box.getMaxY() <= 640 && box.size.width > 30;
+    };
+    EXPECT_TRUE(arrowOnScreen());
     for (float expected : {430.0f, 0.0f, 430.0f}) {
         slider->toggle();
         engine::testing::stepSeconds(0.9f);
         EXPECT_FLOAT_EQ(slider->panel()->getPositionX(), expected);
         EXPECT_GT(slider->arrow()->getScaleX() * (expected > 0 ? 1 : -1), 0);
+        EXPECT_TRUE(arrowOnScreen()) << "panel at " << expected;
     }
 }
 

@@ -132,10 +132,13 @@ std::string trimRight(std::string s)
 void wrapParagraph(TTF_Font* font, const std::string& para, float maxWidth, std::vector<std::string>& lines)
 {
     std::string line;
+    bool paragraphStart = true;
     for (const std::string& tok : tokens(para)) {
         const bool blank = tok[0] == ' ' || tok[0] == '\t';
-        if (line.empty() && blank)
+        // An indent typed at the start of a paragraph stays; blanks where a wrapped line begins go.
+        if (line.empty() && blank && !paragraphStart)
             continue;
+        paragraphStart = false;
         if (textWidth(font, line + tok) <= maxWidth) {
             line += tok;
             continue;

@@ -134,6 +134,14 @@ TEST_F(LabelTTFTest, ChineseBreaksBetweenAnyTwoCharactersAndWordsStayWhole)
         EXPECT_TRUE(l == "carrot" || l == "rabbit" || l == "meadow" || l.find(' ') != std::string::npos) << l;
     const auto hard = TTFRenderer::layoutLines(font, "\n\nx", 0);
     EXPECT_EQ(hard.size(), 3u);
+
+    // A paragraph's own indent stays (numbered notices use it); a line made by wrapping starts at ink.
+    const auto indented = TTFRenderer::layoutLines(font, "    1.carrot rabbit meadow\n    2.field", 120);
+    ASSERT_GE(indented.size(), 3u);
+    EXPECT_EQ(indented.front().rfind("    1.", 0), 0u) << indented.front();
+    EXPECT_EQ(indented.back(), "    2.field");
+    for (std::size_t i = 1; i + 1 < indented.size(); ++i)
+        EXPECT_NE(indented[i][0], ' ') << indented[i];
 }
 
 TEST_F(LabelTTFTest, HorizontalAndVerticalAlignmentPlaceTheInk)
