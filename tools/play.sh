@@ -7,7 +7,9 @@ set -euo pipefail
 BIN="${BRINDLE_BIN:-$(cd "$(dirname "$0")/.." && pwd)/build/bin}"
 BUILD="$(cd "$BIN/.." && pwd)"
 DATA="${XDG_DATA_HOME:-$HOME/.local/share}/brindle/server"
-ENTRY_PORT=8000
+# The local servers listen on these; BRINDLE_PLAY_PORT moves them (the game port is the next one).
+ENTRY_PORT="${BRINDLE_PLAY_PORT:-8000}"
+GAME_PORT=$((ENTRY_PORT + 1))
 
 log() { printf 'play: %s\n' "$*" >&2; }
 
@@ -42,7 +44,7 @@ elif listening; then
     log "a server already listens on 127.0.0.1:$ENTRY_PORT; using it"
 else
     mkdir -p "$DATA"
-    args=(--db "$DATA/brindle.db")
+    args=(--db "$DATA/brindle.db" --entry-port "$ENTRY_PORT" --game-port "$GAME_PORT")
     [ -d "$BUILD/server-data/media" ] && args+=(--media "$BUILD/server-data/media")
     [ -d "$BUILD/server-data" ] && args+=(--data "$BUILD/server-data")
     log "starting brindle-server (data in $DATA)"

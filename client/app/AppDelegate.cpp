@@ -87,7 +87,12 @@ void AppDelegate::onLoop(double elapsed) {
         ClientLog::write("tap at %.0f,%.0f", tap.x, tap.y);
         tapAt(tap.x, tap.y);
     }
-    if (m_options.quitAfter >= 0 && elapsed >= m_options.quitAfter) {
+    if (m_options.quitOnScene >= 0 && m_sceneSeenAt < 0 &&
+        SceneDirector::instance().currentSceneId() == m_options.quitOnScene) {
+        m_sceneSeenAt = elapsed;
+    }
+    const bool sceneDone = m_sceneSeenAt >= 0 && elapsed >= m_sceneSeenAt + 1.0;
+    if (sceneDone || (m_options.quitAfter >= 0 && elapsed >= m_options.quitAfter)) {
         CCDirector::sharedDirector()->end();
     }
 }

@@ -31,4 +31,5 @@ private:
     CommandLine m_options;
     std::size_t m_screenshotsTaken = 0; // in the order of their times
     std::size_t m_tapsDone = 0;
+    double m_sceneSeenAt = -1; // when --quit-on-scene's scene first showed
 };

@@ -84,6 +84,7 @@ std::string CommandLine::usage() {
            "  --screenshot-at SECONDS  (default 3; both may be given several times)\n"
            "  --tap X,Y@SECONDS      click at a design point (origin bottom left), repeatable\n"
            "  --quit-after SECONDS   close the game after this time\n"
+           "  --quit-on-scene ID     close the game a second after scene ID shows\n"
            "  --help                 this text\n";
 }
 
@@ -104,7 +105,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
         if (i + 1 >= args.size()) {
             error = option == "--entry" || option == "--resources" || option == "--user-dir" ||
                             option == "--window" || option == "--screenshot" || option == "--screenshot-at" ||
-                            option == "--tap" || option == "--quit-after"
+                            option == "--tap" || option == "--quit-after" || option == "--quit-on-scene"
                         ? option + " needs a value"
                         : "unknown option " + option;
             return std::nullopt;
@@ -129,6 +130,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
             if (ok) line.taps.push_back(tap);
         }
         else if (option == "--quit-after") ok = parseNumber(value, line.quitAfter);
+        else if (option == "--quit-on-scene") ok = parseInt(value, line.quitOnScene) && line.quitOnScene >= 0;
         else {
             error = "unknown option " + option;
             return std::nullopt;

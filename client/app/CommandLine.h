@@ -25,6 +25,7 @@ struct CommandLine {
     };
     std::vector<Tap> taps;
     double quitAfter = -1;    // seconds after start; < 0 = never
+    int quitOnScene = -1;     // close a second after this scene id shows; < 0 = never
     bool help = false;
 
     // The options after the program name; BRINDLE_ENTRY stands in for --entry. nullopt and a message

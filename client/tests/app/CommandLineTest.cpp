@@ -46,7 +46,7 @@ TEST(CommandLine, RefusesMalformedInput) {
         {"--window", "960"},   {"--window", "0x640"},   {"--window", "ax640"},  {"--quit-after", "-1"},
         {"--quit-after"},      {"--screenshot-at", "x"}, {"--bogus", "1"},      {"--bogus"},
         {"--screenshot-at", "2"}, {"--tap", "10,20"},   {"--tap", "10@2"},      {"--tap", "-1,5@1"},
-        {"--tap", "1,2@x"},    {"--tap", "1@2,3"},
+        {"--tap", "1,2@x"},    {"--tap", "1@2,3"},     {"--quit-on-scene", "-1"}, {"--quit-on-scene", "two"},
     };
     for (const auto& args : bad) {
         std::string error;
@@ -72,7 +72,7 @@ TEST(CommandLine, HelpAndScreenshotDefaults) {
 TEST(CommandLine, SeveralScreenshotsPairWithTheirTimesAndTapsAreDesignPoints) {
     std::string error;
     const auto line = CommandLine::parse({"--screenshot", "a.png", "--screenshot-at", "8", "--screenshot", "b.png",
-                                          "--tap", "480,320@9.5", "--tap", "0,0@1"},
+                                          "--tap", "480,320@9.5", "--tap", "0,0@1", "--quit-on-scene", "2"},
                                          nullptr, error);
     ASSERT_TRUE(line) << error;
     ASSERT_EQ(line->screenshots.size(), 2u);
@@ -84,6 +84,7 @@ TEST(CommandLine, SeveralScreenshotsPairWithTheirTimesAndTapsAreDesignPoints) {
     EXPECT_FLOAT_EQ(line->taps[0].y, 320);
     EXPECT_DOUBLE_EQ(line->taps[0].at, 9.5);
     EXPECT_DOUBLE_EQ(line->taps[1].at, 1);
+    EXPECT_EQ(line->quitOnScene, 2);
 }
 
 } // namespace
