@@ -37,16 +37,17 @@ Json::Value Dispatcher::sessionNotice() {
 }
 
 Answer Dispatcher::handle(std::string_view text, const std::string& peer) const {
-    const std::string where = std::string(m_role == ServerRole::Game ? "game " : "entry ") + peer;
+    // Built only for a refusal: the usual request must not pay for it.
+    auto where = [&] { return std::string(m_role == ServerRole::Game ? "game " : "entry ") + peer; };
     Json::Value request;
     std::string error;
     if (!JsonText::parse(text, request, error) || !request.isObject()) {
-        Log::refusal(where, "malformed JSON: " + error.substr(0, error.find('\n')));
+        Log::refusal(where(), "malformed JSON: " + error.substr(0, error.find('\n')));
         return Answer::refused();
     }
     int system = 0;
     if (!readInt(request["system"], system)) {
-        Log::refusal(where, "request without a numeric \"system\"");
+        Log::refusal(where(), "request without a numeric \"system\"");
         return Answer::refused();
     }
     const CommandRegistry::Command* command = m_registry.find(system);
@@ -67,7 +68,7 @@ Answer Dispatcher::handle(std::string_view text, const std::string& peer) const 
         logged.playerId = playerId;
     }
     if (command == nullptr) {
-        Log::refusal(where, "unknown command " + std::to_string(system) +
+        Log::refusal(where(), "unknown command " + std::to_string(system) +
                                 (context.playerId ? " (player " + std::to_string(context.playerId) + ")" : "") +
                                 ", answered {\"response\": 0}");
         return Answer::refused();
@@ -79,7 +80,7 @@ Answer Dispatcher::handle(std::string_view text, const std::string& peer) const 
     try {
         answer = command->handler(request, context);
     } catch (const std::exception& e) {
-        Log::refusal(where, "type " + std::to_string(system) + " (" + command->name + ") failed: " + e.what());
+        Log::refusal(where(), "type " + std::to_string(system) + " (" + command->name + ") failed: " + e.what());
         return Answer::refused();
     }
     if (!answer.isRaw && answer.json.isObject() && !answer.json.isMember("system")) {

@@ -152,7 +152,7 @@ std::string RequestLog::line(const Request& request, const Answer& answer, std::
         out += ')';
     }
     char took[32];
-    std::snprintf(took, sizeof took, " in %.1f ms", elapsedMs);
+    std::snprintf(took, sizeof took, " in %.2f ms", elapsedMs);
     out += took;
     return out;
 }

@@ -1,5 +1,5 @@
 // The operator's view of one handled request, as one log line:
-//   entry 127.0.0.1:53422 type 2 (login) guest mac="AABBCCDDEEFF" -> response 1 player 7 session 3fa2c1... in 1.2 ms
+//   entry 127.0.0.1:53422 type 2 (login) guest mac="AABBCCDDEEFF" -> response 1 player 7 session 3fa2c1... in 1.20 ms
 // Only named request members are copied into the line, so passwords, their digests and the
 // rest of a request never reach the log; a session id shows its first six digits only.
 #pragma once

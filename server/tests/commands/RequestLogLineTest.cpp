@@ -71,17 +71,17 @@ TEST(RequestLogLine, LinesNameTheRequestAndItsOutcomeButNoSecret) {
         std::string line;
     } cases[] = {
         {{ServerRole::Entry, "127.0.0.1:1", 2, "login", guestLogin, 0}, loggedIn, "",
-         R"(entry 127.0.0.1:1 type 2 (login) guest mac="AABB" -> response 1 player 7 session 3fa2c1... in 1.5 ms)"},
+         R"(entry 127.0.0.1:1 type 2 (login) guest mac="AABB" -> response 1 player 7 session 3fa2c1... in 1.50 ms)"},
         {{ServerRole::Entry, "127.0.0.1:1", 2, "login", accountLogin, 0}, wrong, "wrong password",
-         R"(entry 127.0.0.1:1 type 2 (login) username="13800000017" mac="AABB" -> response 0 fail 3 (wrong password) in 1.5 ms)"},
+         R"(entry 127.0.0.1:1 type 2 (login) username="13800000017" mac="AABB" -> response 0 fail 3 (wrong password) in 1.50 ms)"},
         {{ServerRole::Game, "127.0.0.1:2", 1, "user info", changePwd, 7}, unchanged, "",
-         R"(game 127.0.0.1:2 type 1 (user info) player 7 act="changepwd" -> response 0 in 1.5 ms)"},
+         R"(game 127.0.0.1:2 type 1 (user info) player 7 act="changepwd" -> response 0 in 1.50 ms)"},
         {{ServerRole::Game, "127.0.0.1:2", 12, "notices", parse({{"act", 1}}), 7}, board, "",
-         R"(game 127.0.0.1:2 type 12 (notices) player 7 act=1 -> response 1 notice[1] in 1.5 ms)"},
+         R"(game 127.0.0.1:2 type 12 (notices) player 7 act=1 -> response 1 notice[1] in 1.50 ms)"},
         {{ServerRole::Game, "127.0.0.1:2", 10, "heartbeat", parse({}), 7}, push, "",
-         R"(game 127.0.0.1:2 type 10 (heartbeat) player 7 -> push 28 response 1 in 1.5 ms)"},
+         R"(game 127.0.0.1:2 type 10 (heartbeat) player 7 -> push 28 response 1 in 1.50 ms)"},
         {{ServerRole::Game, "127.0.0.1:2", 0, "media", parse({{"media", "a.jpg"}}), 7}, media, "",
-         R"(game 127.0.0.1:2 type 0 (media) player 7 media="a.jpg" -> 1234 bytes in 1.5 ms)"},
+         R"(game 127.0.0.1:2 type 0 (media) player 7 media="a.jpg" -> 1234 bytes in 1.50 ms)"},
     };
     for (const auto& c : cases) {
         const std::string line = RequestLog::line(c.request, c.answer, c.note, 1.5);

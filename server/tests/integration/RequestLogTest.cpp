@@ -95,7 +95,7 @@ bool hasLine(const std::string& log, const std::string& pattern) {
 
 const std::string kStamp = R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z )";
 const std::string kPeer = R"(127\.0\.0\.1:\d+)";
-const std::string kTook = R"( in \d+\.\d ms$)";
+const std::string kTook = R"( in \d+\.\d\d ms$)";
 
 TEST(RequestLog, TheInfoLogTellsWhatEachClientDid) {
     Session guest;
