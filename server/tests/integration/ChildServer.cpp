@@ -6,8 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <chrono>
-#include <regex>
 
 namespace server::test {
 
@@ -58,17 +58,30 @@ void ChildServer::kill(int signal) {
     }
 }
 
+namespace {
+
+// The port of "NAME listening on HOST:PORT\n" once the whole line is there, else 0.
+int listeningPort(const std::string& text, const std::string& name) {
+    const std::size_t at = text.find(name + " listening on ");
+    const std::size_t end = at == std::string::npos ? at : text.find('\n', at);
+    const std::size_t colon = end == std::string::npos ? end : text.rfind(':', end);
+    if (colon == std::string::npos || colon < at) {
+        return 0;
+    }
+    int port = 0;
+    std::from_chars(text.data() + colon + 1, text.data() + end, port);
+    return port;
+}
+
+} // namespace
+
 void ChildServer::readPorts(int fd) {
     std::string text;
-    const std::regex entry(R"(entry listening on [0-9.]+:([0-9]+))");
-    const std::regex game(R"(game listening on [0-9.]+:([0-9]+))");
     const auto deadline = std::chrono::steady_clock::now() + 20s;
-    std::smatch e;
-    std::smatch g;
     while (std::chrono::steady_clock::now() < deadline) {
-        if (std::regex_search(text, e, entry) && std::regex_search(text, g, game)) {
-            m_entryPort = std::stoi(e[1]);
-            m_gamePort = std::stoi(g[1]);
+        m_entryPort = listeningPort(text, "entry");
+        m_gamePort = listeningPort(text, "game");
+        if (m_entryPort > 0 && m_gamePort > 0) {
             return;
         }
         pollfd p{fd, POLLIN, 0};
@@ -78,10 +91,12 @@ void ChildServer::readPorts(int fd) {
         char chunk[256];
         const ssize_t n = ::read(fd, chunk, sizeof chunk);
         if (n <= 0) {
-            return;
+            break;
         }
         text.append(chunk, static_cast<std::size_t>(n));
     }
+    m_entryPort = 0;
+    m_gamePort = 0;
 }
 
 } // namespace server::test
