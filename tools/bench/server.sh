@@ -9,6 +9,8 @@ SECONDS_EACH="${BRINDLE_BENCH_SECONDS:-5}"
 THREADS="${BRINDLE_BENCH_THREADS:-4}"
 SESSIONS="${BRINDLE_BENCH_SESSIONS:-10000}"
 ROUNDS="${BRINDLE_BENCH_ROUNDS:-2}"
+# The level operators run by default: one log line per request, heartbeats only counted.
+LOG_LEVEL="${BRINDLE_BENCH_LOG_LEVEL:-info}"
 
 for tool in brindle-server brindle-load; do
     [ -x "$BIN/$tool" ] || { echo "server.sh: $BIN/$tool is missing" >&2; exit 1; }
@@ -31,7 +33,7 @@ trap cleanup EXIT
 # Starts brindle-server on free loopback ports; sets SERVER_PID, ENTRY_PORT and GAME_PORT.
 start_server() {
     local name="$1"
-    "$BIN/brindle-server" --entry-port 0 --game-port 0 --db "$WORK/$name.db" --quiet \
+    "$BIN/brindle-server" --entry-port 0 --game-port 0 --db "$WORK/$name.db" --log-level "$LOG_LEVEL" \
         >"$WORK/$name.out" 2>"$WORK/$name.err" &
     SERVER_PID=$!
     PIDS+=("$SERVER_PID")

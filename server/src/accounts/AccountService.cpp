@@ -28,6 +28,7 @@ AccountService::Outcome AccountService::login(std::string_view userName, std::st
     if (userName.empty() && digest.empty()) {
         if (mac.empty() || mac.size() > 128) {
             out.fail = 4;
+            out.why = "no device text";
             out.tip = "无法识别您的设备，请稍后重试。";
             return out;
         }
@@ -41,6 +42,7 @@ AccountService::Outcome AccountService::login(std::string_view userName, std::st
         }
         if (!guest) {
             out.fail = 4;
+            out.why = "guest record not created";
             return out;
         }
         out.ok = true;
@@ -50,16 +52,19 @@ AccountService::Outcome AccountService::login(std::string_view userName, std::st
     }
     if (!isMobileNumber(userName)) {
         out.fail = 1;
+        out.why = "malformed user name";
         return out;
     }
     const std::string name(userName);
     auto player = m_players.findByUserName(name);
     if (!player) {
         out.fail = 2;
+        out.why = "no such user";
         return out;
     }
     if (lockedOut(name)) {
         out.fail = 3;
+        out.why = "locked out after repeated wrong passwords";
         out.tip = "密码错误次数过多，请十分钟后再试。";
         return out;
     }
@@ -67,6 +72,7 @@ AccountService::Outcome AccountService::login(std::string_view userName, std::st
         !m_hasher.verify(player->passwordHash, PasswordHasher::normalise(digest))) {
         noteFailure(name);
         out.fail = 3;
+        out.why = "wrong password";
         return out;
     }
     clearFailures(name);
@@ -81,11 +87,13 @@ AccountService::Outcome AccountService::registerAccount(std::string_view userNam
     Outcome out;
     if (!isMobileNumber(userName)) {
         out.fail = 2;
+        out.why = "malformed user name";
         out.tip = "请输入以1开头的11位手机号码。";
         return out;
     }
     if (!PasswordHasher::isDigest(digest)) {
         out.fail = 2;
+        out.why = "malformed password digest";
         out.tip = "密码格式不正确，请重新输入。";
         return out;
     }
@@ -93,17 +101,20 @@ AccountService::Outcome AccountService::registerAccount(std::string_view userNam
         auto referrer = m_players.find(referrerId);
         if (!referrer || referrer->guest) {
             out.fail = 3;
+            out.why = "referrer refused";
             return out;
         }
     }
     if (m_players.findByUserName(userName)) {
         out.fail = 1;
+        out.why = "user name taken";
         return out;
     }
     auto created = m_players.createAccount(userName, m_hasher.hash(PasswordHasher::normalise(digest)),
                                            mac.substr(0, 128), referrerId);
     if (!created) {
         out.fail = 1; // taken between the check and the insert
+        out.why = "user name taken";
         return out;
     }
     out.ok = true;

@@ -24,6 +24,7 @@ public:
     struct Outcome {
         bool ok = false;
         int fail = 0;
+        const char* why = ""; // the failure in plain words, for the log
         std::string tip; // Chinese, shown in place of the client's own box; empty when none helps
         int playerId = 0;
         std::string sessionId; // login only

@@ -42,7 +42,10 @@ Options:
   --current-version V  clients older than this may update (default 2.2.2)
   --update-url URL     download address named in update answers
   --password-cost C    "interactive" (default) or "min" (tests only: fast and weak)
-  --quiet              no informational log lines
+  --log-level L        what the log on standard error shows: "quiet" (refusals and failures
+                       only), "info" (default: also one line per request, heartbeats counted
+                       once a minute) or "debug" (also every heartbeat)
+  --quiet              the same as --log-level quiet
   --help               this text
 
 Each listening server prints "entry listening on HOST:PORT" or "game listening on HOST:PORT".
@@ -139,8 +142,12 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::
                 return fail("--password-cost is \"interactive\" or \"min\"");
             }
             c.passwordCost = text == "min" ? PasswordCost::Minimum : PasswordCost::Interactive;
+        } else if (a == "--log-level") {
+            if (!value(text) || !Log::parseLevel(text, c.logLevel)) {
+                return fail("--log-level is \"quiet\", \"info\" or \"debug\"");
+            }
         } else if (a == "--quiet") {
-            c.quiet = true;
+            c.logLevel = LogLevel::Quiet;
         } else {
             return fail("unknown option " + a);
         }

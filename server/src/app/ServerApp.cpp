@@ -19,7 +19,7 @@ ServerApp::ServerApp(ServerConfig config)
       m_entryDispatcher(ServerRole::Entry, m_entryCommands, m_services),
       m_gameDispatcher(ServerRole::Game, m_gameCommands, m_services),
       m_workPool(static_cast<std::size_t>(m_config.workThreads)), m_ioContexts(makeContexts(m_config.ioThreads)), m_io(*m_ioContexts.front()), m_sweepTimer(m_io) {
-    Log::setQuiet(m_config.quiet);
+    Log::setLevel(m_config.logLevel);
     EntryCommands::registerInto(m_entryCommands, m_accounts);
     UserCommands::registerInto(m_gameCommands, m_accounts);
     HeartbeatCommand::registerInto(m_gameCommands);
@@ -46,6 +46,7 @@ void ServerApp::start() {
             role, role == ServerRole::Entry ? m_entryDispatcher : m_gameDispatcher,
             role == ServerRole::Entry ? &m_workPool : nullptr, m_config.maxRequestBytes, m_config.idleTimeout,
             m_config.maxConnections);
+        (role == ServerRole::Entry ? m_entryEndpoint : m_gameEndpoint) = endpoint;
         int bound = port;
         for (auto& io : m_ioContexts) {
             auto listener = std::make_unique<Listener>(*io, endpoint);
@@ -72,6 +73,11 @@ void ServerApp::start() {
     scheduleSweep();
 }
 
+std::size_t ServerApp::openConnections(ServerRole role) const {
+    const auto& endpoint = role == ServerRole::Entry ? m_entryEndpoint : m_gameEndpoint;
+    return endpoint ? endpoint->openConnections.load(std::memory_order_relaxed) : 0;
+}
+
 void ServerApp::scheduleSweep() {
     m_sweepTimer.expires_after(std::chrono::minutes(1));
     m_sweepTimer.async_wait([this](const std::error_code& error) {
@@ -80,6 +86,9 @@ void ServerApp::scheduleSweep() {
         }
         if (const std::size_t dropped = m_sessions.sweep(); dropped > 0) {
             Log::info("expired " + std::to_string(dropped) + " idle sessions");
+        }
+        if (const std::uint64_t quiet = m_gameDispatcher.takeUnloggedCount(); quiet > 0) {
+            Log::info("game: " + std::to_string(quiet) + " heartbeats in the last minute");
         }
         scheduleSweep();
     });

@@ -45,6 +45,8 @@ public:
     int gamePort() const { return m_config.gamePort; }
     ServerServices& services() { return m_services; }
     asio::io_context& io() { return m_io; }
+    // Connections a server has accepted and not yet finished with (0 before start()).
+    std::size_t openConnections(ServerRole role) const;
 
 private:
     void scheduleSweep();
@@ -70,6 +72,8 @@ private:
     std::vector<asio::executor_work_guard<asio::io_context::executor_type>> m_work;
     asio::steady_timer m_sweepTimer;
     std::vector<std::unique_ptr<Listener>> m_listeners;
+    std::shared_ptr<EndpointState> m_entryEndpoint;
+    std::shared_ptr<EndpointState> m_gameEndpoint;
     int m_entryPort = 0;
     bool m_stopped = false;
 };

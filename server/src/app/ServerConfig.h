@@ -1,6 +1,8 @@
 // Everything the server can be told on its command line, with the defaults a local game uses.
 #pragma once
 
+#include "app/Log.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -37,7 +39,7 @@ struct ServerConfig {
     std::string updateUrl;
     std::string updateInfo;
 
-    bool quiet = false; // no per-command log lines (benchmarks)
+    LogLevel logLevel = LogLevel::Info;
 
     // A wildcard listen address is no address a client can use: hand out loopback then.
     std::string advertisedHost() const {

@@ -39,6 +39,7 @@ int serverMain(int argc, char** argv) {
     default:
         break;
     }
+    Log::setLevel(line.config.logLevel); // before the start-up lines
     try {
         if (line.action == CommandLine::Action::Import) {
             line.config.runEntry = false;

@@ -1,19 +1,17 @@
 #include "commands/CommandRegistry.h"
 
-#include "app/Log.h"
-
 namespace server {
 
-void CommandRegistry::add(int system, CommandHandler handler) {
-    if (m_handlers.count(system) != 0) {
-        Log::info("command " + std::to_string(system) + " registered twice; the later handler wins");
+void CommandRegistry::add(int system, std::string name, CommandHandler handler, LogLevel logLevel) {
+    if (m_commands.count(system) != 0) {
+        Log::info("command " + std::to_string(system) + " registered twice; the later handler (" + name + ") wins");
     }
-    m_handlers[system] = std::move(handler);
+    m_commands[system] = Command{std::move(name), std::move(handler), logLevel};
 }
 
-const CommandHandler* CommandRegistry::find(int system) const {
-    auto it = m_handlers.find(system);
-    return it == m_handlers.end() ? nullptr : &it->second;
+const CommandRegistry::Command* CommandRegistry::find(int system) const {
+    auto it = m_commands.find(system);
+    return it == m_commands.end() ? nullptr : &it->second;
 }
 
 } // namespace server

@@ -4,14 +4,19 @@
 // A handler gets the parsed request object and its context and returns the answer. It runs on an
 // io thread (game server) or the work pool (entry server); it may throw, which is logged and
 // answered with {"response": 0}. The dispatcher adds "system" to a JSON answer that lacks it.
+//
+// Each command has a short name for the request log and the level its log line needs: routine
+// traffic (heartbeats) is logged one line a request only at debug level.
 #pragma once
 
+#include "app/Log.h"
 #include "commands/Answer.h"
 #include "commands/RequestContext.h"
 
 #include <json/value.h>
 
 #include <functional>
+#include <string>
 #include <unordered_map>
 
 namespace server {
@@ -20,13 +25,19 @@ using CommandHandler = std::function<Answer(const Json::Value& request, RequestC
 
 class CommandRegistry {
 public:
+    struct Command {
+        std::string name;
+        CommandHandler handler;
+        LogLevel logLevel = LogLevel::Info;
+    };
+
     // A second handler for the same value replaces the first (and logs it).
-    void add(int system, CommandHandler handler);
-    const CommandHandler* find(int system) const;
+    void add(int system, std::string name, CommandHandler handler, LogLevel logLevel = LogLevel::Info);
+    const Command* find(int system) const;
     bool contains(int system) const { return find(system) != nullptr; }
 
 private:
-    std::unordered_map<int, CommandHandler> m_handlers;
+    std::unordered_map<int, Command> m_commands;
 };
 
 } // namespace server

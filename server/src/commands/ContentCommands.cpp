@@ -60,7 +60,7 @@ int ContentCommands::today() {
 }
 
 void ContentCommands::registerInto(CommandRegistry& game, ContentStore& content) {
-    game.add(12, [&content](const Json::Value& request, RequestContext&) -> Answer {
+    game.add(12, "notices", [&content](const Json::Value& request, RequestContext&) -> Answer {
         // "act" 0: the rolling band of the main menu; 1: the notice board shown once per run.
         const int act = Members::integer(request, "act") == 1 ? 1 : 0;
         Json::Value answer = success();
@@ -69,7 +69,7 @@ void ContentCommands::registerInto(CommandRegistry& game, ContentStore& content)
         return answer;
     });
 
-    game.add(15, [&content](const Json::Value& request, RequestContext& context) -> Answer {
+    game.add(15, "events", [&content](const Json::Value& request, RequestContext& context) -> Answer {
         if (Members::integer(request, "act") == 1) {
             return joinEvent(content, request, context);
         }
@@ -85,19 +85,19 @@ void ContentCommands::registerInto(CommandRegistry& game, ContentStore& content)
         return answer;
     });
 
-    game.add(21, [&content](const Json::Value&, RequestContext&) -> Answer {
+    game.add(21, "explains", [&content](const Json::Value&, RequestContext&) -> Answer {
         Json::Value answer = success();
         answer["explains"] = content.items(ContentStore::kExplain);
         return answer;
     });
 
-    game.add(23, [&content](const Json::Value&, RequestContext&) -> Answer {
+    game.add(23, "walls", [&content](const Json::Value&, RequestContext&) -> Answer {
         Json::Value answer = success();
         answer["sdkplat"] = content.items(ContentStore::kWall);
         return answer;
     });
 
-    game.add(25, [&content](const Json::Value& request, RequestContext& context) -> Answer {
+    game.add(25, "ad report", [&content](const Json::Value& request, RequestContext& context) -> Answer {
         const int qsid = Members::integer(request, "qsid");
         const int gametype = Members::integer(request, "gametype");
         content.recordAdReport(context.playerId, qsid, gametype);
@@ -108,7 +108,7 @@ void ContentCommands::registerInto(CommandRegistry& game, ContentStore& content)
         return answer;
     });
 
-    game.add(49, [&content](const Json::Value&, RequestContext&) -> Answer {
+    game.add(49, "prizes", [&content](const Json::Value&, RequestContext&) -> Answer {
         Json::Value answer = success();
         answer["prizearray"] = content.items(ContentStore::kPrize);
         return answer;

@@ -1,11 +1,13 @@
 // Turns one request text into one answer: parse, check the session (game server), find the
-// handler for "system", run it. Never throws; every refusal is logged with the peer.
+// handler for "system", run it, log it. Never throws; every refusal is logged with the peer.
 #pragma once
 
 #include "commands/Answer.h"
 #include "commands/CommandRegistry.h"
 #include "net/RequestReader.h"
 
+#include <atomic>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,10 +25,15 @@ public:
     // {"system": 1, "response": 2}: the client logs in again or asks the player to.
     static Json::Value sessionNotice();
 
+    // Requests handled since the last call whose command logs below the current level
+    // (heartbeats at "info"), for a summary line; the count restarts at 0.
+    std::uint64_t takeUnloggedCount() const;
+
 private:
     ServerRole m_role;
     const CommandRegistry& m_registry;
     ServerServices& m_services;
+    mutable std::atomic<std::uint64_t> m_unlogged{0};
 };
 
 } // namespace server

@@ -1,7 +1,6 @@
 #include "commands/EntryCommands.h"
 
 #include "accounts/AccountService.h"
-#include "app/Log.h"
 #include "app/ServerConfig.h"
 #include "commands/CommandRegistry.h"
 #include "commands/Members.h"
@@ -44,7 +43,8 @@ Answer versionCheck(const Json::Value& request, RequestContext& context) {
     return answer;
 }
 
-Answer refusal(const AccountService::Outcome& outcome) {
+Answer refusal(const AccountService::Outcome& outcome, RequestContext& context) {
+    context.logNote = outcome.why;
     Json::Value answer(Json::objectValue);
     answer["response"] = 0;
     answer["fail"] = outcome.fail;
@@ -69,9 +69,9 @@ int EntryCommands::compareVersions(const std::string& a, const std::string& b) {
 }
 
 void EntryCommands::registerInto(CommandRegistry& entry, AccountService& accounts) {
-    entry.add(0, versionCheck);
+    entry.add(0, "version", versionCheck);
 
-    entry.add(1, [&accounts](const Json::Value& request, RequestContext& context) -> Answer {
+    entry.add(1, "register", [&accounts](const Json::Value& request, RequestContext& context) -> Answer {
         int referrer = 0;
         if (Members::integer(request, "tuijian") == 1) {
             // A referrer box that held no number is a refused referrer, not an absent one.
@@ -82,19 +82,19 @@ void EntryCommands::registerInto(CommandRegistry& entry, AccountService& account
                                                       Members::text(request, "pwd", 64),
                                                       Members::text(request, "mac", 128), referrer);
         if (!outcome.ok) {
-            return refusal(outcome);
+            return refusal(outcome, context);
         }
-        Log::info("registered player " + std::to_string(outcome.playerId) + " from " + context.peer);
+        context.logNote = "new player " + std::to_string(outcome.playerId);
         Json::Value answer(Json::objectValue);
         answer["response"] = 1;
         return answer;
     });
 
-    entry.add(2, [&accounts](const Json::Value& request, RequestContext& context) -> Answer {
+    entry.add(2, "login", [&accounts](const Json::Value& request, RequestContext& context) -> Answer {
         const auto outcome = accounts.login(Members::text(request, "username", 64), Members::text(request, "pwd", 64),
                                             Members::text(request, "mac", 129));
         if (!outcome.ok) {
-            return refusal(outcome);
+            return refusal(outcome, context);
         }
         const ServerConfig& config = context.config();
         Json::Value answer(Json::objectValue);

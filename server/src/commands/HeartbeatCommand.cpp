@@ -6,7 +6,7 @@
 namespace server {
 
 void HeartbeatCommand::registerInto(CommandRegistry& game) {
-    game.add(10, [](const Json::Value&, RequestContext& context) -> Answer {
+    game.add(10, "heartbeat", [](const Json::Value&, RequestContext& context) -> Answer {
         PushQueue& pushes = context.pushes();
         const int status = pushes.teamMatchStatus(context.playerId);
         if (auto message = pushes.pop(context.playerId)) {
@@ -22,7 +22,7 @@ void HeartbeatCommand::registerInto(CommandRegistry& game) {
         answer["system"] = 10;
         answer["teammatchstatus"] = status;
         return answer;
-    });
+    }, LogLevel::Debug); // a line per heartbeat would bury everything else
 }
 
 } // namespace server

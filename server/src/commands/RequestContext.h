@@ -28,6 +28,9 @@ struct RequestContext {
     int playerId = 0;
     std::string sessionId;
     std::string peer; // "host:port" of the client, for log lines
+    // What the handler wants the request's log line to say beyond the answer (a refusal's
+    // reason, a new player's id). Never a password, digest or whole session id.
+    std::string logNote;
 
     const ServerConfig& config() const { return services.config; }
     Storage& storage() const { return services.storage; }

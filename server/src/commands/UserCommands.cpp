@@ -98,7 +98,7 @@ Json::Value UserCommands::userInfo(const PlayerRecord& p) {
 }
 
 void UserCommands::registerInto(CommandRegistry& game, AccountService& accounts) {
-    game.add(1, [&accounts](const Json::Value& request, RequestContext& context) -> Answer {
+    game.add(1, "user info", [&accounts](const Json::Value& request, RequestContext& context) -> Answer {
         const std::string act = Members::text(request, "act", 16);
         if (act == "change") {
             return changeProfile(request, context);
@@ -114,7 +114,7 @@ void UserCommands::registerInto(CommandRegistry& game, AccountService& accounts)
         return player ? Answer(userInfo(*player)) : Answer::refused();
     });
 
-    game.add(16, [](const Json::Value& request, RequestContext& context) -> Answer {
+    game.add(16, "location", [](const Json::Value& request, RequestContext& context) -> Answer {
         context.players().updateLocation(context.playerId, Members::real(request, "lat"), Members::real(request, "lng"),
                                          Members::text(request, "city", 64));
         Json::Value answer(Json::objectValue);

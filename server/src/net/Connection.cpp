@@ -24,6 +24,10 @@ void Connection::start() {
     read();
 }
 
+std::string Connection::where() const {
+    return std::string(m_endpoint->role == ServerRole::Entry ? "entry " : "game ") + m_peer;
+}
+
 void Connection::armTimer() {
     m_timer.expires_after(m_endpoint->timeout);
     m_timer.async_wait([self = shared_from_this()](const std::error_code& error) {
@@ -31,7 +35,7 @@ void Connection::armTimer() {
             return; // re-armed or finished
         }
         if (self->m_phase == Phase::Reading) {
-            Log::refusal(self->m_peer, "no complete request within " + std::to_string(self->m_endpoint->timeout.count()) +
+            Log::refusal(self->where(), "no complete request within " + std::to_string(self->m_endpoint->timeout.count()) +
                                            " ms (" + std::to_string(self->m_reader.received()) + " bytes)");
         }
         self->close();
@@ -51,7 +55,7 @@ void Connection::onRead(const std::error_code& error, std::size_t bytes) {
     }
     if (error) {
         if (error != asio::error::operation_aborted) {
-            Log::refusal(m_peer, m_reader.received() == 0
+            Log::refusal(where(), m_reader.received() == 0
                                      ? std::string("closed without a request")
                                      : "closed in the middle of a request (" + std::to_string(m_reader.received()) +
                                            " bytes)");
@@ -64,7 +68,7 @@ void Connection::onRead(const std::error_code& error, std::size_t bytes) {
         read();
         break;
     case RequestReader::Status::Invalid:
-        Log::refusal(m_peer, m_reader.error());
+        Log::refusal(where(), m_reader.error());
         close();
         break;
     case RequestReader::Status::Complete:

@@ -31,6 +31,7 @@ private:
     void drain();
     void armTimer();
     void close();
+    std::string where() const; // the server and the peer, for log lines
 
     asio::ip::tcp::socket m_socket;
     asio::steady_timer m_timer;

@@ -38,7 +38,8 @@ void Listener::accept() {
         }
         if (error) {
             // Out of file descriptors and the like: pause instead of spinning on the error.
-            Log::refusal("listener", "accept failed: " + error.message());
+            Log::refusal(std::string(m_endpoint->role == ServerRole::Entry ? "entry" : "game") + " listener",
+                         "accept failed: " + error.message());
             m_retry.expires_after(std::chrono::milliseconds(50));
             m_retry.async_wait([this](const std::error_code& waitError) {
                 if (!waitError) {
@@ -50,7 +51,8 @@ void Listener::accept() {
         if (m_endpoint->openConnections.load(std::memory_order_relaxed) >= m_endpoint->maxConnections) {
             std::error_code ignored;
             const auto remote = socket.remote_endpoint(ignored);
-            Log::refusal(remote.address().to_string() + ":" + std::to_string(remote.port()),
+            Log::refusal(std::string(m_endpoint->role == ServerRole::Entry ? "entry " : "game ") +
+                             remote.address().to_string() + ":" + std::to_string(remote.port()),
                          "connection cap of " + std::to_string(m_endpoint->maxConnections) + " reached");
             socket.close(ignored);
         } else {

@@ -39,10 +39,10 @@ void registerQuizCommands(CommandRegistry& game, ServerServices& services)
                       (load.badFiles ? ", refused " + std::to_string(load.badFiles) + " bad files" : ""));
         }
     }
-    game.add(4, [service](const Json::Value& r, RequestContext& c) { return service->questionIds(r, c); });
-    game.add(2, [service](const Json::Value& r, RequestContext& c) { return service->question(r, c); });
-    game.add(3, [service](const Json::Value& r, RequestContext& c) { return service->answer(r, c); });
-    game.add(0, [service](const Json::Value& r, RequestContext& c) { return service->media(r, c); });
+    game.add(4, "question list", [service](const Json::Value& r, RequestContext& c) { return service->questionIds(r, c); });
+    game.add(2, "question", [service](const Json::Value& r, RequestContext& c) { return service->question(r, c); });
+    game.add(3, "answer", [service](const Json::Value& r, RequestContext& c) { return service->answer(r, c); });
+    game.add(0, "media", [service](const Json::Value& r, RequestContext& c) { return service->media(r, c); });
 }
 
 int runBankImport(const std::string& file, ServerServices& services)

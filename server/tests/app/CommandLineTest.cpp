@@ -19,6 +19,19 @@ TEST(CommandLine, FlagsAndRefusals) {
     EXPECT_FALSE(ok.config.runEntry);
     EXPECT_TRUE(ok.config.runGame);
     EXPECT_EQ(ok.config.dataDir, "/opt/brindle/server-data");
+    EXPECT_EQ(ok.config.logLevel, LogLevel::Info);
+
+    const std::pair<std::vector<std::string>, LogLevel> levels[] = {
+        {{"--log-level", "quiet"}, LogLevel::Quiet},
+        {{"--log-level", "debug"}, LogLevel::Debug},
+        {{"--quiet"}, LogLevel::Quiet},
+        {{"--quiet", "--log-level", "info"}, LogLevel::Info},
+    };
+    for (const auto& [args, level] : levels) {
+        const auto line = CommandLine::parse(args, "/b");
+        ASSERT_EQ(line.action, CommandLine::Action::Serve) << line.error;
+        EXPECT_EQ(line.config.logLevel, level) << args.back();
+    }
 
     const auto import = CommandLine::parse({"import", "bank.json", "--db", "y.db"}, "/b");
     EXPECT_EQ(import.action, CommandLine::Action::Import);
@@ -28,7 +41,8 @@ TEST(CommandLine, FlagsAndRefusals) {
     EXPECT_EQ(CommandLine::parse({"--help"}, "/b").action, CommandLine::Action::Help);
     const std::vector<std::vector<std::string>> bad = {
         {"--entry-port", "70000"}, {"--entry-port"}, {"--game-port", "12x"}, {"--what"},
-        {"--no-entry", "--no-game"}, {"--password-cost", "cheap"}, {"import"}, {"--io-threads", "0"}};
+        {"--no-entry", "--no-game"}, {"--password-cost", "cheap"}, {"import"}, {"--io-threads", "0"},
+        {"--log-level", "verbose"}, {"--log-level"}};
     for (const auto& args : bad) {
         const auto line = CommandLine::parse(args, "/b");
         EXPECT_EQ(line.action, CommandLine::Action::Error) << args[0];

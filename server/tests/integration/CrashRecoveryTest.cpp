@@ -1,5 +1,6 @@
 // The real brindle-server binary killed with SIGKILL while it writes: the database it leaves is
 // intact and holds every registration the server had acknowledged.
+#include "integration/ChildServer.h"
 #include "integration/TestClient.h"
 #include "storage/PlayerStore.h"
 #include "storage/Storage.h"
@@ -7,14 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <poll.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <mutex>
-#include <regex>
 #include <thread>
 #include <vector>
 
@@ -22,69 +19,6 @@ namespace server::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-// brindle-server as a child process; ports read from its "listening" lines.
-class ChildServer {
-public:
-    explicit ChildServer(const std::string& db) {
-        int out[2];
-        if (::pipe(out) != 0) {
-            return;
-        }
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::dup2(out[1], STDOUT_FILENO);
-            ::close(out[0]);
-            ::close(out[1]);
-            execl(BRINDLE_SERVER_BINARY, BRINDLE_SERVER_BINARY, "--entry-port", "0", "--game-port", "0", "--db",
-                  db.c_str(), "--data", BRINDLE_SERVER_DATA_SOURCE, "--password-cost", "min", "--quiet",
-                  static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        ::close(out[1]);
-        readPorts(out[0]);
-        ::close(out[0]);
-    }
-    ~ChildServer() { kill(SIGTERM); }
-
-    void kill(int signal) {
-        if (m_pid > 0) {
-            ::kill(m_pid, signal);
-            int status = 0;
-            ::waitpid(m_pid, &status, 0);
-            m_pid = -1;
-        }
-    }
-    int entryPort() const { return m_entryPort; }
-
-private:
-    void readPorts(int fd) {
-        std::string text;
-        const std::regex entry(R"(entry listening on [0-9.]+:([0-9]+))");
-        const std::regex game(R"(game listening on [0-9.]+:([0-9]+))");
-        const auto deadline = std::chrono::steady_clock::now() + 20s;
-        std::smatch m;
-        while (std::chrono::steady_clock::now() < deadline) {
-            if (std::regex_search(text, m, entry) && std::regex_search(text, game)) {
-                m_entryPort = std::stoi(m[1]);
-                return;
-            }
-            pollfd p{fd, POLLIN, 0};
-            if (::poll(&p, 1, 200) <= 0) {
-                continue;
-            }
-            char chunk[256];
-            const ssize_t n = ::read(fd, chunk, sizeof chunk);
-            if (n <= 0) {
-                return;
-            }
-            text.append(chunk, static_cast<std::size_t>(n));
-        }
-    }
-
-    pid_t m_pid = -1;
-    int m_entryPort = 0;
-};
 
 Json::Value registration(const std::string& user) {
     Json::Value r(Json::objectValue);
