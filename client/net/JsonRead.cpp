@@ -41,7 +41,13 @@ bool JsonRead::parse(std::string_view text, Json::Value& value, std::string* err
         if (errors) *errors = "empty text";
         return false;
     }
-    const bool ok = reader->parse(text.data(), text.data() + text.size(), &value, &message);
+    bool ok = false;
+    try {
+        ok = reader->parse(text.data(), text.data() + text.size(), &value, &message);
+    } catch (const Json::Exception& e) {
+        // jsoncpp throws, rather than failing, on nesting deeper than its stack limit.
+        message = e.what();
+    }
     if (!ok) {
         value = Json::Value();
     }

@@ -15,15 +15,14 @@ TEST(PngWriter, UndoesPremultipliedAlphaAndRoundTrips)
     cairo_destroy(cr);
     const std::string png = PngWriter::encode(s);
     cairo_surface_destroy(s);
-    EXPECT_EQ(png, PngWriter::encode([] {
-        cairo_surface_t* again = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 4, 2);
-        cairo_t* c = cairo_create(again);
-        cairo_set_source_rgba(c, 1.0, 0.5, 0.0, 0.5);
-        cairo_rectangle(c, 0, 0, 2, 2);
-        cairo_fill(c);
-        cairo_destroy(c);
-        return again;
-    }())) << "same pixels, same bytes";
+    cairo_surface_t* again = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 4, 2);
+    cairo_t* c = cairo_create(again);
+    cairo_set_source_rgba(c, 1.0, 0.5, 0.0, 0.5);
+    cairo_rectangle(c, 0, 0, 2, 2);
+    cairo_fill(c);
+    cairo_destroy(c);
+    EXPECT_EQ(png, PngWriter::encode(again)) << "same pixels, same bytes";
+    cairo_surface_destroy(again);
     EXPECT_EQ(png.find("tIME"), std::string::npos);
 
     std::vector<uint8_t> rgba;

@@ -41,7 +41,9 @@ protected:
 
 TEST_F(MsgResponseTest, RefusesWhatItCannotParse) {
     int code = -1;
-    for (const char* text : {"", "garbage", "{\"response\":1", "\xff\xfe"}) {
+    const std::string tooDeep = "{\"response\":" + std::string(2000, '[') + std::string(2000, ']') + "}";
+    for (const std::string& text : {std::string(), std::string("garbage"), std::string("{\"response\":1"),
+                                   std::string("\xff\xfe"), tooDeep}) {
         m_log.clear();
         EXPECT_FALSE(dispatch(text, 3, &code)) << text;
         EXPECT_TRUE(logged("MsgResponse::OnResPonse json error!")) << text;

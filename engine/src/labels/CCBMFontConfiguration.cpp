@@ -8,9 +8,19 @@
 namespace cocos2d {
 
 namespace {
-std::map<std::string, CCBMFontConfiguration*>& configCache()
+// The cache holds one reference to each configuration; a process that never purges it (a test, a
+// tool) still gets them back when it exits.
+struct ConfigCache : std::map<std::string, CCBMFontConfiguration*> {
+    ~ConfigCache()
+    {
+        for (auto& entry : *this)
+            entry.second->release();
+    }
+};
+
+ConfigCache& configCache()
 {
-    static std::map<std::string, CCBMFontConfiguration*> cache;
+    static ConfigCache cache;
     return cache;
 }
 

@@ -121,7 +121,11 @@ bool parsePlist(const char* data, std::size_t size, PlistValue& out, std::string
         error = "nested too deeply";
         return false;
     }
-    const std::string copy(data, size); // TinyXML wants a terminated string
+    // TinyXML wants a terminated string. It also steps over a whole UTF-8 sequence when it meets a lead
+    // byte, so a file cut inside a character made it walk past the terminator: a few more zero bytes
+    // stop it inside our buffer.
+    std::string copy(data, size);
+    copy.append(4, '\0');
     TiXmlDocument doc;
     doc.Parse(copy.c_str(), nullptr, TIXML_ENCODING_UTF8);
     if (doc.Error()) {

@@ -153,6 +153,7 @@ TEST_F(LayoutReaderTest, MalformedFilesAreLoggedAndNeverCrash)
         bool makesWidget;
         std::vector<std::string> logPieces;
     };
+    const std::string tooDeep = "{\"widgetTree\":" + std::string(300, '[') + std::string(300, ']') + "}";
     const std::vector<Bad> cases = {
         {"not json at all", false, {"bad.ExportJson", "not valid JSON"}},
         {"[1,2,3]", false, {"bad.ExportJson", "not a JSON object"}},
@@ -166,6 +167,7 @@ TEST_F(LayoutReaderTest, MalformedFilesAreLoggedAndNeverCrash)
          {"bad.ExportJson", "children[0]"}},
         {R"({"widgetTree":{"classname":"Button","options":{"normalData":"flat.png"}}})", true, {"bad.ExportJson", "normalData"}},
         {R"({"widgetTree":{"classname":"Panel","options":null,"children":null}})", true, {}},
+        {tooDeep.c_str(), false, {"bad.ExportJson", "not valid JSON"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

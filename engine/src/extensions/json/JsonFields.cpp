@@ -19,7 +19,14 @@ bool parseEditorJson(const std::string& text, const std::string& file, Json::Val
     std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
     std::string errors;
     const char* begin = text.data() + start;
-    if (!reader->parse(begin, text.data() + text.size(), &out, &errors)) {
+    bool parsed = false;
+    try {
+        parsed = reader->parse(begin, text.data() + text.size(), &out, &errors);
+    } catch (const Json::Exception& e) {
+        // jsoncpp throws, rather than failing, on nesting deeper than the stack limit.
+        errors = e.what();
+    }
+    if (!parsed) {
         std::string first = errors.substr(0, errors.find('\n'));
         CCLog("%s: not valid JSON (%s)", file.c_str(), first.c_str());
         return false;
