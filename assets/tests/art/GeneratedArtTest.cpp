@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include <map>
 #include <regex>
 #include <set>
@@ -35,14 +33,6 @@ bool findable(const std::string& name)
 struct Rect {
     int x, y, w, h;
 };
-
-// "{w,h}". Formatted by hand: GCC 12 at -O3 reports a false -Wrestrict in string concatenation here.
-std::string sizeText(long w, long h)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "{%ld,%ld}", w, h);
-    return text;
-}
 
 Rect parseRect(const std::string& text)
 {
@@ -120,7 +110,7 @@ TEST(GeneratedArt, TiedSheetsHoldTheirFramesAndCaidanTurnsExactlyTheMarkedOnes)
         EXPECT_EQ(frame->find("rotated")->flag(), detail["rotated"].asBool()) << detail["name"].asString();
         EXPECT_EQ(frame->find("offset")->string(), "{0,0}");
         const Rect r = parseRect(frame->find("frame")->string());
-        EXPECT_EQ(frame->find("sourceSize")->string(), sizeText(r.w, r.h));
+        EXPECT_EQ(frame->find("sourceSize")->string(), "{" + std::to_string(r.w) + "," + std::to_string(r.h) + "}");
     }
     // Removal by name must not take shared frames with it.
     for (const char* tied : { "Xingxiang", "Achievement" })
@@ -136,7 +126,7 @@ TEST(GeneratedArt, SheetFramesLieInsideTheirTexturesWithoutOverlap)
         ASSERT_NE(meta, nullptr) << name;
         EXPECT_EQ(meta->find("format")->number(), 2) << name;
         EXPECT_EQ(meta->find("textureFileName")->string(), name + ".png");
-        EXPECT_EQ(meta->find("size")->string(), sizeText(sheet.width, sheet.height));
+        EXPECT_EQ(meta->find("size")->string(), "{" + std::to_string(sheet.width) + "," + std::to_string(sheet.height) + "}");
         std::vector<std::pair<std::string, Rect>> placed;
         for (const auto& [frameName, frame] : sheet.plist.find("frames")->dict()) {
             for (const char* key : { "frame", "offset", "rotated", "sourceColorRect", "sourceSize" })
