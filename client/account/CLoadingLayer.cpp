@@ -127,8 +127,8 @@ void CLoadingLayer::autoLogin() {
         digest.clear();
         session.setRegistered(false);
     }
-    session.setUserName(name);
-    session.setPassword(digest);
+    // The session alone learns the digest: the stored "pwd" stays the typed password, or the next
+    // start would digest the digest and be refused.
     ClientLog::write("loading: %s login", name.empty() ? "guest" : "account");
     session.login(name, digest, this, callfuncI_selector(CLoadingLayer::onLoginDone),
                   callfunc_selector(CLoadingLayer::onLoginNetFail));

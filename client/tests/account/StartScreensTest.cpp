@@ -153,6 +153,9 @@ TEST_F(StartScreensTest, AutomaticLoginDecidesFromTheStoredAccount) {
         EXPECT_EQ(requests[1]["username"].asString(), c.sentName);
         EXPECT_EQ(requests[1]["pwd"].asString(), c.sentDigest);
         EXPECT_EQ(StoredSettings::readBool(settings::kRememberPassword, false), c.rememberAfter);
+        // What was typed stays stored as typed: only the request carries the digest.
+        EXPECT_EQ(StoredSettings::storedUserName(), c.name);
+        EXPECT_EQ(CCUserDefault::sharedUserDefault()->getStringForKey("pwd"), c.password);
         if (std::string(c.sentName).empty()) {
             EXPECT_FALSE(StoredSettings::readBool(settings::kRegisteredPlayer, true));
         }

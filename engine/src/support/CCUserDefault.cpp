@@ -1,8 +1,12 @@
 #include "support/CCUserDefault.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <tinyxml.h>
+#include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -46,12 +50,42 @@ bool loadDocument(const std::string& path, TiXmlDocument& doc)
     return root && std::string(root->Value()) == "userDefaultRoot";
 }
 
+constexpr mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
+
+// The file holds the remembered password, so it is the owner's alone. It is written beside itself
+// and renamed over the old one: a crash half way through a write leaves the previous settings.
+bool saveDocument(const TiXmlDocument& doc, const std::string& path)
+{
+    TiXmlPrinter printer;
+    doc.Accept(&printer);
+    const std::string text = printer.Str();
+    const std::string temp = path + ".new";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kOwnerOnly);
+    if (fd < 0)
+        return false;
+    bool ok = ::fchmod(fd, kOwnerOnly) == 0;
+    for (size_t done = 0; ok && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += static_cast<size_t>(n);
+    }
+    ok = ::fdatasync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    if (ok && ::rename(temp.c_str(), path.c_str()) == 0)
+        return true;
+    ::unlink(temp.c_str());
+    return false;
+}
+
 void writeEmpty(const std::string& path)
 {
     TiXmlDocument doc;
     doc.LinkEndChild(new TiXmlDeclaration("1.0", "utf-8", ""));
     doc.LinkEndChild(new TiXmlElement("userDefaultRoot"));
-    if (!doc.SaveFile(path.c_str()))
+    if (!saveDocument(doc, path))
         CCLog("UserDefault: cannot write %s", path.c_str());
 }
 
@@ -86,6 +120,8 @@ CCUserDefault::CCUserDefault(std::string path) : m_path(std::move(path))
 {
     if (!std::filesystem::exists(m_path))
         writeEmpty(m_path);
+    else if (::chmod(m_path.c_str(), kOwnerOnly) != 0) // a file from before it was kept private
+        CCLog("UserDefault: cannot make %s private", m_path.c_str());
 }
 
 bool CCUserDefault::read(const char* key, std::string& value)
@@ -126,7 +162,7 @@ void CCUserDefault::write(const char* key, const std::string& value)
         e = root->LinkEndChild(new TiXmlElement(key))->ToElement();
     e->Clear();
     e->LinkEndChild(new TiXmlText(value.c_str()));
-    if (!doc.SaveFile(m_path.c_str()))
+    if (!saveDocument(doc, m_path))
         CCLog("UserDefault: cannot write %s", m_path.c_str());
 }
 

@@ -94,3 +94,21 @@ TEST_F(UserDefaultTest, BadKeysAndACorruptFileDoNotLoseTheProgram)
     EXPECT_EQ(ud->getIntegerForKey("after"), 2);
     EXPECT_TRUE(fs::exists(m_dir / "UserDefault.xml.bad"));
 }
+
+TEST_F(UserDefaultTest, TheFileIsTheOwnersAloneAndReplacedWhole)
+{
+    auto mode = [&] { return fs::status(m_dir / "UserDefault.xml").permissions() & fs::perms::all; };
+    const fs::perms ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
+    CCUserDefault* ud = CCUserDefault::sharedUserDefault();
+    EXPECT_EQ(mode(), ownerOnly); // created private
+    ud->setStringForKey("pwd", "secret");
+    EXPECT_EQ(mode(), ownerOnly);
+    EXPECT_FALSE(fs::exists(m_dir / "UserDefault.xml.new"));
+
+    // A file left readable by an older build is made private on the next start, values kept.
+    CCUserDefault::purgeSharedUserDefault();
+    fs::permissions(m_dir / "UserDefault.xml", ownerOnly | fs::perms::group_read | fs::perms::others_read);
+    ud = CCUserDefault::sharedUserDefault();
+    EXPECT_EQ(mode(), ownerOnly);
+    EXPECT_EQ(ud->getStringForKey("pwd"), "secret");
+}
