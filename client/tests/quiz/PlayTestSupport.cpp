@@ -47,6 +47,7 @@ const char* const kKeys[] = {
 
 void PlayTest::SetUp() {
     ClientTest::SetUp();
+    beforePictures();
     const std::string resources = BRINDLE_RESOURCES_DIR;
     for (const char* folder : {"/images_1440X960/", "/fonts/", "/config/"}) {
         CCFileUtils::sharedFileUtils()->addSearchPath((resources + folder).c_str());

@@ -32,6 +32,8 @@ class PlayTest : public ClientTest {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Runs after the engine reset, before any picture is loaded (render tests switch to GL here).
+    virtual void beforePictures() {}
 
     // A registered player (no start-up box): the play scene starts the run as it enters.
     CPlayLayer* enterPlay();
