@@ -41,6 +41,9 @@ protected:
         CCEGLView* view = CCEGLView::sharedOpenGLView();
         if (!view->isOpenGLReady()) return;
         m_gl = view->renderer();
+        // Pictures earlier tests loaded without a GL context hold no GL texture: load them anew.
+        CCSpriteFrameCache::sharedSpriteFrameCache()->removeSpriteFrames();
+        CCTextureCache::sharedTextureCache()->removeAllTextures();
         Renderer::setCurrent(m_gl);
         CCDirector::sharedDirector()->setOpenGLView(view);
     }
