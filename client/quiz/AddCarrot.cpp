@@ -113,7 +113,8 @@ void AddCarrot::countUp(float) {
     const bool score = m_kind == kScoreCarrot || m_kind == kScoreCount;
     int& counter = score ? m_scoreCounter : m_moneyCounter;
     counter -= score ? scoreStep(counter) : moneyStep(counter);
-    const int shown = total() - counter;
+    // Wide enough for any total and amount the server may send.
+    const long long shown = static_cast<long long>(total()) - counter;
     if (counter <= 0 || shown < 0) {
         showTotal();
         return;

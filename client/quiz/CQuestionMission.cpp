@@ -206,8 +206,9 @@ void CQuestionMission::showPrize() {
     if (host == nullptr || question == nullptr) {
         return;
     }
-    host->removeChildByTag(kPrizeIconTag);
-    host->removeChildByTag(kPrizeLabelTag);
+    for (int tag : {kPrizeIconTag, kPrizeLabelTag}) {
+        if (host->getChildByTag(tag)) host->removeChildByTag(tag);
+    }
     if (question->prizemoney <= 0) {
         return;
     }

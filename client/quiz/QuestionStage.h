@@ -8,7 +8,9 @@
 //     QuestionStage::instance().notBuilt("TheScreen");
 // which logs and draws nothing, leaving the clock stopped as for a pair nobody registered. Hooking
 // a screen in is therefore: include its header in QuestionStage.cpp and swap that one line in its
-// renderer's draw (the lines are marked "not built yet" there).
+// renderer's draw (the lines are marked "not built yet" there), for example
+//     void CChoiceQuestionRender::draw() { QuestionStage::instance().present<CChoiceLayer>(); }
+// The screen needs a static create() returning the screen (a CQuestionLayer) or null.
 #pragma once
 
 #include "quiz/CQuestionLayer.h"
