@@ -160,9 +160,10 @@ Answer QuizService::answer(const Json::Value& request, RequestContext& context)
     Json::Value out = emptyVerdict();
     const auto qsid = idMember(request, "qsid");
     auto refuse = [&](int fail, const std::string& why) {
-        Log::refusal("game " + context.peer, "answer of player " + std::to_string(context.playerId) + " to question " +
-                                                 (qsid ? std::to_string(*qsid) : describe(request["qsid"])) + ": " +
-                                                 why + ", answered fail " + std::to_string(fail));
+        const auto question = qsid ? std::to_string(*qsid) : "(qsid " + describe(request["qsid"]) + ")";
+        Log::refusal("game " + context.peer, "answer of player " + std::to_string(context.playerId) +
+                                                 " to question " + question + ": " + why + ", answered fail " +
+                                                 std::to_string(fail));
         out["response"] = 0;
         out["fail"] = fail;
         context.logNote = why;
@@ -185,32 +186,38 @@ Answer QuizService::answer(const Json::Value& request, RequestContext& context)
 
     const bool right = AnswerJudge::isRight(*entry, text);
     auto rewards = AnswerRewards::forAnswer(*entry, right, intMember(request, "awardnum"));
-    if (rewards.awardClaimOutOfRange)
+    if (rewards.awardClaimOutOfRange) // paid as cut, should the answer count
         Log::refusal("game " + context.peer, "player " + std::to_string(context.playerId) + " claimed " +
                                                  describe(request["awardnum"]) + " from scratch card " +
                                                  std::to_string(*qsid) + ", paid " +
                                                  std::to_string(rewards.awardNum));
+    // Claim, scratch award, payment record and the player's totals commit together or not at all.
+    // The lock is let go before any refusal is logged.
     const int day = m_today();
     std::optional<PlayerRecord> player;
+    auto claim = QuizStore::Claim::NotAsked;
     {
         auto tx = m_services.storage.transaction();
-        switch (m_store.claimAnswer(tx, context.playerId, day, *qsid, right)) {
-        case QuizStore::Claim::NotAsked: return refuse(kFailNotAsked, "it was not handed out today");
-        case QuizStore::Claim::AlreadyAnswered: return refuse(kFailAnswered, "it was answered already");
-        case QuizStore::Claim::Claimed: break;
+        claim = m_store.claimAnswer(tx, context.playerId, day, *qsid, right);
+        if (claim == QuizStore::Claim::Claimed) {
+            if (rewards.awardNum > 0 &&
+                !m_store.claimScratchAward(tx, context.playerId, *qsid, day, rewards.awardType, rewards.awardNum)) {
+                context.logNote = "scratch award paid on an earlier day";
+                rewards.dropAward();
+            }
+            m_store.recordPayment(tx, context.playerId, day, *qsid, rewards.totalScore(), rewards.totalMoney());
+            player = m_services.players.addProgress(tx, context.playerId,
+                                                    PlayerProgress{rewards.totalScore(), rewards.totalMoney(), 1});
+            if (player)
+                tx.commit();
         }
-        if (rewards.awardNum > 0 &&
-            !m_store.claimScratchAward(tx, context.playerId, *qsid, day, rewards.awardType, rewards.awardNum)) {
-            context.logNote = "scratch award paid on an earlier day";
-            rewards.dropAward();
-        }
-        m_store.recordPayment(tx, context.playerId, day, *qsid, rewards.totalScore(), rewards.totalMoney());
-        player = m_services.players.addProgress(tx, context.playerId,
-                                                PlayerProgress{rewards.totalScore(), rewards.totalMoney(), 1});
-        if (!player)
-            return refuse(kFailNotAsked, "the player record is gone"); // rolled back with the claim
-        tx.commit();
     }
+    if (claim == QuizStore::Claim::NotAsked)
+        return refuse(kFailNotAsked, "it was not handed out today");
+    if (claim == QuizStore::Claim::AlreadyAnswered)
+        return refuse(kFailAnswered, "it was answered already");
+    if (!player)
+        return refuse(kFailNotAsked, "the player record is gone"); // the claim was rolled back
     out["response"] = right ? kVerdictRight : kVerdictWrong;
     out["addscore"] = rewards.addScore;
     out["addmoney"] = rewards.addMoney;
