@@ -1,3 +1,4 @@
+#include "quiz/BankLoader.h"
 #include "quiz/DailyQuestionList.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,19 @@ TEST(DailyQuestionList, OpensWithOneQuestionOfEveryChoiceKindNotAnsweredToday)
 
     // A short list still holds every kind.
     EXPECT_EQ(kindsOf(DailyQuestionList::build(all, {}, 8, 20261210, 9)).size(), 9u);
+}
+
+TEST(DailyQuestionList, TheBundledBankGivesEveryPlayerEveryChoiceKindFirst)
+{
+    const auto load = BankLoader::loadFolder(std::string(BRINDLE_SERVER_SOURCE_DIR) + "/bank/questions", "");
+    std::vector<int> all;
+    for (const auto& e : load.entries)
+        all.push_back(e.qsid);
+    for (int player = 10001; player < 10021; ++player) {
+        const auto list = DailyQuestionList::build(all, {}, player, 20261209);
+        ASSERT_GE(list.size(), 9u);
+        EXPECT_EQ(kindsOf(std::vector<int>(list.begin(), list.begin() + 9)).size(), 9u) << player;
+    }
 }
 
 TEST(DailyQuestionList, TodayIsADate)
