@@ -25,7 +25,7 @@ const Json::Value& manifest()
 {
     static const Json::Value root = [] {
         Json::Value value;
-        std::ifstream in(std::filesystem::path(BRINDLE_SHARED_DIR) / "asset-manifest.json");
+        std::ifstream in(std::filesystem::path(BRINDLE_ASSETS_SOURCE_DIR) / "manifest.json");
         Json::CharReaderBuilder builder;
         std::string errors;
         if (!Json::parseFromStream(builder, in, &value, &errors))

@@ -77,10 +77,10 @@ TEST_F(LayoutEngineTest, ManifestWidgetsAreFoundWithTheirClass)
         // The screens look widgets up both through their UI layer and from the root.
         UILayer* layer = UILayer::create();
         layer->addWidget(root);
-        for (const Json::Value& widget : layouts[file]["widgets"]) {
+        for (const Json::Value& widget : layouts[file]) {
             const std::string cls = widget["classname"].asString();
             UIWidget* found = nullptr;
-            if (widget["pattern"].asBool()) {
+            if (widget["rows"].asBool()) {
                 const std::vector<UIWidget*> rows = patternRows(root, widget["name"].asString());
                 EXPECT_FALSE(rows.empty()) << "no rows for " << widget["name"].asString();
                 for (UIWidget* row : rows)

@@ -1,5 +1,5 @@
-// Checks the generated resource tree against the names the client code fixes (the shared
-// asset manifest): layouts with their widgets, classes and tags, armatures with their
+// Checks the generated resource tree against the names the client code fixes (the asset
+// manifest, assets/manifest.json): layouts with their widgets, classes and tags, armatures with their
 // movements, tables and text keys, and every picture a layout or armature points at.
 #include "data/TextTable.h"
 #include "data/MiniXml.h"
@@ -19,11 +19,13 @@ class DataResources : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!std::filesystem::exists(manifestPath()))
-            GTEST_SKIP() << "no asset manifest at " << manifestPath();
+        ASSERT_TRUE(std::filesystem::is_regular_file(manifestPath())) << "no asset manifest at " << manifestPath();
         ASSERT_TRUE(std::filesystem::is_directory(resourcesRoot()))
             << "no generated resources at " << resourcesRoot() << " (build the 'resources' target)";
         m_manifest = readJson(manifestPath());
+        // A section renamed or emptied would let its check pass without looking at anything.
+        for (const char* section : { "layouts", "armatures", "textKeys", "numberedTextKeys", "tables", "guides" })
+            ASSERT_FALSE(m_manifest[section].empty()) << "manifest section " << section;
     }
 
     Json::Value m_manifest;
@@ -53,12 +55,12 @@ const Json::Value* byName(const Json::Value& widget, const std::string& name, co
     return nullptr;
 }
 
-// Manifest widget names, with the "%d" patterns spelled out (rows 0..4 where the count is
+// Manifest widget names, with the "%d" row patterns spelled out (rows 0..4 where the count is
 // not fixed elsewhere).
 std::vector<std::string> widgetNames(const Json::Value& widget)
 {
     const std::string name = widget["name"].asString();
-    if (!widget["pattern"].asBool() || name.find("%d") == std::string::npos)
+    if (!widget["rows"].asBool() || name.find("%d") == std::string::npos)
         return { name };
     std::vector<std::string> names;
     for (int i = 0; i <= 4; ++i)
@@ -84,7 +86,7 @@ TEST_F(DataResources, EveryLayoutHoldsTheWidgetsTheScreensLookUp)
 {
     for (const std::string& file : m_manifest["layouts"].getMemberNames()) {
         SCOPED_TRACE(file);
-        const Json::Value& facts = m_manifest["layouts"][file];
+        const Json::Value& widgets = m_manifest["layouts"][file];
         const auto path = resolve(file);
         ASSERT_TRUE(path.has_value()) << file << " is not on the search path";
         const Json::Value layout = readJson(*path);
@@ -111,7 +113,7 @@ TEST_F(DataResources, EveryLayoutHoldsTheWidgetsTheScreensLookUp)
             EXPECT_EQ(count, 1) << "widget name '" << name << "' appears " << count << " times";
         }
 
-        for (const Json::Value& wanted : facts["widgets"]) {
+        for (const Json::Value& wanted : widgets) {
             const std::string kind = wanted["kind"].asString();
             const std::string cls = wanted["classname"].asString();
             if (kind == "tagged") {
@@ -217,13 +219,13 @@ TEST_F(DataResources, ArmaturesPlayWhatTheScreensWaitFor)
     for (const std::string& name : m_manifest["armatures"].getMemberNames()) {
         SCOPED_TRACE(name);
         const Json::Value& facts = m_manifest["armatures"][name];
-        const auto path = resolve(facts["exportJson"].asString());
-        ASSERT_TRUE(path.has_value()) << facts["exportJson"].asString();
+        const auto path = resolve(facts["file"].asString());
+        ASSERT_TRUE(path.has_value()) << facts["file"].asString();
         const Json::Value armature = readJson(*path);
-        ASSERT_EQ(armature["armature_data"][0]["name"].asString(), facts["armatureName"].asString());
-        ASSERT_EQ(armature["animation_data"][0]["name"].asString(), facts["armatureName"].asString());
+        ASSERT_EQ(armature["armature_data"][0]["name"].asString(), facts["armature"].asString());
+        ASSERT_EQ(armature["animation_data"][0]["name"].asString(), facts["armature"].asString());
         const Json::Value& movements = armature["animation_data"][0]["mov_data"];
-        for (const Json::Value& wanted : facts["animations"]) {
+        for (const Json::Value& wanted : facts["movements"]) {
             const Json::ArrayIndex index = wanted["index"].asUInt();
             ASSERT_LT(index, movements.size()) << "no movement with index " << index;
             EXPECT_GT(movements[index]["dr"].asInt(), 0) << "a movement of no frames sends no events";
@@ -236,7 +238,7 @@ TEST_F(DataResources, ArmaturesPlayWhatTheScreensWaitFor)
                 displays.insert(display["name"].asString());
         }
         EXPECT_FALSE(displays.empty());
-        for (const Json::Value& pair : facts["imagePairs"]) {
+        for (const Json::Value& pair : facts["sheets"]) {
             const std::string plist = pair[1].asString();
             const auto frames = sheetFrames(plist);
             EXPECT_FALSE(frames.empty()) << "missing sheet " << plist;
@@ -290,7 +292,7 @@ TEST_F(DataResources, EveryTextKeyExistsWithItsPlaceholders)
         const TextEntry* entry = table.find(key);
         ASSERT_NE(entry, nullptr) << "config.conf lacks " << key;
         std::vector<std::string> wanted;
-        for (const Json::Value& kind : m_manifest["textKeys"][key]["format"])
+        for (const Json::Value& kind : m_manifest["textKeys"][key])
             wanted.push_back(kind.asString());
         for (const std::string* text : { &entry->chinese, &entry->english }) {
             EXPECT_FALSE(text->empty());
@@ -300,8 +302,8 @@ TEST_F(DataResources, EveryTextKeyExistsWithItsPlaceholders)
         }
     }
     for (const auto& [pattern, facts] : std::map<std::string, Json::Value> {
-             { "TJR_XXTT%d", m_manifest["textKeyPatterns"]["TJR_XXTT%d"] } }) {
-        for (const Json::Value& n : facts["values"]) {
+             { "TJR_XXTT%d", m_manifest["numberedTextKeys"]["TJR_XXTT%d"] } }) {
+        for (const Json::Value& n : facts) {
             EXPECT_NE(table.find(std::regex_replace(pattern, std::regex("%d"), n.asString())), nullptr);
         }
     }
@@ -365,8 +367,8 @@ TEST_F(DataResources, TablesReadAsTheClientReadsThem)
 TEST_F(DataResources, GuideStepsShowExistingTextsOnTheScreen)
 {
     const TextTable table = TextTable::parse(readFile(*resolve("config.conf")), "config.conf");
-    for (const std::string& index : m_manifest["guides"].getMemberNames()) {
-        const std::string file = m_manifest["guides"][index]["file"].asString();
+    for (const Json::Value& guide : m_manifest["guides"]) {
+        const std::string file = guide.asString();
         SCOPED_TRACE(file);
         const auto path = resolve(file);
         ASSERT_TRUE(path.has_value());

@@ -16,9 +16,10 @@ inline std::filesystem::path generatedTree()
     return std::filesystem::path(BRINDLE_ASSET_GEN).parent_path().parent_path() / "resources";
 }
 
+// assets/manifest.json: the names the game code fixes, which the generated tree must hold.
 inline std::filesystem::path manifestFile()
 {
-    return std::filesystem::path(BRINDLE_SHARED_DIR) / "asset-manifest.json";
+    return std::filesystem::path(BRINDLE_ASSETS_SOURCE_DIR) / "manifest.json";
 }
 
 // A fresh empty folder under the system temp folder, removed by the destructor.

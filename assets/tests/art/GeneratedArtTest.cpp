@@ -66,7 +66,13 @@ const std::map<std::string, Sheet>& sheets()
     return all;
 }
 
-Json::Value manifest() { return parseJson(readFile(manifestFile()), "asset-manifest.json"); }
+// Read once and kept: `for (x : manifest()["frames"])` over a returned copy would walk a member
+// of a temporary that is already gone when the loop starts.
+const Json::Value& manifest()
+{
+    static const Json::Value root = parseJson(readFile(manifestFile()), "manifest.json");
+    return root;
+}
 
 bool inSharedSheet(const std::string& frame)
 {
@@ -81,6 +87,9 @@ bool inSharedSheet(const std::string& frame)
 TEST(GeneratedArt, EveryManifestFrameIsInASharedSheetAndAFile)
 {
     ASSERT_TRUE(fs::is_directory(generatedTree())) << "build the resources target first";
+    // An empty list would pass every loop below.
+    ASSERT_FALSE(manifest()["frames"].empty());
+    ASSERT_FALSE(manifest()["pictures"].empty());
     for (const auto& frame : manifest()["frames"]) {
         EXPECT_TRUE(inSharedSheet(frame.asString())) << frame.asString();
         EXPECT_TRUE(findable(frame.asString())) << frame.asString();
@@ -95,19 +104,22 @@ TEST(GeneratedArt, EveryManifestFrameIsInASharedSheetAndAFile)
 
 TEST(GeneratedArt, TiedSheetsHoldTheirFramesAndCaidanTurnsExactlyTheMarkedOnes)
 {
-    const Json::Value info = manifest()["sheets"];
+    const Json::Value& info = manifest()["sheets"];
+    ASSERT_FALSE(info.empty());
     for (const auto& plistName : info.getMemberNames()) {
         const std::string sheet = plistName.substr(0, plistName.size() - 6);
         ASSERT_TRUE(sheets().count(sheet)) << plistName << " was not generated";
-        for (const auto& f : info[plistName]["requiredFrames"])
+        for (const auto& f : info[plistName]["frames"])
             EXPECT_NE(sheets().at(sheet).plist.find("frames")->find(f.asString()), nullptr) << sheet << " " << f.asString();
     }
     const Plist& caidan = sheets().at("Caidan").plist;
     EXPECT_EQ(caidan.find("frames")->dict().size(), 42u);
-    for (const auto& detail : info["Caidan.plist"]["frameDetails"]) {
-        const Plist* frame = caidan.find("frames")->find(detail["name"].asString());
-        ASSERT_NE(frame, nullptr) << detail["name"].asString();
-        EXPECT_EQ(frame->find("rotated")->flag(), detail["rotated"].asBool()) << detail["name"].asString();
+    const Json::Value& rotated = info["Caidan.plist"]["rotated"];
+    EXPECT_EQ(rotated.size(), 42u);
+    for (const std::string& name : rotated.getMemberNames()) {
+        const Plist* frame = caidan.find("frames")->find(name);
+        ASSERT_NE(frame, nullptr) << name;
+        EXPECT_EQ(frame->find("rotated")->flag(), rotated[name].asBool()) << name;
         EXPECT_EQ(frame->find("offset")->string(), "{0,0}");
         const Rect r = parseRect(frame->find("frame")->string());
         EXPECT_EQ(frame->find("sourceSize")->string(), "{" + std::to_string(r.w) + "," + std::to_string(r.h) + "}");
@@ -168,6 +180,8 @@ TEST(GeneratedArt, ArmatureSheetsHoldEveryAgreedBonePicture)
 
 TEST(GeneratedArt, SoundsAndFontsSitWhereTheGameLooks)
 {
+    ASSERT_FALSE(manifest()["sounds"].empty());
+    ASSERT_FALSE(manifest()["fonts"].empty());
     for (const auto& sound : manifest()["sounds"]) {
         const std::string name = sound.asString();
         // "effect/play/..." is resolved from the "sound" search path.

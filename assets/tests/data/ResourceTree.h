@@ -29,7 +29,7 @@ inline std::filesystem::path resourcesRoot()
 
 inline std::filesystem::path manifestPath()
 {
-    return std::filesystem::path(BRINDLE_SHARED_DIR) / "asset-manifest.json";
+    return std::filesystem::path(BRINDLE_ASSETS_SOURCE_DIR) / "manifest.json";
 }
 
 // The file a name resolves to through the search paths, as the client's file utilities find it.

@@ -19,6 +19,11 @@ public:
 
 class ControlButtonTest : public exttest::ExtensionTest {
 protected:
+    void SetUp() override
+    {
+        ExtensionTest::SetUp();
+        SKIP_WITHOUT_SAMPLES(); // every button here wears a sample picture
+    }
     CCControlButton* makeButton()
     {
         CCScene* scene = CCScene::create();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "SampleFiles.h"
 #include "SimpleAudioEngine.h"
 #include "audio/RecordingAudioBackend.h"
 #include "base/CCConsole.h"
@@ -16,7 +17,7 @@
 
 namespace exttest {
 
-inline std::string samples(const std::string& relative) { return std::string(ENGINE_SAMPLES_DIR) + "/" + relative; }
+inline std::string samples(const std::string& relative) { return brindle::samples::file(relative); }
 
 class ExtensionTest : public ::testing::Test {
 protected:

@@ -68,6 +68,7 @@ TEST_F(ExtensionNodesTest, DrawNodePrimitives)
 
 TEST_F(ExtensionNodesTest, MotionStreakFadesItsPoints)
 {
+    SKIP_WITHOUT_SAMPLES();
     CCScene* scene = CCScene::create();
     CCMotionStreak* streak = CCMotionStreak::create(
         0.5f, 2, 10, ccc3(255, 255, 255), exttest::samples("particles/particleTexture.png").c_str());

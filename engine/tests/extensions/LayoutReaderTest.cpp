@@ -39,6 +39,7 @@ struct SampleLayout {
 
 TEST_F(LayoutReaderTest, EverySampleLoadsWithItsWidgets)
 {
+    SKIP_WITHOUT_SAMPLES();
     const std::vector<SampleLayout> cases = {
         {"cocostudio-ui/UI_Register/UI_Register.json", 15, 300, {"basePanel", "registerBg", "cancelButton", "confirmButton"}},
         {"cocostudio-ui/examples/examples_1.json", 78, 1000, {"example_root", "weapon_button", "equip_button"}},
@@ -63,6 +64,7 @@ TEST_F(LayoutReaderTest, EverySampleLoadsWithItsWidgets)
 
 TEST_F(LayoutReaderTest, PicturesSizesAndPlacementFollowTheFile)
 {
+    SKIP_WITHOUT_SAMPLES();
     UIWidget* root = load("cocostudio-ui/startMenu/startMenu_1.json");
     ASSERT_NE(root, nullptr);
     auto* button = dynamic_cast<UIButton*>(UIHelper::seekWidgetByName(root, "Button"));
@@ -82,6 +84,7 @@ TEST_F(LayoutReaderTest, PicturesSizesAndPlacementFollowTheFile)
 
 TEST_F(LayoutReaderTest, SpriteFrameResourcesComeFromTheTexturesPlist)
 {
+    SKIP_WITHOUT_SAMPLES();
     UIWidget* root = load("cocostudio-ui/ccs1_5/CCS1_5_1.ExportJson");
     ASSERT_NE(root, nullptr);
     auto* image = dynamic_cast<UIImageView*>(UIHelper::seekWidgetByName(root, "Image_4"));
@@ -93,6 +96,7 @@ TEST_F(LayoutReaderTest, SpriteFrameResourcesComeFromTheTexturesPlist)
 
 TEST_F(LayoutReaderTest, OldAndNewFilesKeepOpacityVisibilityScaleAndText)
 {
+    SKIP_WITHOUT_SAMPLES();
     UIWidget* examples = load("cocostudio-ui/examples/examples_1.json");
     ASSERT_NE(examples, nullptr);
     int invisible = 0, translucent = 0, scaled = 0;
@@ -207,6 +211,7 @@ namespace {
 
 TEST_F(LayoutReaderTest, ChildrenAreWidgetsOnlyAsScreensExpect)
 {
+    SKIP_WITHOUT_SAMPLES();
     UIWidget* root = load("cocostudio-ui/startMenu/startMenu_1.json");
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(root->getChildren()->count(), 2u);

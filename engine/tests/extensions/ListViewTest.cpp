@@ -46,6 +46,7 @@ TEST_F(ListViewTest, ItemsStackFromTheTopWithTheMargin)
 
 TEST_F(ListViewTest, LoadingBarIgnoresPercentOutOfRange)
 {
+    SKIP_WITHOUT_SAMPLES();
     UILoadingBar* bar = UILoadingBar::create();
     bar->loadTexture(exttest::samples("cocostudio-ui/CocoGUISample/loadingbar.png").c_str());
     EXPECT_FLOAT_EQ(bar->getSize().width, 130);

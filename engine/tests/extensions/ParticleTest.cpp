@@ -21,6 +21,7 @@ void run(CCParticleSystem* system, int frames)
 
 TEST_F(ParticleTest, SamplePlistsLoadWithTheirModesAndTextures)
 {
+    SKIP_WITHOUT_SAMPLES();
     struct Expect {
         const char* file;
         int mode;
@@ -53,6 +54,7 @@ TEST_F(ParticleTest, SamplePlistsLoadWithTheirModesAndTextures)
 
 TEST_F(ParticleTest, BurstEmitsItsPoolThenDiesOut)
 {
+    SKIP_WITHOUT_SAMPLES();
     std::srand(7);
     CCParticleSystemQuad* burst = CCParticleSystemQuad::create(exttest::samples("particles/explode.plist").c_str());
     ASSERT_NE(burst, nullptr);

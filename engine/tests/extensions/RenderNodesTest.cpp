@@ -78,6 +78,7 @@ protected:
 
 TEST_F(RenderNodesTest, InvertedClippingWithAnAlphaThreshold)
 {
+    SKIP_WITHOUT_SAMPLES();
     // Stencil: a round icon (60 x 60, transparent corners) scaled up 5 times at the centre.
     CCSprite* stencil = CCSprite::create(exttest::samples("cocostudio-ui/CocoGUISample/ccicon.png").c_str());
     ASSERT_NE(stencil, nullptr);

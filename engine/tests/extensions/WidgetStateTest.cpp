@@ -22,6 +22,7 @@ class WidgetStateTest : public exttest::ExtensionTest {};
 
 TEST_F(WidgetStateTest, ButtonShowsThePictureOfItsState)
 {
+    SKIP_WITHOUT_SAMPLES();
     UIButton* button = UIButton::create();
     const std::string dir = exttest::samples("cocostudio-ui/examples/Test/UIResForEditor/Button/");
     button->loadTextures((dir + "button_country_n.png").c_str(), (dir + "button_country_p.png").c_str(),

@@ -44,6 +44,7 @@ CCPoint glyphPos(CCLabelBMFont* l, int index)
 
 TEST_F(BMFontTest, SampleFontsParseWithExactMetrics)
 {
+    SKIP_WITHOUT_SAMPLES();
     struct Case {
         const char* file;
         int lineHeight, base, scaleW, scaleH;
@@ -112,6 +113,7 @@ TEST_F(BMFontTest, BrokenFontFilesAreRefused)
 
 TEST_F(BMFontTest, GlyphsFollowPenOffsetsAndKerning)
 {
+    SKIP_WITHOUT_SAMPLES();
     struct Case {
         const char* text;
         CCSize size;
@@ -149,6 +151,7 @@ TEST_F(BMFontTest, GlyphsFollowPenOffsetsAndKerning)
 
 TEST_F(BMFontTest, AlignmentAndWidthWrapping)
 {
+    SKIP_WITHOUT_SAMPLES();
     CCLabelBMFont* centred = CCLabelBMFont::create("AY\nA", "futura.fnt", kCCLabelAutomaticWidth, kCCTextAlignmentCenter);
     ASSERT_NE(centred, nullptr);
     EXPECT_EQ(centred->getContentSize(), CCSize(27, 52));
@@ -174,6 +177,7 @@ TEST_F(BMFontTest, AlignmentAndWidthWrapping)
 
 TEST_F(BMFontTest, ColourCascadesToGlyphsAndBadFontsGiveNull)
 {
+    SKIP_WITHOUT_SAMPLES();
     CCLabelBMFont* l = CCLabelBMFont::create("Hi", "futura.fnt");
     ASSERT_NE(l, nullptr);
     l->setColor(ccc3(255, 0, 0));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "SampleFiles.h"
 #include "director/CCDirector.h"
 #include "labels/CCLabelBMFont.h"
 #include "menu/CCMenu.h"
@@ -189,7 +190,8 @@ TEST_F(MenuTest, DisabledItemsHiddenAncestorsAndDisabledMenusDoNotClaim)
 
 TEST_F(MenuTest, LabelItemZoomsWhileSelected)
 {
-    CCFileUtils::sharedFileUtils()->setResourceRoot(ENGINE_SAMPLES_DIR "/bmfont");
+    SKIP_WITHOUT_SAMPLES();
+    CCFileUtils::sharedFileUtils()->setResourceRoot(brindle::samples::file("bmfont"));
     CCLabelBMFont* text = CCLabelBMFont::create("Play", "futura.fnt");
     ASSERT_NE(text, nullptr);
     CCMenuItemLabel* item = CCMenuItemLabel::create(text, m_recorder, menu_selector(Recorder::pressed));

@@ -71,6 +71,7 @@ TEST_F(GLRendererTest, RedLayerCoversTheLeftHalfOnly)
 
 TEST_F(GLRendererTest, SpriteFromAPictureLandsCentredOnItsPosition)
 {
+    SKIP_WITHOUT_SAMPLES();
     CCFileUtils::sharedFileUtils()->setResourceRoot(rendertest::samples("cocostudio-ui/CocoGUISample"));
     CCSprite* sprite = CCSprite::create("CloseNormal.png");
     ASSERT_NE(sprite, nullptr);

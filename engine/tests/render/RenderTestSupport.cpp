@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 
+#include "SampleFiles.h"
 #include "base/CCConsole.h"
 #include "director/CCDirector.h"
 #include "nodes/CCNode.h"
@@ -75,7 +76,7 @@ Frame render(CCNode* root, ccColor4F clear)
 
 std::string samples(const std::string& relative)
 {
-    return std::string(ENGINE_SAMPLES_DIR) + "/" + relative;
+    return brindle::samples::file(relative);
 }
 
 LogCapture::LogCapture()

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "SampleFiles.h"
 #include "base/ccTypes.h"
 
 namespace cocos2d {
@@ -30,6 +31,7 @@ struct Frame {
 // Clears to `clear`, visits root with the director's projection, ends the frame, reads it back.
 Frame render(cocos2d::CCNode* root, cocos2d::ccColor4F clear = {0, 0, 0, 1});
 
+// A path inside the third-party samples; tests using it start with SKIP_WITHOUT_SAMPLES().
 std::string samples(const std::string& relative);
 
 // Lines the engine logged while the object lives.

@@ -29,6 +29,7 @@ protected:
     void SetUp() override
     {
         et::resetEngine();
+        SKIP_WITHOUT_SAMPLES(); // the animations step through the sample dancer's frames
         CCFileUtils::sharedFileUtils()->setResourceRoot(rendertest::samples("spritesheets"));
         CCSpriteFrameCache* cache = CCSpriteFrameCache::sharedSpriteFrameCache();
         cache->addSpriteFramesWithFile("grossini.plist");

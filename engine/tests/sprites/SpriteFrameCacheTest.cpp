@@ -79,6 +79,7 @@ const FrameCase kFrames[] = {
 
 TEST_F(SpriteFrameCacheTest, SampleSheetsLoadWithExactFrames)
 {
+    SKIP_WITHOUT_SAMPLES();
     for (const FrameCase& c : kFrames) {
         CCSpriteFrameCache::purgeSharedSpriteFrameCache();
         CCSpriteFrameCache* cache = CCSpriteFrameCache::sharedSpriteFrameCache();
@@ -98,6 +99,7 @@ TEST_F(SpriteFrameCacheTest, SampleSheetsLoadWithExactFrames)
 
 TEST_F(SpriteFrameCacheTest, LoadedSheetsAreIgnoredAndNamesNeverReplaced)
 {
+    SKIP_WITHOUT_SAMPLES();
     CCSpriteFrameCache* cache = CCSpriteFrameCache::sharedSpriteFrameCache();
     cache->addSpriteFramesWithFile("spritesheets/ui.plist");
     CCSpriteFrame* coin = cache->spriteFrameByName("coin.png");
@@ -124,6 +126,7 @@ TEST_F(SpriteFrameCacheTest, LoadedSheetsAreIgnoredAndNamesNeverReplaced)
 
 TEST_F(SpriteFrameCacheTest, AliasesFindTheirFrame)
 {
+    SKIP_WITHOUT_SAMPLES();
     fs::copy_file(rendertest::samples("spritesheets/ui.png"), m_tmp / "alias.png", fs::copy_options::overwrite_existing);
     const std::string plist = writeTemp("alias.plist", R"(<plist><dict><key>frames</key><dict>
         <key>hero.png</key><dict><key>aliases</key><array><string>hero_alt.png</string></array>
@@ -174,6 +177,7 @@ TEST_F(SpriteFrameCacheTest, BadInputIsLoggedAndRefused)
 
 TEST_F(SpriteFrameCacheTest, TextureCacheKeysAndRemoval)
 {
+    SKIP_WITHOUT_SAMPLES();
     CCTextureCache* tc = CCTextureCache::sharedTextureCache();
     CCTexture2D* a = tc->addImage("spritesheets/ui.png");
     ASSERT_NE(a, nullptr);

@@ -18,6 +18,7 @@ protected:
     void SetUp() override
     {
         engine::testing::resetEngine();
+        SKIP_WITHOUT_SAMPLES(); // every quad here is cut from a sample sheet or picture
         CCFileUtils::sharedFileUtils()->setResourceRoot(rendertest::samples(""));
         CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile("spritesheets/grossini-generic.plist");
         CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile("spritesheets/grossini.plist");

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "RawQuads.h"
+#include "SampleFiles.h"
 #include "cocos2d.h"
 #include "render/GLIncludes.h"
 #include "render/GLRenderer.h"
@@ -28,7 +29,7 @@ int g_drawCalls = -1;
 
 CCTexture2D* benchTexture()
 {
-    CCFileUtils::sharedFileUtils()->setResourceRoot(ENGINE_BENCH_RESOURCES);
+    CCFileUtils::sharedFileUtils()->setResourceRoot(brindle::samples::folder().string());
     return CCTextureCache::sharedTextureCache()->addImage("spritesheets/grossini.png");
 }
 
@@ -54,7 +55,8 @@ void engineFrame(benchmark::State& state)
     }
     CCTexture2D* texture = benchTexture();
     if (!texture) {
-        state.SkipWithError("sample texture missing");
+        const std::string why = brindle::samples::present() ? "sample texture missing" : brindle::samples::missingNote();
+        state.SkipWithError(why.c_str());
         return;
     }
     CCDirector* director = CCDirector::sharedDirector();
@@ -87,7 +89,8 @@ void rawFrame(benchmark::State& state)
     }
     CCTexture2D* texture = benchTexture();
     if (!texture) {
-        state.SkipWithError("sample texture missing");
+        const std::string why = brindle::samples::present() ? "sample texture missing" : brindle::samples::missingNote();
+        state.SkipWithError(why.c_str());
         return;
     }
     rawgl::RawScene raw;

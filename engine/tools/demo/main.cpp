@@ -1,5 +1,5 @@
 // engine-demo: two scenes on the sample files.
-//   --resources DIR       sample folder (default: the one given at build time)
+//   --resources DIR       sample folder (default: $BRINDLE_SAMPLES, else shared/samples beside the checkout)
 //   --scene 1|2|3         first scene (3: the extensions gallery)
 //   --screenshot FILE     save the window once, at --screenshot-at SECONDS (default 1.5)
 //   --quit-after SECONDS  end the director after that long
@@ -7,10 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "DemoScenes.h"
 #include "GalleryScene.h"
+#include "SampleFiles.h"
 #include "cocos2d.h"
 
 using namespace cocos2d;
@@ -18,7 +20,7 @@ using namespace cocos2d;
 namespace {
 
 struct Options {
-    std::string resources = ENGINE_DEMO_RESOURCES;
+    std::string resources = brindle::samples::folder().string();
     std::string screenshot;
     double screenshotAt = 1.5;
     double quitAfter = -1;
@@ -123,6 +125,12 @@ int main(int argc, char** argv)
     Options options;
     if (!parse(argc, argv, options))
         return 2;
+    // The scenes are built from third-party samples the tree does not carry.
+    if (!std::filesystem::is_directory(options.resources)) {
+        std::fprintf(stderr, "engine-demo: no sample folder at %s; set BRINDLE_SAMPLES or pass --resources DIR\n",
+                     options.resources.c_str());
+        return 1;
+    }
     // A screenshot with no quit time would leave the demo running forever in CI.
     if (!options.screenshot.empty() && options.quitAfter < 0)
         options.quitAfter = options.screenshotAt + 0.5;

@@ -38,6 +38,8 @@ Options:
   --max-request N      request size limit in bytes (default 65536)
   --io-threads N       network threads (default 2)
   --session-hours N    idle hours before a session expires (default 2)
+  --wall-at N          add a wall before a player's answer N (the wall list's "index"),
+                       besides those of walls.json; 0 (default) adds none
   --min-version V      clients older than this must update (default 2.2.2)
   --current-version V  clients older than this may update (default 2.2.2)
   --update-url URL     download address named in update answers
@@ -131,6 +133,9 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::
         } else if (a == "--session-hours") {
             if (!number(1, 24 * 365, n)) return fail("--session-hours needs hours");
             c.sessionLifetime = std::chrono::hours(n);
+        } else if (a == "--wall-at") {
+            if (!number(0, 1'000'000, n)) return fail("--wall-at needs an answer count");
+            c.wallAt = static_cast<int>(n);
         } else if (a == "--min-version") {
             if (!value(c.minVersion)) return fail("--min-version needs a version");
         } else if (a == "--current-version") {

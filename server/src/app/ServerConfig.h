@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace server {
@@ -23,6 +24,12 @@ struct ServerConfig {
     std::string dataDir;  // seed content (notices, help texts, prizes, events, walls)
     std::string mediaDir; // question media served by command 0
     std::string bankDir;  // the question bank the quiz loads at first start
+    // A wall before this answer (the wall list's "index": the client shows the wall when its
+    // answer count + 1 reaches it), on top of the stored walls; 0: none added.
+    int wallAt = 0;
+    // The day (yyyymmdd) the daily question rules run on; empty: today's UTC date. Tests set it
+    // to play across midnight without waiting for one.
+    std::function<int()> quizDay;
 
     std::size_t maxRequestBytes = 64 * 1024;
     std::chrono::milliseconds idleTimeout{10'000};

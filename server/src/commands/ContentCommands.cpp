@@ -1,5 +1,6 @@
 #include "commands/ContentCommands.h"
 
+#include "app/ServerConfig.h"
 #include "commands/CommandRegistry.h"
 #include "commands/Members.h"
 #include "storage/ContentStore.h"
@@ -50,6 +51,24 @@ Answer joinEvent(ContentStore& content, const Json::Value& request, RequestConte
     return answer;
 }
 
+// The wall of --wall-at joins the stored ones unless one stands at that index already: the client
+// opens every entry that matches, and two walls in a row would only ask the player twice.
+Json::Value withConfiguredWall(Json::Value walls, int wallAt) {
+    if (wallAt <= 0) {
+        return walls;
+    }
+    for (const auto& wall : walls) {
+        if (wall["index"].asInt() == wallAt) {
+            return walls;
+        }
+    }
+    Json::Value wall(Json::objectValue);
+    wall["index"] = wallAt;
+    wall["sdkplattype"] = 0;
+    walls.append(wall);
+    return walls;
+}
+
 } // namespace
 
 int ContentCommands::today() {
@@ -91,9 +110,9 @@ void ContentCommands::registerInto(CommandRegistry& game, ContentStore& content)
         return answer;
     });
 
-    game.add(23, "walls", [&content](const Json::Value&, RequestContext&) -> Answer {
+    game.add(23, "walls", [&content](const Json::Value&, RequestContext& context) -> Answer {
         Json::Value answer = success();
-        answer["sdkplat"] = content.items(ContentStore::kWall);
+        answer["sdkplat"] = withConfiguredWall(content.items(ContentStore::kWall), context.config().wallAt);
         return answer;
     });
 

@@ -14,11 +14,12 @@ AnswerRewards AnswerRewards::forAnswer(const BankEntry& entry, bool right, int c
     rewards.addScore = kRightScore * times;
     rewards.addMoney = std::max(0, entry.body["prizemoney"].asInt()) * times;
     if (entry.gameType == 2 && entry.playType == 13) {
-        // The client reports what the player uncovered; it can never claim more than the card holds.
-        rewards.awardType = entry.body["awardtype"].asInt();
-        rewards.awardNum = std::clamp(claimedAward, 0, std::max(0, entry.body["awardnum"].asInt()));
-        if (rewards.awardNum == 0)
-            rewards.awardType = 0;
+        // The screen sends 0 (never uncovered) or what the card holds; a client can never claim
+        // more than the card holds, nor take anything with a negative claim.
+        const int onCard = std::max(0, entry.body["awardnum"].asInt());
+        rewards.awardClaimOutOfRange = claimedAward < 0 || claimedAward > onCard;
+        rewards.awardNum = std::clamp(claimedAward, 0, onCard);
+        rewards.awardType = rewards.awardNum > 0 ? entry.body["awardtype"].asInt() : 0;
     }
     return rewards;
 }

@@ -11,7 +11,8 @@ namespace server::quiz {
 namespace {
 
 const std::set<std::string> kCommonMembers = {"qsid",   "gametype", "playtype", "seltype", "question",
-                                              "explain", "answer",  "jump",     "prizemoney", "right"};
+                                              "explain", "answer",  "jump",     "prizemoney", "right",
+                                              "ad"};
 
 std::set<std::string> allowedMembers(int gameType, int playType)
 {
@@ -70,6 +71,8 @@ std::vector<std::string> BankRules::mediaNames(const BankEntry& entry)
     for (const char* key : {"img", "music", "video"})
         if (body.isMember(key))
             names.push_back(body[key].asString());
+    if (body["ad"].isObject())
+        names.push_back(body["ad"]["icon"].asString());
     const int g = entry.gameType;
     const int p = entry.playType;
     // The question text itself names a picture on the colour and spot-the-difference screens.
@@ -142,6 +145,8 @@ CheckedEntry BankRules::check(const Json::Value& line)
     e.right = line["right"].asString();
     if (e.right == "-1")
         problems.push_back("\"right\" cannot be \"-1\", the answer a timed-out question sends");
+    if (e.right.size() > kMaxAnswerBytes)
+        problems.push_back("\"right\" is longer than any answer the server accepts");
 
     PlayTypeRules::check(e, problems);
     return out;

@@ -18,6 +18,10 @@ struct CheckedEntry {
 
 class BankRules {
 public:
+    // The longest answer text the server takes (longer ones are refused unjudged), so no "right"
+    // may be longer.
+    static constexpr std::size_t kMaxAnswerBytes = 1024;
+
     static CheckedEntry check(const Json::Value& line);
 
     // Every (game type, play type) pair that has a screen in the game.

@@ -20,14 +20,52 @@ std::vector<int> DailyQuestionList::build(const std::vector<int>& allIds, const 
         const auto j = static_cast<std::size_t>(random() % i);
         std::swap(ids[i - 1], ids[j]);
     }
-    std::vector<int> list;
+    std::vector<bool> met(kChoiceKinds, false);
+    for (int id : answeredToday)
+        if (const int kind = choiceKind(id); kind >= 0)
+            met[kind] = true;
+    std::vector<int> leads, rest;
     for (int id : ids) {
-        if (static_cast<int>(list.size()) >= limit)
-            break;
-        if (!answeredToday.count(id))
-            list.push_back(id);
+        if (answeredToday.count(id))
+            continue;
+        const int kind = choiceKind(id);
+        if (kind >= 0 && !met[kind]) {
+            met[kind] = true;
+            leads.push_back(id);
+        } else {
+            rest.push_back(id);
+        }
     }
-    return list;
+    leads.insert(leads.end(), rest.begin(), rest.end());
+    if (static_cast<int>(leads.size()) > limit)
+        leads.resize(static_cast<std::size_t>(std::max(0, limit)));
+    return leads;
+}
+
+int DailyQuestionList::choiceKind(int qsid)
+{
+    const int gameType = qsid / 100000;
+    const int playType = qsid / 1000 % 100;
+    if (gameType == 1) {
+        switch (playType) {
+        case 7: case 8: case 9: case 10: case 11: return 0;
+        case 15: return 1;
+        case 1: return 2;
+        case 4: return 3;
+        default: return -1;
+        }
+    }
+    if (gameType == 2) {
+        switch (playType) {
+        case 7: return 4;
+        case 13: return 5;
+        case 8: return 6;
+        case 9: return 7;
+        case 12: return 8;
+        default: return -1;
+        }
+    }
+    return -1;
 }
 
 int DailyQuestionList::today()

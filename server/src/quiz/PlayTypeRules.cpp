@@ -147,9 +147,16 @@ void textRules(Line& l, int p)
         if (std::set<std::string>(q.begin(), q.end()).size() < 2)
             l.fail("the question needs at least two different characters to sort");
         break;
-    case 7: case 8: case 9: case 10: case 11: case 15:
+    case 7: case 8: case 9: case 10: case 11:
+        // A fifth option is never shown: the menu has four places. It may stand as a decoy for
+        // the one-by-one presenter's count, but the right one must be among those shown.
+        needOptions(l, 2, 5);
+        if (l.answers.size() == 5 && l.answers[4] == l.right)
+            l.fail("\"right\" is the fifth answer, which the option menu never shows");
+        break;
+    case 15:
         needOptions(l, 2, 4);
-        if (p == 15 && l.body["multiple"].asInt() < 2)
+        if (l.body["multiple"].asInt() < 2)
             l.fail("a golden-egg question needs \"multiple\" of 2 or more");
         break;
     case 13: {
@@ -321,6 +328,34 @@ void jumpRules(Line& l)
         l.fail("\"jump\" must give every option a link, or leave it out");
 }
 
+// The advertisement the answer box shows under the verdict: its icon is one of our media
+// (downloaded like a question's picture), its button opens "url".
+void adRules(Line& l)
+{
+    if (!l.body.isMember("ad"))
+        return;
+    const auto& ad = l.body["ad"];
+    static const std::set<std::string> keys = {"icon", "name", "info", "url", "apkname"};
+    const auto names = ad.isObject() ? ad.getMemberNames() : Json::Value::Members();
+    if (std::set<std::string>(names.begin(), names.end()) != keys) {
+        l.fail("\"ad\" must be {\"icon\", \"name\", \"info\", \"url\", \"apkname\"}");
+        return;
+    }
+    for (const auto& key : keys)
+        if (!ad[key].isString() || ad[key].asString().empty() || !Utf8Text::isClientSafe(ad[key].asString())) {
+            l.fail("\"ad\" member \"" + key + "\" must be a non-empty text");
+            return;
+        }
+    const auto icon = ad["icon"].asString();
+    if (!BankRules::isMediaName(icon) || icon.substr(icon.size() - 3) != "png")
+        l.fail("the ad icon must name a .png file: " + icon);
+    if (ad["url"].asString().rfind("https://", 0) != 0)
+        l.fail("the ad address must be an https:// address");
+    const auto apk = ad["apkname"].asString();
+    if (apk.size() > 64 || apk.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789._") != std::string::npos)
+        l.fail("the ad's \"apkname\" must be lower-case letters, digits, \".\" and \"_\"");
+}
+
 } // namespace
 
 void PlayTypeRules::check(const BankEntry& entry, std::vector<std::string>& problems)
@@ -347,6 +382,7 @@ void PlayTypeRules::check(const BankEntry& entry, std::vector<std::string>& prob
     default: mediaRules(l, entry.gameType, entry.playType); break;
     }
     jumpRules(l);
+    adRules(l);
 }
 
 } // namespace server::quiz

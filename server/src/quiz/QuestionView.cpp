@@ -8,6 +8,8 @@ Json::Value QuestionView::forClient(const BankEntry& entry)
     out.removeMember("qsid");
     // The explanation usually names the answer; it comes with the verdict instead.
     out.removeMember("explain");
+    // The advertisement belongs to the answer box, after the verdict.
+    out.removeMember("ad");
     if (!screenReadsRight(entry.gameType, entry.playType))
         out.removeMember("right");
     out["questid"] = entry.qsid;

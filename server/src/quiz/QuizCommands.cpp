@@ -25,7 +25,10 @@ void reportErrors(const std::vector<quiz::BankError>& errors)
 
 void registerQuizCommands(CommandRegistry& game, ServerServices& services)
 {
-    auto service = std::make_shared<quiz::QuizService>(services, [] { return quiz::DailyQuestionList::today(); });
+    auto day = services.config.quizDay;
+    if (!day)
+        day = [] { return quiz::DailyQuestionList::today(); };
+    auto service = std::make_shared<quiz::QuizService>(services, std::move(day));
     if (service->store().questionCount() == 0) {
         std::error_code error;
         if (services.config.bankDir.empty() || !std::filesystem::is_directory(services.config.bankDir, error)) {

@@ -4,36 +4,46 @@
 #include "app/ServerConfig.h"
 #include "quiz/AnswerJudge.h"
 #include "quiz/AnswerRewards.h"
+#include "quiz/BankRules.h"
 #include "quiz/DailyQuestionList.h"
 #include "quiz/QuestionView.h"
 #include "storage/PlayerStore.h"
+
+#include <charconv>
+#include <optional>
 
 namespace server::quiz {
 
 namespace {
 
-// Refusal reasons in "fail" of a refused answer.
-constexpr int kFailNoQuestion = 1;
-constexpr int kFailNotAsked = 2;
-constexpr int kFailAnswered = 3;
+// "fail" of a refused answer. A refusal keeps "response" a number (0), so the client never reads
+// it as a verdict; it only ever meets one when something sent what its screens never send.
+constexpr int kFailNoQuestion = 1; // "qsid" is no number or names no question
+constexpr int kFailNotAsked = 2;   // not handed out to this player today
+constexpr int kFailAnswered = 3;   // answered already (a replay, or the loser of a race)
+constexpr int kFailMalformed = 4;  // "answer" missing, not a text, or too long
+
+// The verdict words of the answer screen; "nostart" is kept for contest answers.
+constexpr const char* kVerdictRight = "success";
+constexpr const char* kVerdictWrong = "fail";
 
 // Accepts 12 as well as "12": the id is ours, its spelling the client's.
-int intMember(const Json::Value& request, const char* key)
+std::optional<int> idMember(const Json::Value& request, const char* key)
 {
     const auto& v = request[key];
     if (v.isInt())
         return v.asInt();
     if (v.isString()) {
-        try {
-            std::size_t used = 0;
-            const int n = std::stoi(v.asString(), &used);
-            return used == v.asString().size() ? n : 0;
-        } catch (const std::exception&) {
-            return 0;
-        }
+        const auto& text = v.asString();
+        int n = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+        if (error == std::errc() && end == text.data() + text.size() && !text.empty())
+            return n;
     }
-    return 0;
+    return std::nullopt;
 }
+
+int intMember(const Json::Value& request, const char* key) { return idMember(request, key).value_or(0); }
 
 std::string textMember(const Json::Value& request, const char* key)
 {
@@ -45,6 +55,21 @@ std::string textMember(const Json::Value& request, const char* key)
     return {};
 }
 
+std::string describe(const Json::Value& v)
+{
+    if (v.isNull())
+        return "missing";
+    if (v.isString())
+        return "\"" + v.asString().substr(0, 24) + "\"";
+    if (v.isIntegral())
+        return v.isInt() ? std::to_string(v.asInt()) : "a number out of range";
+    if (v.isDouble())
+        return "a fraction";
+    if (v.isBool())
+        return "a truth value";
+    return v.isArray() ? "a list" : "an object";
+}
+
 void putPlayer(Json::Value& out, const PlayerRecord& p)
 {
     out["score"] = p.score;
@@ -52,6 +77,33 @@ void putPlayer(Json::Value& out, const PlayerRecord& p)
     out["level"] = p.level;
     out["levelupscore"] = p.levelUpScore;
     out["answercount"] = p.answerCount;
+}
+
+// Every member the answer screen reads, so a refusal or a question without an ad still gives it
+// zeros and empty texts rather than leaving it to guess.
+Json::Value emptyVerdict()
+{
+    Json::Value out(Json::objectValue);
+    out["response"] = 0;
+    for (const char* key : {"addscore", "addmoney", "awardtype", "awardnum"})
+        out[key] = 0;
+    for (const char* key : {"explain", "answer", "adicon", "adname", "adinfo", "adurl", "apkname"})
+        out[key] = "";
+    return out;
+}
+
+// The question's advertisement rides on its verdict, right or wrong: the answer box shows it
+// either way.
+void putAd(Json::Value& out, const BankEntry& e)
+{
+    const auto& ad = e.body["ad"];
+    if (!ad.isObject())
+        return;
+    out["adicon"] = ad["icon"].asString();
+    out["adname"] = ad["name"].asString();
+    out["adinfo"] = ad["info"].asString();
+    out["adurl"] = ad["url"].asString();
+    out["apkname"] = ad["apkname"].asString();
 }
 
 // What the verdict may show as the right answer: nothing where "right" is only a completion word
@@ -105,42 +157,76 @@ Answer QuizService::question(const Json::Value& request, RequestContext& context
 
 Answer QuizService::answer(const Json::Value& request, RequestContext& context)
 {
-    Json::Value out(Json::objectValue);
-    out["response"] = 0;
-    for (const char* key : {"addscore", "addmoney", "awardtype", "awardnum"})
-        out[key] = 0;
-    out["explain"] = "";
-    out["answer"] = "";
-    const int qsid = intMember(request, "qsid");
-    const auto entry = m_store.find(qsid);
+    Json::Value out = emptyVerdict();
+    const auto qsid = idMember(request, "qsid");
     auto refuse = [&](int fail, const std::string& why) {
-        Log::refusal(context.peer, "answer to question " + std::to_string(qsid) + ": " + why);
+        const auto question = qsid ? std::to_string(*qsid) : "(qsid " + describe(request["qsid"]) + ")";
+        Log::refusal("game " + context.peer, "answer of player " + std::to_string(context.playerId) +
+                                                 " to question " + question + ": " + why + ", answered fail " +
+                                                 std::to_string(fail));
+        out["response"] = 0;
         out["fail"] = fail;
+        context.logNote = why;
+        // The answer screen copies the player's totals from every answer, refusals included.
         if (auto player = m_services.players.find(context.playerId))
             putPlayer(out, *player);
         return Answer(out);
     };
+    if (!qsid)
+        return refuse(kFailNoQuestion, "\"qsid\" is not a number");
+    const auto entry = m_store.find(*qsid);
     if (!entry)
         return refuse(kFailNoQuestion, "no such question");
+    const auto& submitted = request["answer"];
+    if (!submitted.isString() && !submitted.isInt())
+        return refuse(kFailMalformed, "the answer text is " + describe(submitted));
     const auto text = textMember(request, "answer");
+    if (text.size() > BankRules::kMaxAnswerBytes)
+        return refuse(kFailMalformed, "an answer text of " + std::to_string(text.size()) + " bytes");
+
     const bool right = AnswerJudge::isRight(*entry, text);
-    switch (m_store.claimAnswer(context.playerId, m_today(), qsid, right)) {
-    case QuizStore::Claim::NotAsked: return refuse(kFailNotAsked, "it was not handed out today");
-    case QuizStore::Claim::AlreadyAnswered: return refuse(kFailAnswered, "it was answered already");
-    case QuizStore::Claim::Claimed: break;
+    auto rewards = AnswerRewards::forAnswer(*entry, right, intMember(request, "awardnum"));
+    if (rewards.awardClaimOutOfRange) // paid as cut, should the answer count
+        Log::refusal("game " + context.peer, "player " + std::to_string(context.playerId) + " claimed " +
+                                                 describe(request["awardnum"]) + " from scratch card " +
+                                                 std::to_string(*qsid) + ", paid " +
+                                                 std::to_string(rewards.awardNum));
+    // Claim, scratch award, payment record and the player's totals commit together or not at all.
+    // The lock is let go before any refusal is logged.
+    const int day = m_today();
+    std::optional<PlayerRecord> player;
+    auto claim = QuizStore::Claim::NotAsked;
+    {
+        auto tx = m_services.storage.transaction();
+        claim = m_store.claimAnswer(tx, context.playerId, day, *qsid, right);
+        if (claim == QuizStore::Claim::Claimed) {
+            if (rewards.awardNum > 0 &&
+                !m_store.claimScratchAward(tx, context.playerId, *qsid, day, rewards.awardType, rewards.awardNum)) {
+                context.logNote = "scratch award paid on an earlier day";
+                rewards.dropAward();
+            }
+            m_store.recordPayment(tx, context.playerId, day, *qsid, rewards.totalScore(), rewards.totalMoney());
+            player = m_services.players.addProgress(tx, context.playerId,
+                                                    PlayerProgress{rewards.totalScore(), rewards.totalMoney(), 1});
+            if (player)
+                tx.commit();
+        }
     }
-    const auto rewards = AnswerRewards::forAnswer(*entry, right, intMember(request, "awardnum"));
-    const auto player = m_services.players.addProgress(
-        context.playerId, PlayerProgress{rewards.totalScore(), rewards.totalMoney(), 1});
-    out["response"] = right ? 1 : 0;
+    if (claim == QuizStore::Claim::NotAsked)
+        return refuse(kFailNotAsked, "it was not handed out today");
+    if (claim == QuizStore::Claim::AlreadyAnswered)
+        return refuse(kFailAnswered, "it was answered already");
+    if (!player)
+        return refuse(kFailNotAsked, "the player record is gone"); // the claim was rolled back
+    out["response"] = right ? kVerdictRight : kVerdictWrong;
     out["addscore"] = rewards.addScore;
     out["addmoney"] = rewards.addMoney;
     out["awardtype"] = rewards.awardType;
     out["awardnum"] = rewards.awardNum;
     out["explain"] = entry->body["explain"].asString();
     out["answer"] = shownAnswer(*entry);
-    if (player)
-        putPlayer(out, *player);
+    putAd(out, *entry);
+    putPlayer(out, *player);
     return out;
 }
 

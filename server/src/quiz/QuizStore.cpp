@@ -27,6 +27,18 @@ QuizStore::QuizStore(Storage& storage) : m_storage(storage)
             right INTEGER NOT NULL DEFAULT 0,
             PRIMARY KEY (player, day, qsid)
         );
+    )"},
+                                 {2, R"(
+        ALTER TABLE quiz_daily ADD COLUMN paid_score INTEGER NOT NULL DEFAULT 0;
+        ALTER TABLE quiz_daily ADD COLUMN paid_money INTEGER NOT NULL DEFAULT 0;
+        CREATE TABLE quiz_scratch_awards (
+            player INTEGER NOT NULL,
+            qsid INTEGER NOT NULL,
+            day INTEGER NOT NULL,
+            awardtype INTEGER NOT NULL,
+            awardnum INTEGER NOT NULL,
+            PRIMARY KEY (player, qsid)
+        );
     )"}});
 }
 
@@ -101,21 +113,33 @@ void QuizStore::markAsked(int playerId, int day, int qsid)
     q->bindAll(playerId, day, qsid).run();
 }
 
-QuizStore::Claim QuizStore::claimAnswer(int playerId, int day, int qsid, bool right)
+QuizStore::Claim QuizStore::claimAnswer(Storage::Transaction&, int playerId, int day, int qsid, bool right)
 {
-    auto tx = m_storage.transaction();
     {
         auto q = m_storage.query("UPDATE quiz_daily SET answered = 1, right = ?4 "
                                  "WHERE player = ?1 AND day = ?2 AND qsid = ?3 AND answered = 0");
         q->bindAll(playerId, day, qsid, right ? 1 : 0).run();
-        if (q->changes() == 1) {
-            tx.commit();
+        if (q->changes() == 1)
             return Claim::Claimed;
-        }
     }
     auto q = m_storage.query("SELECT answered FROM quiz_daily WHERE player = ?1 AND day = ?2 AND qsid = ?3");
     q->bindAll(playerId, day, qsid);
     return q->step() ? Claim::AlreadyAnswered : Claim::NotAsked;
+}
+
+void QuizStore::recordPayment(Storage::Transaction&, int playerId, int day, int qsid, int score, int money)
+{
+    auto q = m_storage.query("UPDATE quiz_daily SET paid_score = ?4, paid_money = ?5 "
+                             "WHERE player = ?1 AND day = ?2 AND qsid = ?3");
+    q->bindAll(playerId, day, qsid, score, money).run();
+}
+
+bool QuizStore::claimScratchAward(Storage::Transaction&, int playerId, int qsid, int day, int awardType, int awardNum)
+{
+    auto q = m_storage.query("INSERT OR IGNORE INTO quiz_scratch_awards (player, qsid, day, awardtype, awardnum) "
+                             "VALUES (?1, ?2, ?3, ?4, ?5)");
+    q->bindAll(playerId, qsid, day, awardType, awardNum).run();
+    return q->changes() == 1;
 }
 
 } // namespace server::quiz

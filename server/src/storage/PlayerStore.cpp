@@ -142,6 +142,14 @@ std::optional<PlayerRecord> PlayerStore::createAccount(std::string_view userName
 
 std::optional<PlayerRecord> PlayerStore::addProgress(int id, const PlayerProgress& progress) {
     auto tx = m_storage.transaction();
+    auto record = addProgress(tx, id, progress);
+    if (record) {
+        tx.commit();
+    }
+    return record;
+}
+
+std::optional<PlayerRecord> PlayerStore::addProgress(Storage::Transaction&, int id, const PlayerProgress& progress) {
     auto record = findById(id);
     if (!record || record->money + progress.addMoney < 0) {
         return std::nullopt;
@@ -159,7 +167,6 @@ std::optional<PlayerRecord> PlayerStore::addProgress(int id, const PlayerProgres
                    record->weekScore)
             .run();
     }
-    tx.commit();
     return record;
 }
 

@@ -2,14 +2,13 @@
 #pragma once
 
 #include "storage/PlayerRecord.h"
+#include "storage/Storage.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace server {
-
-class Storage;
 
 class PlayerStore {
 public:
@@ -29,6 +28,9 @@ public:
     // one transaction; returns the record as stored afterwards, nullopt for an unknown id.
     // Money never falls below 0: a cost larger than the balance is refused (nullopt).
     std::optional<PlayerRecord> addProgress(int id, const PlayerProgress& progress);
+    // The same inside the caller's open transaction, so a gain commits or rolls back together
+    // with the record of what earned it (an answer, a join).
+    std::optional<PlayerRecord> addProgress(Storage::Transaction& within, int id, const PlayerProgress& progress);
 
     // Sets score, money, level, levelupscore and answercount as given (no level rule applied).
     bool saveProgress(const PlayerRecord& record);

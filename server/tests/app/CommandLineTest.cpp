@@ -38,11 +38,14 @@ TEST(CommandLine, FlagsAndRefusals) {
     EXPECT_EQ(import.importFile, "bank.json");
     EXPECT_EQ(import.config.dbPath, "y.db");
 
+    EXPECT_EQ(CommandLine::parse({"--wall-at", "12"}, "/b").config.wallAt, 12);
+    EXPECT_EQ(CommandLine::parse({}, "/b").config.wallAt, 0);
+
     EXPECT_EQ(CommandLine::parse({"--help"}, "/b").action, CommandLine::Action::Help);
     const std::vector<std::vector<std::string>> bad = {
         {"--entry-port", "70000"}, {"--entry-port"}, {"--game-port", "12x"}, {"--what"},
         {"--no-entry", "--no-game"}, {"--password-cost", "cheap"}, {"import"}, {"--io-threads", "0"},
-        {"--log-level", "verbose"}, {"--log-level"}};
+        {"--log-level", "verbose"}, {"--log-level"}, {"--wall-at", "-1"}, {"--wall-at", "ten"}};
     for (const auto& args : bad) {
         const auto line = CommandLine::parse(args, "/b");
         EXPECT_EQ(line.action, CommandLine::Action::Error) << args[0];

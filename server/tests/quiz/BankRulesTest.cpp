@@ -95,7 +95,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{R"({"qsid": 301001, "gametype": 3, "playtype": 1, "question": "q", "music": "a.mp4", "answer": ["甲", "乙"], "right": "甲"})", "must name a .mp3"},
         BadLine{R"({"qsid": 402001, "gametype": 4, "playtype": 2, "question": "q", "video": "a.mp4", "answer": ["甲"], "answerlength": 1, "right": "甲"})", "24 characters"},
         BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙"], "right": "甲", "jump": [{"url": "http://x", "name": "n"}, {"url": "", "name": ""}]})", "https://"},
-        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙"], "right": "甲", "jump": [{"url": "https://x", "name": "n"}, {"url": "", "name": ""}]})", "every option a link"}));
+        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙"], "right": "甲", "jump": [{"url": "https://x", "name": "n"}, {"url": "", "name": ""}]})", "every option a link"},
+        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙", "丙", "丁", "戊"], "right": "戊"})", "never shows"},
+        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙", "丙", "丁", "戊", "己"], "right": "甲"})", "2 to 5 answers"},
+        BadLine{R"({"qsid": 115001, "gametype": 1, "playtype": 15, "multiple": 2, "question": "问", "answer": ["甲", "乙", "丙", "丁", "戊"], "right": "甲"})", "2 to 4 answers"},
+        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙"], "right": "甲", "ad": {"icon": "a.png", "name": "n", "info": "i", "url": "https://x"}})", "\"ad\" must be"},
+        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙"], "right": "甲", "ad": {"icon": "a.mp3", "name": "n", "info": "i", "url": "https://x", "apkname": "a.b"}})", "ad icon must name a .png"},
+        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙"], "right": "甲", "ad": {"icon": "a.png", "name": "n", "info": "i", "url": "http://x", "apkname": "a.b"}})", "ad address"},
+        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙"], "right": "甲", "ad": {"icon": "a.png", "name": "", "info": "i", "url": "https://x", "apkname": "a.b"}})", "non-empty text"},
+        BadLine{R"({"qsid": 107001, "gametype": 1, "playtype": 7, "question": "问", "answer": ["甲", "乙"], "right": "甲", "ad": {"icon": "a.png", "name": "n", "info": "i", "url": "https://x", "apkname": "A B"}})", "apkname"}));
 
 TEST(BankRules, AQsidTwiceInOneFileIsRefused)
 {

@@ -16,6 +16,7 @@ TEST(QuestionView, NoBundledQuestionHandsOutItsKeyUnlessTheScreenNeedsIt)
         const auto view = QuestionView::forClient(e);
         EXPECT_FALSE(view.isMember("qsid"));
         EXPECT_FALSE(view.isMember("explain")) << e.qsid;
+        EXPECT_FALSE(view.isMember("ad")) << e.qsid; // the ad belongs to the verdict
         EXPECT_EQ(view["questid"].asInt(), e.qsid);
         EXPECT_EQ(view["gametype"].asInt(), e.gameType);
         EXPECT_TRUE(view["answer"].isArray());

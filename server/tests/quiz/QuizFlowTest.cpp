@@ -108,7 +108,7 @@ TEST(QuizFlow, OneQuestionOfEveryScreenFromListToScore)
 
             const auto verdict = submit(server, login, e, right ? e.right : wrongAnswerFor(e));
             ASSERT_EQ(verdict["system"].asInt(), 3) << verdict;
-            EXPECT_EQ(verdict["response"].asInt(), right ? 1 : 0) << verdict;
+            EXPECT_EQ(verdict["response"].asString(), right ? "success" : "fail") << verdict;
             const int award = right ? e.body["awardnum"].asInt() : 0;
             const int awardType = e.body["awardtype"].asInt();
             const int times = std::max(1, e.body["multiple"].asInt());
