@@ -301,27 +301,27 @@ void CQuestionMission::onAnswerResult(int status) {
     QuestionStage& stage = QuestionStage::instance();
     stage.setAnswered(true);
     CPlayLayer* host = stage.host();
-    if (m_answerStatus == 3) {
-        if (host) {
-            CMyMessageBox* box = CMyMessageBox::create("", text("gameover"), text("sure"), "", "", this, 0,
-                                                       nullptr, nullptr, nullptr, nullptr, false);
-            if (box) {
-                box->setPosition(windowCentre());
-                host->addChild(box, kBoxZ);
-            }
-            host->stopClock();
-        }
+    if (host == nullptr) {
+        // The player left play before the verdict came: no box, no dialog, no game music on
+        // whatever screen is up now.
         return;
     }
-    if (host) {
-        host->stopClock();
+    host->stopClock();
+    if (m_answerStatus == 3) {
+        CMyMessageBox* box = CMyMessageBox::create("", text("gameover"), text("sure"), "", "", this, 0, nullptr,
+                                                   nullptr, nullptr, nullptr, false);
+        if (box) {
+            box->setPosition(windowCentre());
+            host->addChild(box, kBoxZ);
+        }
+        return;
     }
     SoundManager& sound = SoundManager::instance();
     if (sound.isMusicOn() && sound.currentMusic() != "bgMusic_game.mp3") {
         sound.playMusic("bgMusic_game.mp3", true);
     }
     if (m_competition) {
-        if (host) host->onContestAnswer(m_answerStatus);
+        host->onContestAnswer(m_answerStatus);
         return;
     }
     const QuestionRecord* question = quiz.current.get();

@@ -5,6 +5,7 @@
 #include "app/StoredSettings.h"
 #include "net/GameData.h"
 #include "net/NetManager.h"
+#include "quiz/AnswerBox.h"
 #include "quiz/CPlayLayer.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/PlayTestSupport.h"
@@ -16,6 +17,11 @@
 #include "widgets/playGuide.h"
 
 #include "testing/EngineTesting.h"
+
+#include <json/reader.h>
+
+#include <filesystem>
+#include <fstream>
 
 USING_NS_CC;
 using namespace test_support;
@@ -221,6 +227,60 @@ TEST_F(MissionChainTest, AnswerThatNeverComesBackLeavesTheWayOut) {
     play->backToMain();
     engine::testing::stepSeconds(0.3f);
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 2);
+}
+
+} // namespace
+
+namespace {
+
+// The right answer of a question, read from the bank the server beside the tests loaded.
+std::string rightAnswerOf(int qsid) {
+    const auto bank = std::filesystem::path(ServerProcess::binary()).parent_path().parent_path() / "server-data/bank";
+    std::error_code error;
+    for (const auto& file : std::filesystem::directory_iterator(bank, error)) {
+        std::ifstream in(file.path());
+        for (std::string line; std::getline(in, line);) {
+            Json::Value entry;
+            if (Json::Reader().parse(line, entry) && entry.isObject() && entry["qsid"].asInt() == qsid) {
+                return entry["right"].asString();
+            }
+        }
+    }
+    return "";
+}
+
+TEST_F(MissionChainTest, ServerVerdictShowsRightThenWrong) {
+    CPlayLayer* play = enterPlay();
+    ASSERT_TRUE(pumpUntilIdle());
+    auto answerBoxText = [&] {
+        CCArray* children = play->getChildren();
+        for (unsigned i = 0; children && i < children->count(); ++i) {
+            if (auto* box = dynamic_cast<AnswerBox*>(static_cast<CCObject*>(children->objectAtIndex(i)))) {
+                const std::string tree = engine::testing::dumpTree(box);
+                box->removeFromParent();
+                return tree;
+            }
+        }
+        return std::string();
+    };
+    // The first question of the day answered right, the next one wrong.
+    for (bool right : {true, false}) {
+        SCOPED_TRACE(right);
+        const QuestionRecord* question = QuizData::instance().current.get();
+        ASSERT_NE(question, nullptr);
+        const std::string rightAnswer = rightAnswerOf(QuizData::instance().currentQsid);
+        ASSERT_FALSE(rightAnswer.empty()) << "question " << QuizData::instance().currentQsid;
+        ASSERT_NE(screenForCurrent(), nullptr);
+        const int score = GameData::instance().user.score;
+        CQuestionMission::instance()->submitAnswer(right ? rightAnswer : "surely not this", 0, 0, -1);
+        ASSERT_TRUE(pumpUntilIdle());
+        EXPECT_EQ(CQuestionMission::instance()->answerStatus(), right ? 0 : 1);
+        const std::string box = answerBoxText();
+        EXPECT_NE(box.find(right ? "AnswerRight-zh" : "AnswerError-zh"), std::string::npos);
+        EXPECT_EQ(GameData::instance().user.score > score, right);
+        CQuestionMission::instance()->start(0);
+        ASSERT_TRUE(pumpUntilIdle());
+    }
 }
 
 } // namespace
