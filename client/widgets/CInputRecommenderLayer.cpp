@@ -8,6 +8,7 @@
 #include "widgets/CMyMessageBox.h"
 #include "widgets/Pictures.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 USING_NS_CC;
@@ -66,7 +67,9 @@ bool CInputRecommenderLayer::init(const std::string& title, CCObject* target, SE
     if (mode == kCodeEntry) {
         m_inputBox = new CInputBox;
         m_inputBox->autorelease();
-        m_inputBox->init(CCSizeMake(field->getSize().width - 40, 50), 35, black, CInputBox::kPlain);
+        // Narrow enough that the text, centred 40 left of the field's middle, stays inside its frame.
+        m_inputBox->init(CCSizeMake(std::max(100.0f, field->getSize().width - 120), 50), 35, black,
+                         CInputBox::kPlain);
         m_inputBox->setMaxLength(10);
         m_inputBox->setPlaceHolder(LocalText::instance().text("TuiJianCode"));
         m_inputBox->moveCursorY(10);
@@ -78,6 +81,8 @@ bool CInputRecommenderLayer::init(const std::string& title, CCObject* target, SE
         addChild(titleLabel, 2);
         if (CCLabelBMFont* sure = CCLabelBMFont::create(LocalText::instance().text("sure").c_str(), "Chinese.fnt")) {
             sure->setColor(kSureColour);
+            // The button is drawn scaled down; its label keeps the size of the other buttons' titles.
+            if (ok->getScale() > 0) sure->setScale(1.0f / ok->getScale());
             ok->addNode(sure, 5);
         }
     } else if (mode == kChoice) {
