@@ -2,7 +2,6 @@
 
 #include "app/ClientLog.h"
 #include "app/LocalText.h"
-#include "app/SoundManager.h"
 #include "net/GameData.h"
 #include "widgets/CInputBox.h"
 #include "widgets/CMyMessageBox.h"
@@ -113,7 +112,7 @@ void CInputRecommenderLayer::onButton(CCObject* sender, TouchEventType type) {
     if (widget == nullptr || type != TOUCH_EVENT_ENDED) {
         return;
     }
-    SoundManager::instance().playEffect("buttonT.mp3");
+    // (The layout's own click sound has played already.)
     // The actions may remove this dialog while its layout is still handling the touch: it lives on
     // until the end of the frame.
     retain();
