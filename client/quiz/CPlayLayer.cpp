@@ -46,14 +46,12 @@ CCLabelBMFont* numberLabel(const std::string& value) {
 
 bool isContestScene(int id) { return id == 23 || id == 25 || id == 28 || id == 29; }
 
-
 constexpr int kPauseZ = 300;
 // Above the answer box (-1282) and the message boxes, so the menu works whatever it covers.
 constexpr int kPauseTouchPriority = -1300;
 const ccColor3B kButtonTextColour = {250, 200, 50};
 
-
-
+// A "Chinese.fnt" title on a widget of the pause layout.
 void labelWidget(UILayer* layout, const char* widgetName, const char* key, float scale) {
     UIWidget* widget = layout->getWidgetByName(widgetName);
     if (widget == nullptr) {
@@ -361,7 +359,6 @@ void CPlayLayer::onQuestionChosen(int, std::string chosen) {
 }
 
 // --- the pause menu, the back key and the share prompt
-
 
 void CPlayLayer::keyBackClicked() {
     if (getChildByTag(kPauseTag)) {
