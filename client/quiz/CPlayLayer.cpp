@@ -47,6 +47,7 @@ CCLabelBMFont* numberLabel(const std::string& value) {
 bool isContestScene(int id) { return id == 23 || id == 25 || id == 28 || id == 29; }
 
 constexpr int kPauseZ = 300;
+constexpr int kLeaveContestBoxTag = 101;
 // Above the answer box (-1282) and the message boxes, so the menu works whatever it covers.
 constexpr int kPauseTouchPriority = -1300;
 const ccColor3B kButtonTextColour = {250, 200, 50};
@@ -376,10 +377,14 @@ void CPlayLayer::onButton(CCObject* sender, TouchEventType type) {
 void CPlayLayer::openPauseMenu() {
     const int previous = SceneDirector::instance().previousSceneId();
     if (isContestScene(previous)) {
+        // One question at a time, however often the back key is pressed.
+        if (getChildByTag(kLeaveContestBoxTag)) return;
         m_contestScene = previous;
-        centredBox(this, CMyMessageBox::create("", text("HDPlayLayerBackToMain"), text("sure"), text("cancel"), "",
-                                               this, 0, callfunc_selector(CPlayLayer::confirmBackToContest), nullptr,
-                                               nullptr, nullptr, false));
+        CMyMessageBox* box = centredBox(
+            this, CMyMessageBox::create("", text("HDPlayLayerBackToMain"), text("sure"), text("cancel"), "", this, 0,
+                                        callfunc_selector(CPlayLayer::confirmBackToContest), nullptr, nullptr,
+                                        nullptr, false));
+        if (box) box->setTag(kLeaveContestBoxTag);
         return;
     }
     if (getChildByTag(kPauseTag)) {
