@@ -1,0 +1,97 @@
+// Scene 3, single-player play: the player's header, the 40-second clock of each question, the tip
+// line, the question screens (hosted for QuestionStage) and the pause menu. Starts the question
+// chain of CQuestionMission when it enters and answers "-1" for the player when the clock runs out.
+//
+// The contest play scene derives from this class and overrides several of the virtual operations
+// declared below; their order after those of CCLayer is fixed: refreshHeader, showTip,
+// showQuestionList, startClock, timePenalty, stopClock, onContestAnswer.
+#pragma once
+
+#include "cocos2d.h"
+#include "cocos-ext.h"
+#include "extensions/CCIMEDelegate.h"
+#include "widgets/listView.h"
+
+#include <string>
+
+class CPlayLayer : public cocos2d::CCLayer, public listViewDelegateProtocol, public cocos2d::CCIMEDelegate {
+public:
+    static cocos2d::CCScene* scene();
+    static CPlayLayer* create();
+
+    // The host contract, in slot order.
+    virtual void refreshHeader();
+    virtual void showTip(const std::string& text);
+    virtual void showQuestionList(cocos2d::CCObject* sender, cocos2d::extension::TouchEventType event);
+    virtual void startClock();
+    // Takes 6 seconds off the clock, not below 0.
+    virtual void timePenalty();
+    virtual void stopClock();
+    // The contest scene's handler of an answer verdict; nothing to do in single play.
+    virtual void onContestAnswer(int status);
+
+    void update(float dt) override;
+    bool init() override;
+    void onEnter() override;
+    void onEnterTransitionDidFinish() override;
+    void onExit() override;
+    void keyBackClicked() override;
+    // Touches fall through to the question screens.
+    bool ccTouchBegan(cocos2d::CCTouch* touch, cocos2d::CCEvent* event) override;
+
+    void onListChosen(int mode, std::string chosen) override;
+    void onQuestionChosen(int mode, std::string chosen) override;
+
+    // The pause menu and its buttons (also reached by the back key).
+    void openPauseMenu();
+    void resumePlay();
+    void backToMain();
+    void openStore();
+    void share();
+
+    int remaining() const { return m_remaining; }
+    bool isRunning() const { return m_running; }
+    bool hasTimedOut() const { return m_timedOut; }
+    bool lowTimeFlag() const { return m_lowTimeFlag; }
+    cocos2d::CCLabelBMFont* clockLabel() const { return m_clockLabel; }
+    cocos2d::CCLabelBMFont* scoreLabel() const { return m_scoreLabel; }
+    cocos2d::CCLabelBMFont* moneyLabel() const { return m_moneyLabel; }
+    cocos2d::CCLabelBMFont* answeredLabel() const { return m_answeredLabel; }
+    cocos2d::CCLabelTTF* tipLabel() const { return m_tipLabel; }
+    cocos2d::extension::UILayer* pauseLayout() const { return m_pauseLayout; }
+    cocos2d::extension::UIWidget* backButton() const { return m_backButton; }
+
+    // Tags other screens rely on.
+    static constexpr int kPauseTag = 100;
+    static constexpr int kQuestionPickerTag = 1135;
+    static constexpr int kClockSeconds = 40;
+
+protected:
+    // Shows remaining on the clock label (never below 0).
+    void showRemaining();
+    void timeOut();
+
+    cocos2d::CCLabelBMFont* m_scoreLabel = nullptr;
+    cocos2d::CCLabelBMFont* m_moneyLabel = nullptr;
+    cocos2d::CCLabelBMFont* m_clockLabel = nullptr;
+    cocos2d::CCLabelBMFont* m_answeredLabel = nullptr;
+    int m_remaining = kClockSeconds;
+    bool m_running = false;
+    bool m_timedOut = false;
+    bool m_lowTimeFlag = false;
+    cocos2d::CCLabelTTF* m_tipLabel = nullptr;
+    cocos2d::extension::UILayer* m_pauseLayout = nullptr;
+    listView* m_questionPicker = nullptr;
+    cocos2d::extension::UIWidget* m_backButton = nullptr;
+    cocos2d::extension::UILayer* m_layout = nullptr;
+
+private:
+    void buildHeader();
+    void startOrAsk();
+    void startRun();
+    void onButton(cocos2d::CCObject* sender, cocos2d::extension::TouchEventType type);
+    void onPauseButton(cocos2d::CCObject* sender, cocos2d::extension::TouchEventType type);
+    void confirmBackToContest();
+    void openUserInfo();
+    void openRegistration();
+};

@@ -1,0 +1,147 @@
+#include "quiz/QuestionStage.h"
+
+#include "app/ClientLog.h"
+#include "quiz/CPlayLayer.h"
+
+USING_NS_CC;
+
+QuestionStage& QuestionStage::instance() {
+    static QuestionStage* stage = new QuestionStage;
+    return *stage;
+}
+
+template <class Render>
+void QuestionStage::add(int gameType, int playType) {
+    auto& slot = m_renderers[gameType - 1][playType];
+    CCAssert(!slot, "a (game type, play type) pair is registered twice");
+    slot = std::make_unique<Render>();
+}
+
+QuestionStage::QuestionStage() {
+    add<CChoiceYNQuestionRender>(1, 1);
+    add<CSudokuQuestionRender>(1, 2);
+    add<CTextFindDiffQuestionRender>(1, 4);
+    add<CHitTxtRender>(1, 3);
+    add<CSortTxtRender>(1, 6);
+    for (int playType : {7, 8, 9, 10, 11, 15}) {
+        add<CChoiceQuestionRender>(1, playType);
+    }
+    add<CChoiceSymbolRender>(1, 13);
+    add<CEliminateQuestionRender>(1, 14);
+
+    add<CChooseImageRender>(2, 8);
+    add<CChooseImageRender>(2, 9);
+    add<CRakeCardRender>(2, 3);
+    add<CChoiceSameRender>(2, 12);
+    add<CChoiceNumRender>(2, 13);
+    add<CGuessColorRender>(2, 5);
+    add<CPuzzleRender>(2, 1);
+    add<CPickRender>(2, 2);
+    add<CGuessGraphRender>(2, 4);
+    add<CGuessGraphRender>(2, 11);
+    add<CChoiceNumRender>(2, 7);
+    add<CFindGraphRender>(2, 6);
+    add<CImageMoveRender>(2, 14);
+
+    add<CVoiceRender>(3, 1);
+    add<CVoiceFillRender>(3, 2);
+    add<CVideoRender>(4, 1);
+    add<CVideoFillRender>(4, 2);
+}
+
+CQuestionRender* QuestionStage::lookup(int gameType, int playType) {
+    m_wantedGameType = gameType;
+    m_wantedPlayType = playType;
+    if (gameType < 1 || gameType > 4) {
+        return nullptr;
+    }
+    auto found = m_renderers[gameType - 1].find(playType);
+    return found == m_renderers[gameType - 1].end() ? nullptr : found->second.get();
+}
+
+void QuestionStage::reset() {
+    m_host = nullptr;
+    m_current = nullptr;
+    m_shownGameType = m_shownPlayType = -1;
+    m_wantedGameType = m_wantedPlayType = -1;
+}
+
+void QuestionStage::setAnswered(bool answered) {
+    if (m_current) {
+        m_current->setAnswered(answered);
+    }
+}
+
+void QuestionStage::removeCurrent() {
+    if (m_current) {
+        m_current->removeFromParentAndCleanup(true);
+        m_current = nullptr;
+    }
+}
+
+void QuestionStage::presentScreen(const std::function<CQuestionLayer*()>& make) {
+    const bool samePair = m_wantedGameType == m_shownGameType && m_wantedPlayType == m_shownPlayType;
+    if (m_host) {
+        m_host->refreshHeader();
+    }
+    if (samePair && m_current) {
+        m_current->setVisible(true);
+        m_current->showQuestion();
+        return;
+    }
+    if (m_current) {
+        m_current->removeFromParentAndCleanup(true);
+        m_current = nullptr;
+    }
+    if (m_host == nullptr) {
+        ClientLog::write("QuestionStage: no host for game type %d play type %d", m_wantedGameType,
+                         m_wantedPlayType);
+        return;
+    }
+    CQuestionLayer* screen = make();
+    if (screen == nullptr) {
+        // create has logged which screen failed; the clock must not run for a question nobody sees.
+        m_host->stopClock();
+        return;
+    }
+    m_host->addChild(screen);
+    // Current before showQuestion: a screen may already ask the stage about itself while filling.
+    m_current = screen;
+    m_shownGameType = m_wantedGameType;
+    m_shownPlayType = m_wantedPlayType;
+    screen->showQuestion();
+}
+
+void QuestionStage::notBuilt(const char* screenName) {
+    ClientLog::write("QuestionStage: %s for game type %d play type %d is not built yet; nothing shown", screenName,
+                     m_wantedGameType, m_wantedPlayType);
+    // The mission started the clock before drawing; a question nobody sees must not time out.
+    if (m_host) {
+        m_host->stopClock();
+    }
+}
+
+// The draw of each renderer. Lines marked "not built yet" become present<Screen>() once the
+// screen exists.
+void CChoiceYNQuestionRender::draw() { QuestionStage::instance().notBuilt("CChoiceYesOrNoLayer"); } // not built yet
+void CSudokuQuestionRender::draw() { QuestionStage::instance().notBuilt("CSudokuLayer"); } // not built yet
+void CHitTxtRender::draw() { QuestionStage::instance().notBuilt("CHitTxtLayer"); } // not built yet
+void CTextFindDiffQuestionRender::draw() { QuestionStage::instance().notBuilt("CTextFindDiffLayer"); } // not built yet
+void CSortTxtRender::draw() { QuestionStage::instance().notBuilt("CSortTxtLayer"); } // not built yet
+void CChoiceQuestionRender::draw() { QuestionStage::instance().notBuilt("CChoiceLayer"); } // not built yet
+void CChoiceSymbolRender::draw() { QuestionStage::instance().notBuilt("CChoiceSymbolLayer"); } // not built yet
+void CEliminateQuestionRender::draw() { QuestionStage::instance().notBuilt("CEliminateLayer"); } // not built yet
+void CPuzzleRender::draw() { QuestionStage::instance().notBuilt("CPuzzleLayer"); } // not built yet
+void CPickRender::draw() { QuestionStage::instance().notBuilt("CPickLayer"); } // not built yet
+void CRakeCardRender::draw() { QuestionStage::instance().notBuilt("RakeLayer"); } // not built yet
+void CGuessGraphRender::draw() { QuestionStage::instance().notBuilt("CGuessGraphLayer"); } // not built yet
+void CGuessColorRender::draw() { QuestionStage::instance().notBuilt("CGuessColorLayer"); } // not built yet
+void CFindGraphRender::draw() { QuestionStage::instance().notBuilt("CFindGraphLayer"); } // not built yet
+void CChoiceNumRender::draw() { QuestionStage::instance().notBuilt("CImageChooseTextLayer"); } // not built yet
+void CChooseImageRender::draw() { QuestionStage::instance().notBuilt("CChooseImageLayer"); } // not built yet
+void CChoiceSameRender::draw() { QuestionStage::instance().notBuilt("ChoiceSamelayer"); } // not built yet
+void CImageMoveRender::draw() { QuestionStage::instance().notBuilt("CImageMoveLayer"); } // not built yet
+void CVoiceRender::draw() { QuestionStage::instance().notBuilt("CVoiceChooseLayer"); } // not built yet
+void CVoiceFillRender::draw() { QuestionStage::instance().notBuilt("CVoiceFillLayer"); } // not built yet
+void CVideoRender::draw() { QuestionStage::instance().notBuilt("CVideoChooseLayer"); } // not built yet
+void CVideoFillRender::draw() { QuestionStage::instance().notBuilt("CVideoFillLayer"); } // not built yet
