@@ -31,7 +31,9 @@ void CPictureQuestionLayer::beginLoading(int expected, Cover cover) {
 
 void CPictureQuestionLayer::cancelLoading() {
     unschedule(schedule_selector(CPictureQuestionLayer::giveUp));
-    removeChildByTag(kCoverTag, true);
+    if (getChildByTag(kCoverTag)) {
+        removeChildByTag(kCoverTag, true);
+    }
     m_loading = false;
 }
 
