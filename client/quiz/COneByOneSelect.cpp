@@ -11,7 +11,8 @@ USING_NS_CC;
 namespace {
 const CCPoint kMenuOffsets[3] = {{280, 0}, {0, 0}, {0, -120}};
 constexpr float kNextBelow = 70;
-constexpr float kNextButtonScale = 0.28f;
+// Clear of the option above it (90 high, centred 70 higher).
+constexpr float kNextButtonScale = 0.34f;
 constexpr float kSlide = 800;
 constexpr float kSlideSeconds = 0.5f;
 } // namespace
@@ -82,17 +83,18 @@ bool COneByOneSelect::initSelect(CCObject* target, SEL_CallFuncI callback, int m
         CCLog("Fun COneByOneSelect::Init Error!");
         return false;
     }
-    const CCSize nextSize = m_next->getContentSize();
-    CCLabelTTF* nextLabel = Pictures::label(LocalText::instance().text("nextSelection"), 30 / kNextButtonScale,
-                                            CCSizeZero, kCCTextAlignmentCenter);
-    nextLabel->setColor(ccc3(255, 255, 255));
-    nextLabel->setPosition(ccp(nextSize.width / 2, nextSize.height / 2));
-    m_next->addChild(nextLabel);
     m_next->setScale(kNextButtonScale);
     m_next->setPosition(CCPointZero);
     nextMenu->addChild(m_next);
-    nextMenu->setPosition(ccp(kMenuOffsets[m_mode].x, kMenuOffsets[m_mode].y - kNextBelow));
+    const CCPoint nextAt(kMenuOffsets[m_mode].x, kMenuOffsets[m_mode].y - kNextBelow);
+    nextMenu->setPosition(nextAt);
     addChild(nextMenu);
+    // Beside the button rather than inside it: text drawn at a third of its size turns ragged.
+    CCLabelTTF* nextLabel =
+        Pictures::label(LocalText::instance().text("nextSelection"), 26, CCSizeZero, kCCTextAlignmentCenter);
+    nextLabel->setColor(ccc3(255, 255, 255));
+    nextLabel->setPosition(nextAt);
+    addChild(nextLabel, 1);
     return true;
 }
 
