@@ -5,6 +5,7 @@
 #include "app/SceneDirector.h"
 #include "app/SoundManager.h"
 #include "net/NetManager.h"
+#include "quiz/QuizScenes.h"
 
 #include "SimpleAudioEngine.h"
 #include "platform/CCEGLView.h"
@@ -43,6 +44,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     director->setAnimationInterval(1.0 / 60);
     SoundManager::installClickSound();
     registerStartScenes();
+    registerQuizScenes();
     SceneDirector::instance().showLogo();
     return true;
 }

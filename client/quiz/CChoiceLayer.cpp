@@ -2,6 +2,7 @@
 
 #include "app/ClientLog.h"
 #include "app/LocalText.h"
+#include "app/TextFormat.h"
 #include "net/CCMask.h"
 #include "quiz/CAddAnswerMenu.h"
 #include "quiz/COneByOneSelect.h"
@@ -9,7 +10,6 @@
 #include "quiz/CQuestionMission.h"
 #include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
-#include "quiz/QuizText.h"
 #include "widgets/CMyMessageBox.h"
 #include "widgets/Pictures.h"
 
@@ -174,7 +174,7 @@ void CChoiceLayer::onCrackDone() {
     if (getChildByTag(kEggBoxTag)) {
         return;
     }
-    const std::string text = QuizText::withNumber(LocalText::instance().text("jinDanTip"), m_multiple);
+    const std::string text = fillText(LocalText::instance().text("jinDanTip"), {std::to_string(m_multiple)});
     CMyMessageBox* box = CMyMessageBox::create("", text, "", LocalText::instance().text("goOnQuestion"), "", this,
                                                0, nullptr, callfunc_selector(CChoiceLayer::onGoOn), nullptr,
                                                nullptr, false);

@@ -12,7 +12,7 @@ namespace {
 const CCPoint kMenuOffsets[3] = {{280, 0}, {0, 0}, {0, -120}};
 constexpr float kNextBelow = 70;
 // Clear of the option above it (90 high, centred 70 higher).
-constexpr float kNextButtonScale = 0.34f;
+constexpr float kNextButtonScale = 0.32f;
 constexpr float kSlide = 800;
 constexpr float kSlideSeconds = 0.5f;
 } // namespace

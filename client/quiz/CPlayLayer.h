@@ -42,7 +42,8 @@ public:
     void onListChosen(int mode, std::string chosen) override;
     void onQuestionChosen(int mode, std::string chosen) override;
 
-    // The pause menu and its buttons (also reached by the back key).
+    // The pause menu and its buttons (also reached by the back key). "GoOnGame" restarts the clock
+    // only when it was running as the menu opened.
     void openPauseMenu();
     void resumePlay();
     void backToMain();
@@ -84,14 +85,24 @@ protected:
     listView* m_questionPicker = nullptr;
     cocos2d::extension::UIWidget* m_backButton = nullptr;
     cocos2d::extension::UILayer* m_layout = nullptr;
+    // Whether the tick is scheduled (the engine does not say).
+    bool m_ticking = false;
 
 private:
+    void buildScreen();
     void buildHeader();
     void startOrAsk();
     void startRun();
     void onButton(cocos2d::CCObject* sender, cocos2d::extension::TouchEventType type);
     void onPauseButton(cocos2d::CCObject* sender, cocos2d::extension::TouchEventType type);
+    void closePauseMenu();
+    void resumeAfterPause();
     void confirmBackToContest();
     void openUserInfo();
     void openRegistration();
+    void saveScreenshot();
+
+    bool m_resumeClock = false;
+    int m_contestScene = -1;
+    std::string m_shareText;
 };

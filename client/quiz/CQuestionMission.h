@@ -27,7 +27,10 @@ public:
     void MsgResponseQuestionData(int code);
     void onAnswerResult(int status);
     void showAnswerFeedback();
+    // Cancel of the option dialog: no option link, then the verdict.
     void skipAdOption();
+    // Status handler of the chain's requests: NetManager shows its own box; nothing is resent.
+    void onRequestFailed(int status);
 
     // The contest mission takes answers meant for a contest: it gets {"qsid", "answer"} first and
     // returns true when it took the answer.

@@ -16,6 +16,8 @@ typedef void (cocos2d::CCObject::*SEL_MediaHandler)(const std::string&);
 
 class CImageView : public cocos2d::CCNode {
 public:
+    using SEL_MediaHandler = ::SEL_MediaHandler;
+
     static CImageView* create(const std::string& mediaName, const std::string& spinnerFrame,
                               const cocos2d::CCSize& size);
     static CImageView* create(const std::string& mediaName, const std::string& spinnerFrame,
