@@ -11,9 +11,11 @@
 USING_NS_CC;
 
 namespace {
-// The grid stands on the bottom edge and keeps clear of the tip line above it.
 constexpr float kGridHeightShare = 0.7f;
-constexpr float kGridBottom = 20;
+// The grid hangs just under the tip line.
+constexpr float kGridTop = 500;
+// Dark on the play scene's light panel.
+const cocos2d::ccColor3B kTextColour = {100, 50, 20};
 } // namespace
 
 CTextFindDiffLayer* CTextFindDiffLayer::create() {
@@ -41,9 +43,10 @@ bool CTextFindDiffLayer::init() {
         if (m_cells[i] == nullptr) {
             return false;
         }
+        m_cells[i]->setColor(kTextColour);
         const int column = i % kColumns, row = i / kColumns;
         m_cells[i]->setPosition(ccp(cellWidth * (static_cast<float>(column) + 0.5f),
-                                    kGridBottom + cellHeight * (static_cast<float>(kRows - row) - 0.5f)));
+                                    kGridTop - cellHeight * (static_cast<float>(row) + 0.5f)));
         addChild(m_cells[i]);
     }
     setTouchEnabled(true);
