@@ -169,8 +169,11 @@ void CChoiceLayer::onSwingDone() {
 }
 
 void CChoiceLayer::onCrackDone() {
-    removeChildByTag(kEggMaskTag, true);
-    removeChildByTag(kParticlesTag, true);
+    for (int tag : {kEggMaskTag, kParticlesTag}) {
+        if (getChildByTag(tag)) removeChildByTag(tag, true);
+    }
+    // Its work is done, and it would hang over the tip line for as long as the box stands.
+    m_hammer->setVisible(false);
     if (getChildByTag(kEggBoxTag)) {
         return;
     }
