@@ -2,15 +2,19 @@
 // loading cover, and that a picture which never arrives does not hold the question forever.
 #include "quiz/QuizScreenSupport.h"
 
+#include "account/ServerProcess.h"
 #include "app/SceneDirector.h"
 #include "net/NetManager.h"
 #include "net/UserSession.h"
+#include "quiz/AnswerBox.h"
+#include "widgets/CMyMessageBox.h"
 #include "quiz/CAddAnswerMenu.h"
 #include "quiz/CChooseImageLayer.h"
 #include "quiz/CImageChooseTextLayer.h"
 #include "quiz/CPlayLayer.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/ChoiceSamelayer.h"
+#include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
 #include "support/LoopbackServer.h"
 #include "support/NetTestSupport.h"
@@ -271,6 +275,63 @@ TEST_F(PictureScreensTest, PictureThatNeverAnswersIsGivenUpOn) {
     et::stepSeconds(1.1f);
     EXPECT_EQ(screen->getChildByTag(ChoiceSamelayer::kCoverTag), nullptr);
     EXPECT_TRUE(clockRunning());
+}
+
+TEST_F(PictureScreensTest, ScratchCardAgainstTheRealServer) {
+    ServerProcess server(m_folder);
+    if (!server.running()) GTEST_SKIP() << "brindle-server not found beside the tests: " << ServerProcess::binary();
+    NetManager::instance().setEntryEndpoint("127.0.0.1", server.entryPort());
+    UserSession::instance().login("", "", nullptr, nullptr, nullptr);
+    ASSERT_TRUE(pumpUntilIdle(15));
+    ASSERT_FALSE(UserSession::instance().sessionId().empty());
+    NetManager::instance().setHeartbeatInterval(1000);
+    // This time the answers go to the server.
+    CQuestionMission::instance()->setContestOffer(nullptr);
+
+    struct Case {
+        int qsid;
+        std::string right;
+        bool scratch; // everything, the hidden carrots included; or not at all
+        int awardScore, awardMoney;
+    };
+    // 213001 hides 5 red carrots (award type 1, score); 213002 golden ones (type 2, money).
+    const Case cases[] = {{213001, "太阳", true, 5, 0}, {213002, "鱼", false, 0, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.qsid);
+        QuizData::instance().qsidQueue = {c.qsid};
+        CQuestionMission::instance()->start();
+        ASSERT_TRUE(pumpUntilIdle(15)); // the question, then its picture
+        auto* screen = dynamic_cast<CImageChooseTextLayer*>(QuestionStage::instance().current());
+        ASSERT_NE(screen, nullptr);
+        EXPECT_TRUE(clockRunning()); // the picture arrived
+        if (QuizData::instance().current->prizemoney > 0) {
+            CCNode* prize = m_host->getChildByTag(CQuestionMission::kPrizeIconTag);
+            ASSERT_NE(prize, nullptr);
+            EXPECT_FLOAT_EQ(prize->getScale(), 0.5f);
+            EXPECT_EQ(prize->getPositionY(), 530);
+            EXPECT_EQ(m_host->getChildByTag(CQuestionMission::kPrizeLabelTag)->getPositionY(), 530);
+        }
+        if (c.scratch) scratchEverything(screen);
+        const auto& answers = QuizData::instance().current->answers;
+        const int k = static_cast<int>(std::find(answers.begin(), answers.end(), c.right) - answers.begin());
+        ASSERT_LT(k, 4);
+        chooseOption(screen, k);
+        ASSERT_TRUE(pumpUntilIdle(15));
+        ASSERT_NE(QuizData::instance().lastResult, nullptr);
+        EXPECT_EQ(QuizData::instance().lastResult->awardScore, c.awardScore);
+        EXPECT_EQ(QuizData::instance().lastResult->awardMoney, c.awardMoney);
+        EXPECT_GT(QuizData::instance().lastResult->addscore, 0); // judged right
+        // The player leaves the verdict (the answer box, or the plain box the mission shows for a
+        // verdict it does not know); the loop sets up the next question.
+        std::vector<CCNode*> boxes;
+        for (CCObject* child : *m_host->getChildren()) {
+            if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) {
+                boxes.push_back(static_cast<CCNode*>(child));
+            }
+        }
+        EXPECT_EQ(boxes.size(), 1u);
+        for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
+    }
 }
 
 } // namespace
