@@ -21,7 +21,9 @@ public:
 
     static constexpr int kCoverTag = 1001;
     static constexpr int kCoverZ = 10;
-    static constexpr float kGiveUpSeconds = 45;
+    // Past the 20 s one exchange may take; pictures that arrive later still show, the cover just
+    // stops keeping the player (and the pause menu) waiting for them.
+    static constexpr float kGiveUpSeconds = 25;
 
 protected:
     enum class Cover { No, Yes };
