@@ -1,11 +1,8 @@
 #include "widgets/CImageView.h"
 
 #include "app/ClientLog.h"
-#include "net/NetManager.h"
 #include "net/RequestCatalogue.h"
 #include "quiz/QuizData.h"
-
-#include <json/value.h>
 
 #include <array>
 #include <cstdint>
@@ -136,11 +133,8 @@ bool CImageView::init(const std::string& mediaName, const std::string& spinnerFr
 
     if (QuizData::instance().string(mediaName).empty()) {
         // The pending request holds the view until its answer has been handled.
-        Json::Value body(Json::objectValue);
-        body["system"] = 0;
-        body["media"] = mediaName;
-        NetManager::instance().sendJson(kGameServer, ReqMedia, body, this, net_selector(CImageView::showImage),
-                                        net_selector(CImageView::onFailed), Busy::No, Dim::Yes);
+        RequestCatalogue::media(mediaName, Busy::No,
+                                NetTarget{this, net_selector(CImageView::showImage), net_selector(CImageView::onFailed)});
     } else {
         showImage(0);
     }
