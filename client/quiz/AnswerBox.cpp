@@ -171,7 +171,7 @@ void AnswerBox::buildAdBlock() {
         item->setPosition(ccp(180, -255));
         m_adMenu = CCMenu::createWithItem(item);
         m_adMenu->setPosition(CCPointZero);
-        m_adMenu->setHandlerPriority(kAdButtonPriority);
+        m_adMenu->setTouchPriority(kAdButtonPriority);
         addChild(m_adMenu, 4);
         m_hasAd = true;
         ClientLog::write("----------getgetget apkname == %s", m_apkName.c_str());

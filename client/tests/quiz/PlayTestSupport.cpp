@@ -111,8 +111,16 @@ bool PlayTest::startServerAndLogIn() {
     m_server = std::make_unique<ServerProcess>(m_folder);
     if (!m_server->running()) return false;
     NetManager::instance().setEntryEndpoint("127.0.0.1", m_server->entryPort());
+    // The frame loop, and with it the answers, runs once a scene is on stage: the menu stands in.
+    SceneDirector::instance().switchTo(2);
+    engine::testing::stepSeconds(0.3f);
     UserSession::instance().login("", "", nullptr, nullptr, nullptr);
-    return pumpUntilIdle(15) && !UserSession::instance().sessionId().empty();
+    const bool ok = pumpUntilIdle(15) && !UserSession::instance().sessionId().empty();
+    if (!ok) {
+        for (const std::string& line : m_log) std::fprintf(stderr, "log: %s\n", line.c_str());
+        std::fprintf(stderr, "server: %s\n", m_server->output().c_str());
+    }
+    return ok;
 }
 
 int PlayTest::serverRequests(const std::string& type, int qsid) {
