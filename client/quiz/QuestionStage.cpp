@@ -2,6 +2,12 @@
 
 #include "app/ClientLog.h"
 #include "quiz/CPlayLayer.h"
+#include "quiz/CChoiceLayer.h"
+#include "quiz/CChoiceYesOrNoLayer.h"
+#include "quiz/CChooseImageLayer.h"
+#include "quiz/CImageChooseTextLayer.h"
+#include "quiz/CTextFindDiffLayer.h"
+#include "quiz/ChoiceSamelayer.h"
 
 USING_NS_CC;
 
@@ -123,12 +129,12 @@ void QuestionStage::notBuilt(const char* screenName) {
 
 // The draw of each renderer. Lines marked "not built yet" become present<Screen>() once the
 // screen exists.
-void CChoiceYNQuestionRender::draw() { QuestionStage::instance().notBuilt("CChoiceYesOrNoLayer"); } // not built yet
+void CChoiceYNQuestionRender::draw() { QuestionStage::instance().present<CChoiceYesOrNoLayer>(); }
 void CSudokuQuestionRender::draw() { QuestionStage::instance().notBuilt("CSudokuLayer"); } // not built yet
 void CHitTxtRender::draw() { QuestionStage::instance().notBuilt("CHitTxtLayer"); } // not built yet
-void CTextFindDiffQuestionRender::draw() { QuestionStage::instance().notBuilt("CTextFindDiffLayer"); } // not built yet
+void CTextFindDiffQuestionRender::draw() { QuestionStage::instance().present<CTextFindDiffLayer>(); }
 void CSortTxtRender::draw() { QuestionStage::instance().notBuilt("CSortTxtLayer"); } // not built yet
-void CChoiceQuestionRender::draw() { QuestionStage::instance().notBuilt("CChoiceLayer"); } // not built yet
+void CChoiceQuestionRender::draw() { QuestionStage::instance().present<CChoiceLayer>(); }
 void CChoiceSymbolRender::draw() { QuestionStage::instance().notBuilt("CChoiceSymbolLayer"); } // not built yet
 void CEliminateQuestionRender::draw() { QuestionStage::instance().notBuilt("CEliminateLayer"); } // not built yet
 void CPuzzleRender::draw() { QuestionStage::instance().notBuilt("CPuzzleLayer"); } // not built yet
@@ -137,9 +143,9 @@ void CRakeCardRender::draw() { QuestionStage::instance().notBuilt("RakeLayer"); 
 void CGuessGraphRender::draw() { QuestionStage::instance().notBuilt("CGuessGraphLayer"); } // not built yet
 void CGuessColorRender::draw() { QuestionStage::instance().notBuilt("CGuessColorLayer"); } // not built yet
 void CFindGraphRender::draw() { QuestionStage::instance().notBuilt("CFindGraphLayer"); } // not built yet
-void CChoiceNumRender::draw() { QuestionStage::instance().notBuilt("CImageChooseTextLayer"); } // not built yet
-void CChooseImageRender::draw() { QuestionStage::instance().notBuilt("CChooseImageLayer"); } // not built yet
-void CChoiceSameRender::draw() { QuestionStage::instance().notBuilt("ChoiceSamelayer"); } // not built yet
+void CChoiceNumRender::draw() { QuestionStage::instance().present<CImageChooseTextLayer>(); }
+void CChooseImageRender::draw() { QuestionStage::instance().present<CChooseImageLayer>(); }
+void CChoiceSameRender::draw() { QuestionStage::instance().present<ChoiceSamelayer>(); }
 void CImageMoveRender::draw() { QuestionStage::instance().notBuilt("CImageMoveLayer"); } // not built yet
 void CVoiceRender::draw() { QuestionStage::instance().notBuilt("CVoiceChooseLayer"); } // not built yet
 void CVoiceFillRender::draw() { QuestionStage::instance().notBuilt("CVoiceFillLayer"); } // not built yet
