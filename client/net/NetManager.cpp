@@ -122,9 +122,15 @@ void NetManager::poll() {
 }
 
 bool NetManager::targetIsGone(CCObject* target) const {
-    // A node that only our pending requests still hold has been left by its screen.
-    if (dynamic_cast<CCNode*>(target) == nullptr) {
+    // A node that only our pending requests still hold has been left by its screen. A node taken
+    // out of the tree in this frame may still sit in the autorelease pool, so the count alone can
+    // miss it: one with no parent that is not running has been left too.
+    auto* node = dynamic_cast<CCNode*>(target);
+    if (node == nullptr) {
         return false;
+    }
+    if (node->getParent() == nullptr && !node->isRunning()) {
+        return true;
     }
     auto found = m_pendingTargets.find(target);
     const int ours = found == m_pendingTargets.end() ? 0 : found->second;
