@@ -21,10 +21,13 @@ RANDOM="$SEED"
 export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
 unset BRINDLE_ENTRY
 
+SERVER=""
+own_server=""
 cleanup() {
     local pids
-    pids="$(jobs -p)"
-    [ -n "$pids" ] && kill $pids 2>/dev/null
+    # The servers are started inside command substitutions, so they are not jobs of this shell.
+    pids="$(jobs -p) $SERVER $own_server"
+    [ -n "${pids// /}" ] && kill $pids 2>/dev/null
     wait 2>/dev/null
     if [ "${BRINDLE_STRESS_KEEP:-0}" = 1 ]; then echo "logs kept in $WORK"; else rm -rf "$WORK"; fi
 }
@@ -57,6 +60,7 @@ start_server() { # PORT DB LOG
         kill -0 "$pid" 2>/dev/null || return 1
         sleep 0.1
     done
+    kill "$pid" 2>/dev/null
     return 1
 }
 
@@ -192,7 +196,7 @@ for run in $(seq 1 "$RUNS"); do
         sleep "0.$((RANDOM % 10))$((RANDOM % 10))"
         sleep $((RANDOM % 3))
         kill "$own_server" 2>/dev/null
-        wait "$own_server" 2>/dev/null
+        own_server=""
     fi
     if [ "$close_window" -eq 1 ]; then
         for _ in $(seq 1 300); do
