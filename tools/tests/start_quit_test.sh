@@ -13,7 +13,7 @@
 # leaves the logs in place.
 set -uo pipefail
 BIN="$1"
-RUNS="${2:-${BRINDLE_STRESS_RUNS:-24}}"
+RUNS="${2:-${BRINDLE_STRESS_RUNS:-20}}"
 BUILD="$(cd "$BIN/.." && pwd)"
 WORK="$(mktemp -d)"
 SEED="${BRINDLE_STRESS_SEED:-$$}"
