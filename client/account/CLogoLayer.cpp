@@ -54,10 +54,19 @@ void CLogoLayer::showLogo(float) {
                                                            movementEvent_selector(CLogoLayer::onMovementEvent));
     }
     addChild(shade);
-    if (!armature) SceneDirector::instance().showLoading(); // nothing to wait for
+    if (!armature) handOver(); // nothing to wait for
 }
 
 void CLogoLayer::onMovementEvent(CCArmature*, MovementEventType, const char*) {
     // Whatever the event, the first one ends the logo.
+    handOver();
+}
+
+void CLogoLayer::handOver() {
+    // The armature keeps playing (and reporting loop ends) through the fade, and a slow frame can
+    // bring several events at once; a second hand-over would build a second loading screen with
+    // its own version check and login racing the first.
+    if (m_handedOver) return;
+    m_handedOver = true;
     SceneDirector::instance().showLoading();
 }

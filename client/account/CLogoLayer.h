@@ -15,8 +15,13 @@ public:
     static cocos2d::CCLayerColor* buildAnimation(int animationIndex);
     static constexpr int kShadeTag = 100;
 
-private:
-    void showLogo(float dt);
+    // The armature's movement events; only the first one hands over.
     void onMovementEvent(cocos2d::extension::CCArmature* armature, cocos2d::extension::MovementEventType type,
                          const char* movement);
+
+private:
+    void showLogo(float dt);
+    void handOver();
+
+    bool m_handedOver = false;
 };

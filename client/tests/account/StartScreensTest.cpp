@@ -299,3 +299,35 @@ TEST_F(StartScreensTest, GuestLoginAgainstTheRealServer) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StartScreensTest, LogoHandsOverOnlyOnItsFirstMovementEvent) {
+    // The armature goes on reporting loop ends during the fade, and one slow frame can carry
+    // several events: still a single loading screen, so a single version check and login.
+    int loadingScreens = 0;
+    SceneDirector::instance().registerScene(1, [&loadingScreens] {
+        loadingScreens += 1;
+        return CCScene::create();
+    });
+    CCScene* scene = CLogoLayer::scene();
+    auto* logo = dynamic_cast<CLogoLayer*>(scene->getChildren()->objectAtIndex(0));
+    ASSERT_NE(logo, nullptr);
+    logo->retain(); // its scene leaves the stage while the test still calls it
+    CCDirector::sharedDirector()->runWithScene(scene);
+    engine::testing::stepFrames(1);
+    logo->onMovementEvent(nullptr, cocos2d::extension::START, "logo");
+    logo->onMovementEvent(nullptr, cocos2d::extension::LOOP_COMPLETE, "logo");
+    engine::testing::stepFrames(4);
+    logo->onMovementEvent(nullptr, cocos2d::extension::LOOP_COMPLETE, "logo");
+    // Past the moment the logo builds its animation (here without armature files, so it would
+    // hand over by itself).
+    engine::testing::stepSeconds(0.3f);
+    logo->onMovementEvent(nullptr, cocos2d::extension::COMPLETE, "logo");
+    engine::testing::stepFrames(30);
+    logo->release();
+    EXPECT_EQ(loadingScreens, 1);
+    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 1);
+}
+
+} // namespace

@@ -97,6 +97,13 @@ void CCTransitionScene::setNewScene(float dt)
     CC_UNUSED_PARAM(dt);
     unschedule(schedule_selector(CCTransitionScene::setNewScene));
     CCDirector* director = CCDirector::sharedDirector();
+    // Another switch was asked for after the fade ended but before this moment (the switch waits
+    // for the next frame). That one is newer and wins: the director abandons us and leaves from our
+    // incoming scene. Replacing it here would drop the newer scene while its caller still counts on
+    // it, and keep a screen the game has already left.
+    CCScene* pending = director->getNextScene();
+    if (pending && pending != this)
+        return;
     // Whether the outgoing scene is cleaned up follows what the director was told last.
     m_bIsSendCleanupToScene = director->isSendCleanupToScene();
     director->replaceScene(m_pInScene);

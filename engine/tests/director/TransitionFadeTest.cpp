@@ -163,6 +163,23 @@ namespace {
 
 class FadeInterrupted : public Fade {};
 
+// A fade that tells whether it has ended and only waits for its switch to the incoming scene.
+class PendingFade : public CCTransitionFade {
+public:
+    static PendingFade* create(float duration, CCScene* scene)
+    {
+        auto* fade = new PendingFade();
+        fade->initWithDuration(duration, scene);
+        fade->autorelease();
+        return fade;
+    }
+    bool switchPending()
+    {
+        return CCDirector::sharedDirector()->getScheduler()->isScheduled(
+            schedule_selector(PendingFade::setNewScene), this);
+    }
+};
+
 TEST_F(FadeInterrupted, ReplacingDuringTheFadeEndsItCleanly)
 {
     LoggingScene* out = LoggingScene::create("out", &m_log);
@@ -197,6 +214,28 @@ TEST_F(FadeInterrupted, ASecondFadeLeavesFromTheFirstFadesTarget)
     director()->replaceScene(second);
     engine::testing::stepFrames(40);
     EXPECT_EQ(director()->getRunningScene(), next);
+    EXPECT_EQ(coretest::filtered(m_log, {"in."}),
+              (Log{"in.onEnter", "in.onEnterTransitionDidFinish", "in.onExitTransitionDidStart", "in.onExit",
+                   "in.cleanup", "in.destroyed"}));
+    EXPECT_TRUE(director()->getTouchDispatcher()->isDispatchEvents());
+}
+
+TEST_F(FadeInterrupted, ASwitchAskedForBetweenTheFadesEndAndItsSwitchWins)
+{
+    director()->runWithScene(LoggingScene::create("out", &m_log));
+    director()->stepFrame();
+    LoggingScene* in = LoggingScene::create("in", &m_log);
+    auto* fade = PendingFade::create(0.18f, in);
+    director()->replaceScene(fade);
+    for (int frame = 0; frame < 60 && !fade->switchPending(); ++frame)
+        director()->stepFrame(1.0f / 60);
+    ASSERT_TRUE(fade->switchPending());
+
+    LoggingScene* next = LoggingScene::create("next", &m_log);
+    director()->replaceScene(CCTransitionFade::create(0.18f, next));
+    engine::testing::stepFrames(40);
+    EXPECT_EQ(director()->getRunningScene(), next);
+    EXPECT_EQ(coretest::filtered(m_log, {"next."}), (Log{"next.onEnter", "next.onEnterTransitionDidFinish"}));
     EXPECT_EQ(coretest::filtered(m_log, {"in."}),
               (Log{"in.onEnter", "in.onEnterTransitionDidFinish", "in.onExitTransitionDidStart", "in.onExit",
                    "in.cleanup", "in.destroyed"}));
