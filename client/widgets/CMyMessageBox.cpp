@@ -1,5 +1,7 @@
 #include "widgets/CMyMessageBox.h"
 
+#include <algorithm>
+
 #include "app/LocalText.h"
 #include "app/SoundManager.h"
 #include "widgets/CLableLayer.h"
@@ -44,6 +46,12 @@ CCSprite* CMyMessageBox::addButton(const std::string& text, float x, float y) {
     button->setPosition(ccp(x, y));
     addChild(button, 2);
     CCLabelTTF* label = Pictures::label(text, 30, CCSizeZero, kCCTextAlignmentCenter);
+    // Four-character captions ("goOnQuestion") are wider than the usual button: stretch the
+    // picture under them instead of letting the text spill over its ends.
+    const float pictureWidth = button->getContentSize().width;
+    if (pictureWidth > 0) {
+        button->setScaleX(std::max(0.38f, (label->getContentSize().width + 36) / pictureWidth));
+    }
     label->setColor(ccc3(0, 0, 0));
     label->setPosition(ccp(x, y));
     addChild(label, 3);
