@@ -53,10 +53,13 @@ protected:
         const QuestionRecord* question = QuizData::instance().current.get();
         if (question == nullptr) return nullptr;
         stage.lookup(question->gametype, question->playtype);
+        // The real screen the mission's renderer put up for this pair would be reused: take it
+        // down first so the stand-in is built.
+        if (stage.current() && dynamic_cast<StubScreen*>(stage.current()) == nullptr) stage.removeCurrent();
         stage.present<StubScreen>();
         if (stage.host()) stage.host()->startClock();
         engine::testing::stepFrames(1);
-        return static_cast<StubScreen*>(stage.current());
+        return dynamic_cast<StubScreen*>(stage.current());
     }
     std::vector<int> m_ids;
 };
