@@ -107,11 +107,18 @@ void NetManager::sendHeartbeat(bool busy) {
 }
 
 void NetManager::poll() {
+    // Only the answers already waiting when the frame's pass began: a handler that sends again
+    // (a re-login answered by a local server within the millisecond) would otherwise keep this
+    // loop, and so the frame, going for ever. Later answers wait for the next frame.
+    int budget = m_queues.answersWaiting();
     while (true) {
         m_heartbeatCounter += 1;
         if (m_heartbeatInterval * 60 <= static_cast<float>(m_heartbeatCounter)) {
             m_heartbeatCounter = 0;
             sendHeartbeat(false);
+        }
+        if (budget-- <= 0) {
+            return;
         }
         std::unique_ptr<CReceviePacket> packet = m_queues.takeAnswer();
         if (!packet) {

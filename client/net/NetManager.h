@@ -48,6 +48,8 @@ public:
     int busyCount() const { return m_busyCount; }
     // Requests not yet handled by poll (queued, under way, or answered).
     int outstanding() const { return m_queues.outstanding(); }
+    // Answers handed back by the worker and not yet taken by poll.
+    int answersWaiting() const { return m_queues.answersWaiting(); }
     // Back to the start state: no busy count, counter 0, interval 20 (tests; the worker keeps running).
     void resetForTesting();
 

@@ -38,4 +38,9 @@ std::unique_ptr<CReceviePacket> PacketQueues::takeAnswer() {
     return packet;
 }
 
+int PacketQueues::answersWaiting() const {
+    std::lock_guard<std::mutex> lock(m_answerLock);
+    return static_cast<int>(m_answers.size());
+}
+
 int PacketQueues::outstanding() const { return m_inFlight.load(); }

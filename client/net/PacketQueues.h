@@ -19,6 +19,7 @@ public:
 
     void pushAnswer(std::unique_ptr<CReceviePacket> packet);
     std::unique_ptr<CReceviePacket> takeAnswer();
+    int answersWaiting() const;
 
     // Requests queued or being exchanged, plus answers not yet taken (tests wait on this).
     int outstanding() const;

@@ -11,6 +11,9 @@
 #include "testing/EngineTesting.h"
 #include "wire/frame.h"
 
+#include <chrono>
+#include <thread>
+
 USING_NS_CC;
 using namespace test_support;
 
@@ -323,3 +326,58 @@ TEST_F(NetManagerTest, EntryRequestsGoPlain) {
 }
 
 } // namespace
+
+namespace {
+// Answers each answer with a new request and waits until its answer is back in the queue, the way
+// a re-login against a fast local server does.
+class Resender : public cocos2d::CCNode {
+public:
+    static Resender* create() {
+        auto* node = new Resender;
+        node->autorelease();
+        return node;
+    }
+    void send() {
+        Json::Value body(Json::objectValue);
+        body["system"] = 1;
+        NetManager::instance().sendJson(kGameServer, 3, body, this, net_selector(Resender::onResponse), nullptr,
+                                        Busy::No, Dim::No);
+    }
+    void onResponse(int) {
+        answers += 1;
+        if (answers >= 5) return;
+        send();
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (NetManager::instance().answersWaiting() == 0 && std::chrono::steady_clock::now() < until) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    int answers = 0;
+};
+} // namespace
+
+TEST_F(NetManagerTest, OnePassHandlesOnlyTheAnswersAlreadyWaiting) {
+    LoopbackServer server(true, [](const Json::Value&) {
+        Json::Value answer;
+        answer["response"] = 1;
+        return Reply::json(answer);
+    });
+    useGameServer(server);
+    Resender* resender = Resender::create();
+    m_scene->addChild(resender);
+    NetManager& net = NetManager::instance();
+    resender->send();
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (net.answersWaiting() == 0 && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_EQ(net.answersWaiting(), 1);
+    // The handler's own request is answered before the pass ends; the frame still ends.
+    net.poll();
+    EXPECT_EQ(resender->answers, 1);
+    EXPECT_EQ(net.answersWaiting(), 1);
+    net.poll();
+    EXPECT_EQ(resender->answers, 2);
+    ASSERT_TRUE(pumpUntilIdle());
+    EXPECT_EQ(resender->answers, 5);
+}
