@@ -34,15 +34,6 @@ const char* kLayout = R"({"version":"1.2.0.0","widgetTree":{"classname":"Panel",
 
 const char* kGuide = R"(<Guide/><Start><Idx id="0"/></Start><Steps><RectGroup id="1"><Rect pntX="1" pntY="2" radius="3"/><LabelText key="sure"/><Image pntX="0" pntY="0" isEnd="1"/></RectGroup></Steps>)";
 
-template <typename T> std::vector<T*> childrenOf(CCNode* parent) {
-    std::vector<T*> found;
-    CCArray* children = parent->getChildren();
-    for (unsigned i = 0; children && i < children->count(); ++i) {
-        if (T* node = dynamic_cast<T*>(static_cast<CCObject*>(children->objectAtIndex(i)))) found.push_back(node);
-    }
-    return found;
-}
-
 class MainMenuTest : public ClientTest {
 protected:
     void SetUp() override {

@@ -22,15 +22,6 @@ using namespace test_support;
 
 namespace {
 
-template <typename T> std::vector<T*> childrenOf(CCNode* parent) {
-    std::vector<T*> found;
-    CCArray* children = parent ? parent->getChildren() : nullptr;
-    for (unsigned i = 0; children && i < children->count(); ++i) {
-        if (T* node = dynamic_cast<T*>(static_cast<CCObject*>(children->objectAtIndex(i)))) found.push_back(node);
-    }
-    return found;
-}
-
 class AnswerFeedbackTest : public PlayTest {
 protected:
     void SetUp() override {

@@ -77,4 +77,14 @@ void addPicture(const std::string& frameName, int width, int height);
 // The text of a box's message: searches labels in the subtree.
 bool treeContainsText(cocos2d::CCNode* root, const std::string& text);
 
+// The children of parent that are of class T, in child order (none for a null parent).
+template <typename T> std::vector<T*> childrenOf(cocos2d::CCNode* parent) {
+    std::vector<T*> found;
+    cocos2d::CCArray* children = parent ? parent->getChildren() : nullptr;
+    for (unsigned i = 0; children && i < children->count(); ++i) {
+        if (T* node = dynamic_cast<T*>(static_cast<cocos2d::CCObject*>(children->objectAtIndex(i)))) found.push_back(node);
+    }
+    return found;
+}
+
 } // namespace test_support
