@@ -37,6 +37,10 @@ const Pair kPairs[] = {
     {2, 1}, {2, 2}, {2, 3}, {2, 4}, {2, 5}, {2, 6}, {2, 7}, {2, 8}, {2, 9}, {2, 11}, {2, 12}, {2, 13}, {2, 14},
     {3, 1}, {3, 2}, {4, 1}, {4, 2}};
 
+std::string pairName(const Pair& pair) {
+    return "g" + std::to_string(pair.gameType) + "p" + std::to_string(pair.playType);
+}
+
 std::filesystem::path bankFolder() {
     return std::filesystem::path(ServerProcess::binary()).parent_path().parent_path() / "server-data/bank";
 }
@@ -79,6 +83,8 @@ std::string loadFile(const std::string& path) {
 
 class EveryKindTest : public PlayTest, public ::testing::WithParamInterface<Pair> {
 protected:
+    // Drawn for real where OpenGL runs, so the pictures of each kind can be looked at.
+    void beforePictures() override { m_gl = useOpenGL(); }
     void SetUp() override {
         PlayTest::SetUp();
         // The game's own texts: the yes-or-no buttons send theirs.
@@ -122,6 +128,7 @@ protected:
     }
 
     CPlayLayer* m_host = nullptr;
+    cocos2d::GLRenderer* m_gl = nullptr;
 };
 
 TEST_P(EveryKindTest, OneRightAndOneWrongAnswerAreJudgedSo) {
@@ -150,7 +157,10 @@ TEST_P(EveryKindTest, OneRightAndOneWrongAnswerAreJudgedSo) {
         turn.right = bankRights().at(qsid);
         turn.win = win;
         turn.wait = [](float seconds) { engine::testing::stepSeconds(seconds); };
+        const std::string shot = pairName(pair) + (win ? "_right" : "_wrong");
+        shootScene(m_gl, shot + "_start");
         ASSERT_TRUE((*player)(turn));
+        shootScene(m_gl, shot + "_played");
         ASSERT_TRUE(pumpUntilIdle(20));
         // Options with links offer the picked option's link before the verdict: the player declines.
         if (findOptionDialog()) {
@@ -170,10 +180,8 @@ TEST_P(EveryKindTest, OneRightAndOneWrongAnswerAreJudgedSo) {
     }
 }
 
-std::string pairName(const ::testing::TestParamInfo<Pair>& info) {
-    return "g" + std::to_string(info.param.gameType) + "p" + std::to_string(info.param.playType);
-}
+std::string testName(const ::testing::TestParamInfo<Pair>& info) { return pairName(info.param); }
 
-INSTANTIATE_TEST_SUITE_P(Bank, EveryKindTest, ::testing::ValuesIn(kPairs), pairName);
+INSTANTIATE_TEST_SUITE_P(Bank, EveryKindTest, ::testing::ValuesIn(kPairs), testName);
 
 } // namespace

@@ -8,7 +8,12 @@
 #include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
 
+#include "platform/CCEGLView.h"
+#include "platform/CCImage.h"
+#include "render/GLRenderer.h"
 #include "testing/EngineTesting.h"
+
+#include <cstdlib>
 
 #include <sstream>
 
@@ -143,6 +148,36 @@ int PlayTest::effectCount(const std::string& file) {
         }
     }
     return count;
+}
+
+GLRenderer* useOpenGL() {
+    CCEGLView* view = CCEGLView::sharedOpenGLView();
+    if (!view->isOpenGLReady()) return nullptr;
+    // Pictures earlier tests loaded without a GL context hold no GL texture: load them anew.
+    CCSpriteFrameCache::sharedSpriteFrameCache()->removeSpriteFrames();
+    CCTextureCache::sharedTextureCache()->removeAllTextures();
+    Renderer::setCurrent(view->renderer());
+    CCDirector::sharedDirector()->setOpenGLView(view);
+    return view->renderer();
+}
+
+std::vector<unsigned char> shootScene(GLRenderer* gl, const std::string& name) {
+    std::vector<unsigned char> rgba;
+    CCScene* scene = CCDirector::sharedDirector()->getRunningScene();
+    if (gl == nullptr || scene == nullptr) return rgba;
+    const int width = 960, height = 640;
+    gl->setDesignSize(width, height);
+    gl->beginFrame(CCDirector::sharedDirector()->getProjectionMatrix(), width, height, {0, 0, 0, 1});
+    scene->visit();
+    gl->endFrame();
+    gl->readPixels(0, 0, width, height, rgba);
+    if (const char* folder = std::getenv("BRINDLE_SHOT_DIR")) {
+        CCImage image;
+        if (image.initWithRawRGBA(rgba.data(), width, height, false)) {
+            image.saveToFile((std::string(folder) + "/" + name + ".png").c_str());
+        }
+    }
+    return rgba;
 }
 
 } // namespace test_support
