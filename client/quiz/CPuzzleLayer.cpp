@@ -218,6 +218,9 @@ void CPuzzleLayer::swapWith(int other) {
 
 void CPuzzleLayer::swapDone() {
     if (m_selected >= 0 && m_swapping >= 0) {
+        // The partner's move may still have its last frame to go; the layout below puts it in place,
+        // and a move left running would carry it past.
+        m_pieces[static_cast<std::size_t>(m_swapping)].sprite->stopAllActions();
         std::swap(m_pieces[static_cast<std::size_t>(m_selected)], m_pieces[static_cast<std::size_t>(m_swapping)]);
     }
     m_selected = -1;
