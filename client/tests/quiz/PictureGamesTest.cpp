@@ -4,7 +4,14 @@
 #include "quiz/QuizScreenSupport.h"
 #include "quiz/ScreenPlayers.h"
 
+#include "account/ServerProcess.h"
 #include "app/LocalText.h"
+#include "net/NetManager.h"
+#include "net/UserSession.h"
+#include "quiz/AnswerBox.h"
+#include "quiz/CQuestionMission.h"
+#include "support/NetTestSupport.h"
+#include "widgets/CMyMessageBox.h"
 #include "net/QuizParsers.h"
 #include "quiz/CImageMoveLayer.h"
 #include "quiz/CPickLayer.h"
@@ -555,6 +562,54 @@ TEST_F(PictureGamesTest, PlayersWinAndLoseEveryBankQuestion) {
                 }
             }
         }
+    }
+}
+
+// The whole way: the mission fetches the question, the pictures come from the server, the player
+// plays the screen and the server judges.
+TEST_F(PictureGamesTest, PlayersAgainstTheRealServer) {
+    ServerProcess server(m_folder);
+    if (!server.running()) GTEST_SKIP() << "brindle-server not found beside the tests: " << ServerProcess::binary();
+    NetManager::instance().setEntryEndpoint("127.0.0.1", server.entryPort());
+    UserSession::instance().login("", "", nullptr, nullptr, nullptr);
+    ASSERT_TRUE(pumpUntilIdle(15));
+    ASSERT_FALSE(UserSession::instance().sessionId().empty());
+    NetManager::instance().setHeartbeatInterval(1000);
+    CQuestionMission::instance()->setContestOffer(nullptr);
+
+    struct Case {
+        int qsid;
+        bool win;
+    };
+    const Case cases[] = {{201001, true}, {201002, false}, {202001, true}, {202002, false},
+                          {203001, true}, {203002, false}, {214001, true}, {214002, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.qsid);
+        QuizData::instance().qsidQueue = {c.qsid};
+        QuizData::instance().lastResult.reset();
+        CQuestionMission::instance()->start();
+        ASSERT_TRUE(pumpUntilIdle(15)); // the question, then its pictures
+        CQuestionLayer* screen = QuestionStage::instance().current();
+        ASSERT_NE(screen, nullptr);
+        const QuestionRecord& question = *QuizData::instance().current;
+        const ScreenPlayer* player = screenPlayer(question.gametype, question.playtype);
+        ASSERT_NE(player, nullptr);
+        const std::string right = question.playtype == 1 ? "123456789"
+                                  : question.playtype == 2 ? "ABCEFGIJK"
+                                  : question.playtype == 3 ? "0"
+                                                           : "right";
+        ASSERT_TRUE((*player)({screen, right, c.win, [](float s) { et::stepSeconds(s); }}));
+        ASSERT_TRUE(pumpUntilIdle(15));
+        ASSERT_NE(QuizData::instance().lastResult, nullptr);
+        if (c.win) {
+            EXPECT_GT(QuizData::instance().lastResult->addscore, 0);
+        } else {
+            EXPECT_EQ(QuizData::instance().lastResult->addscore, 0);
+        }
+        for (CCNode* box : childrenOf<AnswerBox>(m_host)) box->removeFromParentAndCleanup(true);
+        for (CCNode* box : childrenOf<CMyMessageBox>(m_host)) box->removeFromParentAndCleanup(true);
+        // The mission unlocks the screen before it draws the next question.
+        QuestionStage::instance().setAnswered(false);
     }
 }
 
