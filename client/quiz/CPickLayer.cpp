@@ -107,7 +107,8 @@ void CPickLayer::onPreviewFailed(const std::string& mediaName) {
 }
 
 void CPickLayer::onPreviewLoaded(const std::string& mediaName) {
-    if (mediaName != m_img || !isLoading()) {
+    // A picture that comes after the wait gave up still gets its board; the clock already runs.
+    if (mediaName != m_img || m_picture) {
         return;
     }
     onPictureLoaded(mediaName);

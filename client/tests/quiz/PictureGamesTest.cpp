@@ -236,6 +236,18 @@ TEST_F(PictureGamesTest, PuzzleWaitsForItsPictureUnderTheCover) {
     EXPECT_EQ(screen->getChildByTag(CPictureQuestionLayer::kCoverTag), nullptr);
     EXPECT_TRUE(clockRunning());
     EXPECT_EQ(screen->pieces().size(), 9u);
+
+    // Next question: the wait gives up first, and the picture still makes a board when it comes.
+    bankQuestion("g2p01_puzzle.jsonl", 4);
+    QuizData::instance().setString("scene_fruit.png", "");
+    ASSERT_EQ(draw(), screen);
+    EXPECT_TRUE(screen->pieces().empty());
+    et::stepSeconds(CPictureQuestionLayer::kGiveUpSeconds + 0.1f);
+    EXPECT_EQ(screen->getChildByTag(CPictureQuestionLayer::kCoverTag), nullptr);
+    EXPECT_TRUE(clockRunning());
+    downloaded("scene_fruit.png", serverData("media/scene_fruit.png"));
+    screen->preview()->showImage(0);
+    EXPECT_EQ(screen->pieces().size(), 9u);
 }
 
 // --- picking the pieces ---
