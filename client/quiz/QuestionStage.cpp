@@ -6,8 +6,12 @@
 #include "quiz/CChoiceYesOrNoLayer.h"
 #include "quiz/CChooseImageLayer.h"
 #include "quiz/CImageChooseTextLayer.h"
+#include "quiz/CImageMoveLayer.h"
+#include "quiz/CPickLayer.h"
+#include "quiz/CPuzzleLayer.h"
 #include "quiz/CTextFindDiffLayer.h"
 #include "quiz/ChoiceSamelayer.h"
+#include "quiz/RakeLayer.h"
 
 USING_NS_CC;
 
@@ -137,16 +141,16 @@ void CSortTxtRender::draw() { QuestionStage::instance().notBuilt("CSortTxtLayer"
 void CChoiceQuestionRender::draw() { QuestionStage::instance().present<CChoiceLayer>(); }
 void CChoiceSymbolRender::draw() { QuestionStage::instance().notBuilt("CChoiceSymbolLayer"); } // not built yet
 void CEliminateQuestionRender::draw() { QuestionStage::instance().notBuilt("CEliminateLayer"); } // not built yet
-void CPuzzleRender::draw() { QuestionStage::instance().notBuilt("CPuzzleLayer"); } // not built yet
-void CPickRender::draw() { QuestionStage::instance().notBuilt("CPickLayer"); } // not built yet
-void CRakeCardRender::draw() { QuestionStage::instance().notBuilt("RakeLayer"); } // not built yet
+void CPuzzleRender::draw() { QuestionStage::instance().present<CPuzzleLayer>(); }
+void CPickRender::draw() { QuestionStage::instance().present<CPickLayer>(); }
+void CRakeCardRender::draw() { QuestionStage::instance().present<RakeLayer>(); }
 void CGuessGraphRender::draw() { QuestionStage::instance().notBuilt("CGuessGraphLayer"); } // not built yet
 void CGuessColorRender::draw() { QuestionStage::instance().notBuilt("CGuessColorLayer"); } // not built yet
 void CFindGraphRender::draw() { QuestionStage::instance().notBuilt("CFindGraphLayer"); } // not built yet
 void CChoiceNumRender::draw() { QuestionStage::instance().present<CImageChooseTextLayer>(); }
 void CChooseImageRender::draw() { QuestionStage::instance().present<CChooseImageLayer>(); }
 void CChoiceSameRender::draw() { QuestionStage::instance().present<ChoiceSamelayer>(); }
-void CImageMoveRender::draw() { QuestionStage::instance().notBuilt("CImageMoveLayer"); } // not built yet
+void CImageMoveRender::draw() { QuestionStage::instance().present<CImageMoveLayer>(); }
 void CVoiceRender::draw() { QuestionStage::instance().notBuilt("CVoiceChooseLayer"); } // not built yet
 void CVoiceFillRender::draw() { QuestionStage::instance().notBuilt("CVoiceFillLayer"); } // not built yet
 void CVideoRender::draw() { QuestionStage::instance().notBuilt("CVideoChooseLayer"); } // not built yet
