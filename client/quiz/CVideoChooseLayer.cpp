@@ -30,8 +30,10 @@ void CVideoChooseLayer::showQuestion() {
             addChild(menu);
         }
     } else if (current->seltype == 1) {
+        // Beside the film as beside a picture: below the centre it would sit under the video window,
+        // which is drawn over the whole scene.
         if (COneByOneSelect* select =
-                COneByOneSelect::create(this, callfuncI_selector(CVideoChooseLayer::onOption), 2)) {
+                COneByOneSelect::create(this, callfuncI_selector(CVideoChooseLayer::onOption), 0)) {
             addChild(select);
         }
     }

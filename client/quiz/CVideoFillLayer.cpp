@@ -8,6 +8,9 @@ USING_NS_CC;
 namespace {
 constexpr int kCellLayout = 6;
 constexpr int kCellColumns = 4;
+// The answer row sits at y 80, half under the film window's lower edge (y 103), which is drawn
+// over the whole scene; the cells step down clear of it.
+constexpr float kClearOfFilm = 24;
 } // namespace
 
 CVideoFillLayer* CVideoFillLayer::create() {
@@ -40,6 +43,7 @@ void CVideoFillLayer::showQuestion() {
                                      current->answers.empty() ? "" : current->answers.front(), this, kCellLayout,
                                      kCellColumns);
     if (m_cells) {
+        m_cells->setPosition(ccp(0, -kClearOfFilm));
         addChild(m_cells);
     }
     fetchMedia(Cover::Yes);

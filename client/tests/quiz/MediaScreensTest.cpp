@@ -3,10 +3,9 @@
 // be played do not hold the question, and the test players finish every question of the bank.
 // Films play in the real FFmpeg player; clips on the engine's recording back end, or on the real
 // mixer over SDL's dummy driver where decoding matters.
-#include "quiz/QuizScreenSupport.h"
+#include "quiz/MediaTestSupport.h"
 
 #include "account/ServerProcess.h"
-#include "app/FfmpegVideoPlayer.h"
 #include "app/SoundManager.h"
 #include "net/NetManager.h"
 #include "net/UserSession.h"
@@ -44,10 +43,6 @@ namespace et = engine::testing;
 
 namespace {
 
-std::string generated(const std::string& name) {
-    return std::string(BRINDLE_RESOURCES_DIR) + "/../server-data/media/" + name;
-}
-
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream bytes;
@@ -67,13 +62,6 @@ std::vector<Json::Value> bankLines(const std::string& file) {
     }
     return lines;
 }
-
-// The platform of the tests, with the real film player in it.
-class FilmPlatform : public FakePlatform {
-public:
-    VideoPlayer& videoPlayer() override { return film; }
-    FfmpegVideoPlayer film;
-};
 
 // SDL_mixer on SDL's dummy driver for the life of the object (the engine keeps the mixer off
 // when the environment names that driver, so the driver is named through SDL's hint instead).
@@ -98,42 +86,15 @@ private:
     bool m_open = false;
 };
 
-class MediaScreensTest : public QuizScreenTest {
+class MediaScreensTest : public MediaQuizTest {
 protected:
-    void SetUp() override {
-        QuizScreenTest::SetUp();
-        auto platform = std::make_unique<FilmPlatform>();
-        platform->temp = m_platform->temp;
-        m_film = &platform->film;
-        m_platform = platform.get();
-        Platform::install(std::move(platform));
-        enterPlay();
-        audio().clear(); // the play scene's own music
-    }
-    void TearDown() override {
-        m_film->stopVideo();
-        QuizScreenTest::TearDown();
-    }
-
-    // A question of the pair with its clip; the clip is on disk when `path` is given.
-    QuestionRecord& mediaQuestion(int gameType, int playType, const std::string& clip, const std::string& path = "",
-                                  std::vector<std::string> answers = {"北京", "上海", "广州", "重庆"},
-                                  int seltype = 0, int answerLength = 2) {
-        QuestionRecord& question = setQuestion(gameType, playType, std::move(answers), seltype);
-        auto& media = std::get<MediaQuestion>(question.details);
-        media.media = clip;
-        media.seltype = seltype;
-        media.answerlength = answerLength;
-        if (!path.empty()) downloaded(clip, path);
-        return question;
-    }
     QuestionRecord& fromBank(const Json::Value& line) {
         std::vector<std::string> answers;
         for (const Json::Value& answer : line["answer"]) answers.push_back(answer.asString());
         const int gameType = line["gametype"].asInt();
         const std::string clip = line[gameType == 3 ? "music" : "video"].asString();
-        QuestionRecord& question = mediaQuestion(gameType, line["playtype"].asInt(), clip, generated(clip), answers,
-                                                 line["seltype"].asInt(), line["answerlength"].asInt());
+        QuestionRecord& question = mediaQuestion(gameType, line["playtype"].asInt(), clip, generatedMedia(clip),
+                                                 answers, line["seltype"].asInt(), line["answerlength"].asInt());
         question.questid = line["qsid"].asInt();
         question.question = line["question"].asString();
         return question;
@@ -142,7 +103,7 @@ protected:
     std::unique_ptr<LoopbackServer> clipServer() {
         auto server = std::make_unique<LoopbackServer>(true, [](const Json::Value& request) {
             Reply reply = Reply::json(Json::Value(Json::objectValue));
-            reply.body = readFile(generated(request["media"].asString()));
+            reply.body = readFile(generatedMedia(request["media"].asString()));
             return reply;
         });
         UserSession::instance().setLoginValues(42, "session");
@@ -151,12 +112,6 @@ protected:
         return server;
     }
     std::vector<CocosDenshion::AudioCall> musicPlays() { return audio().callsNamed("playMusic"); }
-    int filmPictures() {
-        CCNode* parent = CCDirector::sharedDirector()->getNotificationNode();
-        int shown = 0;
-        for (CCSprite* picture : childrenOf<CCSprite>(parent)) shown += picture->isVisible() ? 1 : 0;
-        return shown;
-    }
     void tapNode(CCNode* node) {
         const CCPoint at = node->getParent()->convertToWorldSpace(node->getPosition());
         et::tap(at.x, at.y);
@@ -168,8 +123,6 @@ protected:
     PlayerTurn turn(CQuestionLayer* screen, const std::string& right, bool win) {
         return PlayerTurn{screen, right, win, [](float seconds) { et::stepSeconds(seconds); }};
     }
-
-    FfmpegVideoPlayer* m_film = nullptr;
 };
 
 TEST_F(MediaScreensTest, VoiceAndVideoClocksWaitForTheDownload) {
@@ -199,7 +152,7 @@ TEST_F(MediaScreensTest, VoiceAndVideoClocksWaitForTheDownload) {
         EXPECT_TRUE(clockRunning());
         EXPECT_EQ(screen->getChildByTag(CMediaQuestionLayer::kCoverTag), nullptr);
         const std::string onDisk = QuizData::instance().string(c.clip);
-        EXPECT_EQ(readFile(onDisk), readFile(generated(c.clip)));
+        EXPECT_EQ(readFile(onDisk), readFile(generatedMedia(c.clip)));
         if (c.gameType == 3) {
             ASSERT_EQ(musicPlays().size(), 1u);
             EXPECT_EQ(musicPlays()[0].file, onDisk);
@@ -215,7 +168,7 @@ TEST_F(MediaScreensTest, VoiceAndVideoClocksWaitForTheDownload) {
 
 TEST_F(MediaScreensTest, VoiceButtonsFollowTheClipUntilTheAnswer) {
     SoundManager::instance().setMusicOn(false); // the clip is heard all the same
-    mediaQuestion(3, 1, "voice_capital.mp3", generated("voice_capital.mp3"));
+    mediaQuestion(3, 1, "voice_capital.mp3", generatedMedia("voice_capital.mp3"));
     auto* screen = dynamic_cast<CVoiceChooseLayer*>(draw());
     ASSERT_NE(screen, nullptr);
     EXPECT_TRUE(clockRunning());
@@ -237,7 +190,7 @@ TEST_F(MediaScreensTest, VoiceButtonsFollowTheClipUntilTheAnswer) {
     // Play starts it from the beginning; pause stops it.
     tapNode(screen->playButton());
     ASSERT_EQ(musicPlays().size(), 2u);
-    EXPECT_EQ(musicPlays()[1].file, generated("voice_capital.mp3"));
+    EXPECT_EQ(musicPlays()[1].file, generatedMedia("voice_capital.mp3"));
     EXPECT_TRUE(screen->pauseButton()->isVisible());
     const std::size_t stops = audio().callsNamed("stopMusic").size();
     tapNode(screen->pauseButton());
@@ -266,7 +219,7 @@ TEST_F(MediaScreensTest, AnsweringWhileTheVideoPlaysStopsItBeforeTheAnswerIsSent
         return true;
     });
     const std::vector<std::string> answers = {"向左", "向右", "向上", "向下"};
-    mediaQuestion(4, 1, "video_car.mp4", generated("video_car.mp4"), answers);
+    mediaQuestion(4, 1, "video_car.mp4", generatedMedia("video_car.mp4"), answers);
     auto* screen = dynamic_cast<CVideoChooseLayer*>(draw());
     ASSERT_NE(screen, nullptr);
     et::stepSeconds(0.5f);
@@ -279,7 +232,7 @@ TEST_F(MediaScreensTest, AnsweringWhileTheVideoPlaysStopsItBeforeTheAnswerIsSent
 
     // The fill screen too, when the last cell is filled.
     filmAtSend = true;
-    mediaQuestion(4, 2, "video_sun.mp4", generated("video_sun.mp4"),
+    mediaQuestion(4, 2, "video_sun.mp4", generatedMedia("video_sun.mp4"),
                   {"东阳月山地火土大白水太和春西云天北木石人中风南小"});
     auto* fill = dynamic_cast<CVideoFillLayer*>(draw());
     ASSERT_NE(fill, nullptr);
@@ -293,7 +246,7 @@ TEST_F(MediaScreensTest, AnsweringWhileTheVideoPlaysStopsItBeforeTheAnswerIsSent
 }
 
 TEST_F(MediaScreensTest, TheFilmHidesWhileLockedOrPausedAndClosesWhenTheScreenGoes) {
-    mediaQuestion(4, 2, "video_seasons.mp4", generated("video_seasons.mp4"),
+    mediaQuestion(4, 2, "video_seasons.mp4", generatedMedia("video_seasons.mp4"),
                   {"草石冬水秋北月天木大人中西和下红风夏花白金上春地"}, 0, 4);
     CQuestionLayer* screen = draw();
     ASSERT_NE(dynamic_cast<CVideoFillLayer*>(screen), nullptr);
@@ -321,7 +274,7 @@ TEST_F(MediaScreensTest, TheFilmHidesWhileLockedOrPausedAndClosesWhenTheScreenGo
     EXPECT_EQ(filmPictures(), 1);
 
     // A question of another kind takes the screen away, and the film with it.
-    mediaQuestion(3, 2, "voice_zhongguo.mp3", generated("voice_zhongguo.mp3"),
+    mediaQuestion(3, 2, "voice_zhongguo.mp3", generatedMedia("voice_zhongguo.mp3"),
                   {"土水风草下小红春国大地人月中花西北东山云南和天石"});
     ASSERT_NE(dynamic_cast<CVoiceFillLayer*>(draw()), nullptr);
     EXPECT_FALSE(m_film->hasPlayer());
@@ -330,7 +283,7 @@ TEST_F(MediaScreensTest, TheFilmHidesWhileLockedOrPausedAndClosesWhenTheScreenGo
 
 TEST_F(MediaScreensTest, ASecondQuestionOfTheSameVideoKindReusesTheScreenAndClosesThePreviousFilm) {
     const std::vector<std::string> answers = {"2个", "3个", "4个", "5个"};
-    mediaQuestion(4, 1, "video_balloons.mp4", generated("video_balloons.mp4"), answers);
+    mediaQuestion(4, 1, "video_balloons.mp4", generatedMedia("video_balloons.mp4"), answers);
     CQuestionLayer* first = draw();
     ASSERT_TRUE(m_film->canShowFilm());
     CCSprite* firstPicture = m_film->picture();
@@ -351,7 +304,7 @@ TEST_F(MediaScreensTest, ASecondQuestionOfTheSameVideoKindReusesTheScreenAndClos
     EXPECT_EQ(filmPictures(), 0);
 
     // Once it is here only the new film plays.
-    downloaded("video_stars.mp4", generated("video_stars.mp4"));
+    downloaded("video_stars.mp4", generatedMedia("video_stars.mp4"));
     mediaQuestion(4, 1, "video_stars.mp4", "", {"3颗", "4颗", "5颗", "6颗"});
     draw();
     ASSERT_TRUE(m_film->canShowFilm());
@@ -373,7 +326,7 @@ TEST_F(MediaScreensTest, ClipsThatCannotBePlayedAreRefusedAndTheQuestionStillEnd
                           {3, 2, garbage, "cannot be played"},
                           {4, 1, garbage, "no film we can show"},
                           // A voice clip handed to the film screen: sound, but no picture.
-                          {4, 2, generated("voice_capital.mp3"), "no film we can show"},
+                          {4, 2, generatedMedia("voice_capital.mp3"), "no film we can show"},
                           {4, 1, "", "names no clip"}};
     int clip = 0;
     for (const Case& c : cases) {
@@ -409,7 +362,7 @@ TEST_F(MediaScreensTest, AClipThatNeverArrivesIsGivenUpOn) {
     LoopbackServer server(true, [&](const Json::Value& request) {
         while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         Reply reply = Reply::json(Json::Value(Json::objectValue));
-        reply.body = readFile(generated(request["media"].asString()));
+        reply.body = readFile(generatedMedia(request["media"].asString()));
         return reply;
     });
     struct Release {
@@ -451,7 +404,7 @@ TEST_F(MediaScreensTest, AClipThatNeverArrivesIsGivenUpOn) {
 TEST_F(MediaScreensTest, TheRealMixerPlaysTheVoiceClipToItsEnd) {
     RealMixer mixer;
     if (!mixer.open()) GTEST_SKIP() << "SDL_mixer cannot open SDL's dummy driver here";
-    mediaQuestion(3, 1, "voice_count.mp3", generated("voice_count.mp3"));
+    mediaQuestion(3, 1, "voice_count.mp3", generatedMedia("voice_count.mp3"));
     auto* screen = dynamic_cast<CVoiceChooseLayer*>(draw());
     ASSERT_NE(screen, nullptr);
     EXPECT_TRUE(SimpleAudioEngine::sharedEngine()->isBackgroundMusicPlaying());
