@@ -17,6 +17,7 @@ public:
     void pauseVideo(bool pause) override;
     void stopVideo() override;
     bool hasPlayer() const override;
+    bool canShowFilm() const override { return hasGraph(); }
 
     // The picture node while a player exists (tests look at it).
     cocos2d::CCSprite* picture() const;

@@ -12,4 +12,7 @@ public:
     virtual void pauseVideo(bool pause) = 0;
     virtual void stopVideo() = 0;
     virtual bool hasPlayer() const = 0;
+    // Whether the player has a film to show: false when the file could not be opened or holds no
+    // picture. A player that cannot tell answers as hasPlayer.
+    virtual bool canShowFilm() const { return hasPlayer(); }
 };

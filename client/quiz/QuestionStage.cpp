@@ -11,6 +11,10 @@
 #include "quiz/CPuzzleLayer.h"
 #include "quiz/CTextFindDiffLayer.h"
 #include "quiz/ChoiceSamelayer.h"
+#include "quiz/CVideoChooseLayer.h"
+#include "quiz/CVideoFillLayer.h"
+#include "quiz/CVoiceChooseLayer.h"
+#include "quiz/CVoiceFillLayer.h"
 #include "quiz/RakeLayer.h"
 
 USING_NS_CC;
@@ -151,7 +155,7 @@ void CChoiceNumRender::draw() { QuestionStage::instance().present<CImageChooseTe
 void CChooseImageRender::draw() { QuestionStage::instance().present<CChooseImageLayer>(); }
 void CChoiceSameRender::draw() { QuestionStage::instance().present<ChoiceSamelayer>(); }
 void CImageMoveRender::draw() { QuestionStage::instance().present<CImageMoveLayer>(); }
-void CVoiceRender::draw() { QuestionStage::instance().notBuilt("CVoiceChooseLayer"); } // not built yet
-void CVoiceFillRender::draw() { QuestionStage::instance().notBuilt("CVoiceFillLayer"); } // not built yet
-void CVideoRender::draw() { QuestionStage::instance().notBuilt("CVideoChooseLayer"); } // not built yet
-void CVideoFillRender::draw() { QuestionStage::instance().notBuilt("CVideoFillLayer"); } // not built yet
+void CVoiceRender::draw() { QuestionStage::instance().present<CVoiceChooseLayer>(); }
+void CVoiceFillRender::draw() { QuestionStage::instance().present<CVoiceFillLayer>(); }
+void CVideoRender::draw() { QuestionStage::instance().present<CVideoChooseLayer>(); }
+void CVideoFillRender::draw() { QuestionStage::instance().present<CVideoFillLayer>(); }

@@ -1,0 +1,28 @@
+// The common part of the two video screens: the film plays in the platform's video window, which
+// hides while the screen is locked and while the pause menu is open over it, and closes when the
+// player answers or the screen goes.
+#pragma once
+
+#include "quiz/CMediaQuestionLayer.h"
+
+class VideoPlayer;
+
+class CVideoQuestionLayer : public CMediaQuestionLayer {
+public:
+    void setAnswered(bool answered) override;
+    void onEnter() override;
+    void onExit() override;
+
+protected:
+    // Starts the question over: the previous question's film closes.
+    void resetVideo();
+    void playMedia(const std::string& path) override;
+    void beforeAnswer() override;
+
+private:
+    static VideoPlayer& player();
+    // The window floats above the whole scene; it steps aside for the pause menu.
+    void watchPauseMenu(float dt);
+
+    bool m_hiddenForMenu = false;
+};
