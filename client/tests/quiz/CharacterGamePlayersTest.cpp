@@ -36,7 +36,7 @@ protected:
     }
     void playEveryLine(const std::string& file) {
         const std::vector<Json::Value> lines = bankLines(file);
-        ASSERT_GE(lines.size(), 5u) << file;
+        ASSERT_GE(lines.size(), 5u) << file << ": the build copies the bank next to the binaries (target brindle_server_bank)";
         for (const Json::Value& line : lines) {
             for (bool win : {true, false}) {
                 SCOPED_TRACE(line["qsid"].asString() + (win ? " win" : " lose"));
