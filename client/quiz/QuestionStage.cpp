@@ -4,11 +4,16 @@
 #include "quiz/CPlayLayer.h"
 #include "quiz/CChoiceLayer.h"
 #include "quiz/CChoiceYesOrNoLayer.h"
+#include "quiz/CChoiceSymbolLayer.h"
 #include "quiz/CChooseImageLayer.h"
+#include "quiz/CEliminateLayer.h"
+#include "quiz/CHitTxtLayer.h"
 #include "quiz/CImageChooseTextLayer.h"
 #include "quiz/CImageMoveLayer.h"
 #include "quiz/CPickLayer.h"
 #include "quiz/CPuzzleLayer.h"
+#include "quiz/CSortTxtLayer.h"
+#include "quiz/CSudokuLayer.h"
 #include "quiz/CTextFindDiffLayer.h"
 #include "quiz/ChoiceSamelayer.h"
 #include "quiz/CVideoChooseLayer.h"
@@ -138,13 +143,13 @@ void QuestionStage::notBuilt(const char* screenName) {
 // The draw of each renderer. Lines marked "not built yet" become present<Screen>() once the
 // screen exists.
 void CChoiceYNQuestionRender::draw() { QuestionStage::instance().present<CChoiceYesOrNoLayer>(); }
-void CSudokuQuestionRender::draw() { QuestionStage::instance().notBuilt("CSudokuLayer"); } // not built yet
-void CHitTxtRender::draw() { QuestionStage::instance().notBuilt("CHitTxtLayer"); } // not built yet
+void CSudokuQuestionRender::draw() { QuestionStage::instance().present<CSudokuLayer>(); }
+void CHitTxtRender::draw() { QuestionStage::instance().present<CHitTxtLayer>(); }
 void CTextFindDiffQuestionRender::draw() { QuestionStage::instance().present<CTextFindDiffLayer>(); }
-void CSortTxtRender::draw() { QuestionStage::instance().notBuilt("CSortTxtLayer"); } // not built yet
+void CSortTxtRender::draw() { QuestionStage::instance().present<CSortTxtLayer>(); }
 void CChoiceQuestionRender::draw() { QuestionStage::instance().present<CChoiceLayer>(); }
-void CChoiceSymbolRender::draw() { QuestionStage::instance().notBuilt("CChoiceSymbolLayer"); } // not built yet
-void CEliminateQuestionRender::draw() { QuestionStage::instance().notBuilt("CEliminateLayer"); } // not built yet
+void CChoiceSymbolRender::draw() { QuestionStage::instance().present<CChoiceSymbolLayer>(); }
+void CEliminateQuestionRender::draw() { QuestionStage::instance().present<CEliminateLayer>(); }
 void CPuzzleRender::draw() { QuestionStage::instance().present<CPuzzleLayer>(); }
 void CPickRender::draw() { QuestionStage::instance().present<CPickLayer>(); }
 void CRakeCardRender::draw() { QuestionStage::instance().present<RakeLayer>(); }

@@ -20,6 +20,8 @@ public:
     // A lone "&" is kept doubled: the label shows it as the character players expect.
     void setText(const std::string& text);
     const std::string& text() const { return m_text; }
+    // The character as given, for answers: a doubled "&" is one "&" again.
+    std::string character() const { return m_text == "&&" ? "&" : m_text; }
     void setTextShown(bool shown);
     // Decides now; the label follows after `delay` seconds, if the cell is still meant to show it then.
     void showTextLater(bool shown, float delay);

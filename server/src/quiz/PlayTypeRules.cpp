@@ -129,8 +129,11 @@ void textRules(Line& l, int p)
             l.fail("needs exactly one answer: the falling characters");
         else if (!drawableFrom(l.question, l.answers[0]))
             l.fail("the falling characters must hold every character of the question");
-        if (q.size() > 20)
-            l.fail("the question must fit one row of 20 targets");
+        else if (Utf8Text::length(l.answers[0]) > 20)
+            l.fail("at most 20 falling characters: later ones come into sight only as the clock runs out");
+        // The target row is centred on its byte length; past 12 characters its ends leave the window.
+        if (q.size() > 12)
+            l.fail("the question must fit one row of 12 targets on screen");
         break;
     case 4:
         if (l.answers.size() != 1)
@@ -142,8 +145,9 @@ void textRules(Line& l, int p)
         break;
     case 6:
         needRight(l, l.question, "the question text, which the screen sends once sorted");
-        if (q.size() < 3 || q.size() > 15)
-            l.fail("the question must be 3 to 15 characters (one row)");
+        // Rows of 15 are centred like the catch game's targets: past 12 their ends leave the window.
+        if (q.size() < 3 || q.size() > 12)
+            l.fail("the question must be 3 to 12 characters (one row on screen)");
         if (std::set<std::string>(q.begin(), q.end()).size() < 2)
             l.fail("the question needs at least two different characters to sort");
         break;
