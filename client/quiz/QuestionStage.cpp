@@ -5,6 +5,9 @@
 #include "quiz/CChoiceLayer.h"
 #include "quiz/CChoiceYesOrNoLayer.h"
 #include "quiz/CChooseImageLayer.h"
+#include "quiz/CFindGraphLayer.h"
+#include "quiz/CGuessColorLayer.h"
+#include "quiz/CGuessGraphLayer.h"
 #include "quiz/CImageChooseTextLayer.h"
 #include "quiz/CTextFindDiffLayer.h"
 #include "quiz/ChoiceSamelayer.h"
@@ -140,9 +143,9 @@ void CEliminateQuestionRender::draw() { QuestionStage::instance().notBuilt("CEli
 void CPuzzleRender::draw() { QuestionStage::instance().notBuilt("CPuzzleLayer"); } // not built yet
 void CPickRender::draw() { QuestionStage::instance().notBuilt("CPickLayer"); } // not built yet
 void CRakeCardRender::draw() { QuestionStage::instance().notBuilt("RakeLayer"); } // not built yet
-void CGuessGraphRender::draw() { QuestionStage::instance().notBuilt("CGuessGraphLayer"); } // not built yet
-void CGuessColorRender::draw() { QuestionStage::instance().notBuilt("CGuessColorLayer"); } // not built yet
-void CFindGraphRender::draw() { QuestionStage::instance().notBuilt("CFindGraphLayer"); } // not built yet
+void CGuessGraphRender::draw() { QuestionStage::instance().present<CGuessGraphLayer>(); }
+void CGuessColorRender::draw() { QuestionStage::instance().present<CGuessColorLayer>(); }
+void CFindGraphRender::draw() { QuestionStage::instance().present<CFindGraphLayer>(); }
 void CChoiceNumRender::draw() { QuestionStage::instance().present<CImageChooseTextLayer>(); }
 void CChooseImageRender::draw() { QuestionStage::instance().present<CChooseImageLayer>(); }
 void CChoiceSameRender::draw() { QuestionStage::instance().present<ChoiceSamelayer>(); }
