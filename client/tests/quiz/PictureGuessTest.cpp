@@ -298,7 +298,7 @@ TEST_F(PictureGuessTest, SpotDifferenceCountsEachDifferenceOnceOnBothPictures) {
     EXPECT_EQ(m_submitted[0].answer, "0");
     EXPECT_EQ(m_submitted[0].optionIndex, -1);
     et::tap(at.x, at.y);
-    et::tap(270, 270); // no miss counted once it is over
+    et::tap(270, 410); // a miss no longer counts once it is over
     EXPECT_EQ(m_submitted.size(), 1u);
     EXPECT_EQ(effects("paint.mp3"), 0);
 }
