@@ -5,12 +5,20 @@
 #include "quiz/QuizScreenSupport.h"
 #include "quiz/ScreenPlayers.h"
 
+#include "account/ServerProcess.h"
+#include "net/NetManager.h"
+#include "net/UserSession.h"
+#include "quiz/AnswerBox.h"
 #include "quiz/CFillCellLayer.h"
 #include "quiz/CFindGraphLayer.h"
 #include "quiz/CGuessColorLayer.h"
 #include "quiz/CGuessGraphLayer.h"
 #include "quiz/CPlayLayer.h"
+#include "quiz/CQuestionMission.h"
+#include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
+#include "support/NetTestSupport.h"
+#include "widgets/CMyMessageBox.h"
 #include "widgets/CImageView.h"
 #include "widgets/CSSRect.h"
 #include "widgets/CTxtCell.h"
@@ -404,6 +412,44 @@ TEST_F(PictureGuessTest, PlayersWinAndLoseEveryBankQuestion) {
                 }
             }
         }
+    }
+}
+
+TEST_F(PictureGuessTest, PlayersWinAgainstTheRealServer) {
+    ServerProcess server(m_folder);
+    if (!server.running()) GTEST_SKIP() << "brindle-server not found beside the tests: " << ServerProcess::binary();
+    NetManager::instance().setEntryEndpoint("127.0.0.1", server.entryPort());
+    UserSession::instance().login("", "", nullptr, nullptr, nullptr);
+    ASSERT_TRUE(pumpUntilIdle(15));
+    ASSERT_FALSE(UserSession::instance().sessionId().empty());
+    NetManager::instance().setHeartbeatInterval(1000);
+    CQuestionMission::instance()->setContestOffer(nullptr); // the answers go to the server
+
+    const std::pair<int, const char*> cases[] = {{204001, "苹果"}, {205002, "E53935"}, {206003, "0"}, {211004, "品"}};
+    for (const auto& [qsid, right] : cases) {
+        SCOPED_TRACE(qsid);
+        QuizData::instance().qsidQueue = {qsid};
+        CQuestionMission::instance()->start();
+        ASSERT_TRUE(pumpUntilIdle(15)); // the question, then its pictures
+        CQuestionLayer* screen = QuestionStage::instance().current();
+        ASSERT_NE(screen, nullptr);
+        EXPECT_TRUE(clockRunning()); // every picture arrived
+        const QuestionRecord& question = *QuizData::instance().current;
+        const ScreenPlayer* player = screenPlayer(question.gametype, question.playtype);
+        ASSERT_NE(player, nullptr);
+        ASSERT_TRUE((*player)({screen, right, true, [](float s) { et::stepSeconds(s); }}));
+        ASSERT_TRUE(pumpUntilIdle(15));
+        ASSERT_NE(QuizData::instance().lastResult, nullptr);
+        EXPECT_GT(QuizData::instance().lastResult->addscore, 0); // judged right
+        std::vector<CCNode*> boxes;
+        for (CCObject* child : *m_host->getChildren()) {
+            if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) {
+                boxes.push_back(static_cast<CCNode*>(child));
+            }
+        }
+        EXPECT_EQ(boxes.size(), 1u);
+        for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
+        QuizData::instance().lastResult.reset();
     }
 }
 
