@@ -74,6 +74,15 @@ protected:
         std::ofstream(path) << "this file only claims to be a picture";
         return path;
     }
+    // A real picture's header with its data cut off.
+    std::string brokenPicture() {
+        std::ifstream in(bankMedia("obj_apple.png"), std::ios::binary);
+        std::string head(300, '\0');
+        in.read(head.data(), static_cast<std::streamsize>(head.size()));
+        const std::string path = m_folder + "broken.png";
+        std::ofstream(path, std::ios::binary) << head;
+        return path;
+    }
 };
 
 TEST_F(PictureGuessTest, GuessPictureWaitsForItsPictureThenSendsTheSpeltWord) {
@@ -369,13 +378,17 @@ TEST_F(PictureGuessTest, FileThatIsNoPictureIsRefusedAndTheQuestionStillEnds) {
     ASSERT_EQ(m_submitted.size(), 1u);
     EXPECT_EQ(m_submitted[0].answer, "-1");
 
+    // A file that starts like a picture but does not decode.
+    const std::string broken = brokenPicture();
     for (int playType : {4, 5}) {
         SCOPED_TRACE(playType);
         m_submitted.clear();
+        m_log.clear();
         bankQuestion(playType == 4 ? "g2p04_guess_picture.jsonl" : "g2p05_missing_colour.jsonl", 1);
         downloadCurrentPictures();
-        downloaded(std::get<ImageQuestion>(QuizData::instance().current->details).img, junk);
+        downloaded(std::get<ImageQuestion>(QuizData::instance().current->details).img, broken);
         draw();
+        EXPECT_TRUE(logged("could not be decoded"));
         EXPECT_TRUE(clockRunning());
         et::stepSeconds(42.5f);
         ASSERT_EQ(m_submitted.size(), 1u);
