@@ -7,6 +7,9 @@
 #include "quiz/CChoiceSymbolLayer.h"
 #include "quiz/CChooseImageLayer.h"
 #include "quiz/CEliminateLayer.h"
+#include "quiz/CFindGraphLayer.h"
+#include "quiz/CGuessColorLayer.h"
+#include "quiz/CGuessGraphLayer.h"
 #include "quiz/CHitTxtLayer.h"
 #include "quiz/CImageChooseTextLayer.h"
 #include "quiz/CImageMoveLayer.h"
@@ -153,9 +156,9 @@ void CEliminateQuestionRender::draw() { QuestionStage::instance().present<CElimi
 void CPuzzleRender::draw() { QuestionStage::instance().present<CPuzzleLayer>(); }
 void CPickRender::draw() { QuestionStage::instance().present<CPickLayer>(); }
 void CRakeCardRender::draw() { QuestionStage::instance().present<RakeLayer>(); }
-void CGuessGraphRender::draw() { QuestionStage::instance().notBuilt("CGuessGraphLayer"); } // not built yet
-void CGuessColorRender::draw() { QuestionStage::instance().notBuilt("CGuessColorLayer"); } // not built yet
-void CFindGraphRender::draw() { QuestionStage::instance().notBuilt("CFindGraphLayer"); } // not built yet
+void CGuessGraphRender::draw() { QuestionStage::instance().present<CGuessGraphLayer>(); }
+void CGuessColorRender::draw() { QuestionStage::instance().present<CGuessColorLayer>(); }
+void CFindGraphRender::draw() { QuestionStage::instance().present<CFindGraphLayer>(); }
 void CChoiceNumRender::draw() { QuestionStage::instance().present<CImageChooseTextLayer>(); }
 void CChooseImageRender::draw() { QuestionStage::instance().present<CChooseImageLayer>(); }
 void CChoiceSameRender::draw() { QuestionStage::instance().present<ChoiceSamelayer>(); }

@@ -123,14 +123,14 @@ TEST_F(QuestionStageTest, AnsweredLockAndRemovalGoThroughTheStage) {
 TEST_F(QuestionStageTest, ScreenNotBuiltYetLeavesTheClockStopped) {
     CPlayLayer* host = enterPlay();
     QuestionStage& stage = QuestionStage::instance();
-    CQuestionRender* renderer = stage.lookup(2, 4);
+    CQuestionRender* renderer = stage.lookup(4, 2);
     ASSERT_NE(renderer, nullptr);
     host->startClock(); // as the mission does before drawing
     renderer->draw();
     EXPECT_EQ(stage.current(), nullptr);
     engine::testing::stepSeconds(3);
     EXPECT_EQ(host->remaining(), 40);
-    EXPECT_TRUE(logged("CGuessGraphLayer"));
+    EXPECT_TRUE(logged("CVideoFillLayer"));
 }
 
 TEST(IsInside, BoxAroundThePositionWithWholePixels) {
