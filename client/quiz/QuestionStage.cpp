@@ -134,17 +134,7 @@ void QuestionStage::presentScreen(const std::function<CQuestionLayer*()>& make) 
     screen->showQuestion();
 }
 
-void QuestionStage::notBuilt(const char* screenName) {
-    ClientLog::write("QuestionStage: %s for game type %d play type %d is not built yet; nothing shown", screenName,
-                     m_wantedGameType, m_wantedPlayType);
-    // The mission started the clock before drawing; a question nobody sees must not time out.
-    if (m_host) {
-        m_host->stopClock();
-    }
-}
-
-// The draw of each renderer. Lines marked "not built yet" become present<Screen>() once the
-// screen exists.
+// The draw of each renderer.
 void CChoiceYNQuestionRender::draw() { QuestionStage::instance().present<CChoiceYesOrNoLayer>(); }
 void CSudokuQuestionRender::draw() { QuestionStage::instance().present<CSudokuLayer>(); }
 void CHitTxtRender::draw() { QuestionStage::instance().present<CHitTxtLayer>(); }

@@ -2,13 +2,7 @@
 // and the stage that remembers the hosting scene and the screen now shown, so that a question of
 // the same kind as the one before reuses its screen instead of building a new one.
 //
-// Every renderer's draw is one line. A renderer whose screen exists calls
-//     QuestionStage::instance().present<TheScreen>();
-// a renderer whose screen is not built yet calls
-//     QuestionStage::instance().notBuilt("TheScreen");
-// which logs and draws nothing, leaving the clock stopped as for a pair nobody registered. Hooking
-// a screen in is therefore: include its header in QuestionStage.cpp and swap that one line in its
-// renderer's draw (the lines are marked "not built yet" there), for example
+// Every renderer's draw is one line naming its screen, for example
 //     void CChoiceQuestionRender::draw() { QuestionStage::instance().present<CChoiceLayer>(); }
 // The screen needs a static create() returning the screen (a CQuestionLayer) or null.
 #pragma once
@@ -50,7 +44,6 @@ public:
     void present() {
         presentScreen([]() -> CQuestionLayer* { return Screen::create(); });
     }
-    void notBuilt(const char* screenName);
 
     int shownGameType() const { return m_shownGameType; }
     int shownPlayType() const { return m_shownPlayType; }

@@ -134,7 +134,7 @@ protected:
 TEST_P(EveryKindTest, OneRightAndOneWrongAnswerAreJudgedSo) {
     const Pair pair = GetParam();
     const ScreenPlayer* player = screenPlayer(pair.gameType, pair.playType);
-    if (player == nullptr) GTEST_SKIP() << "no test player for this kind yet";
+    ASSERT_NE(player, nullptr) << "no test player for this kind";
     const std::vector<int> ids = qsidsOf(pair);
     ASSERT_GE(ids.size(), 2u) << "the bank needs two questions of this kind";
     // Answers go to the server, not to a contest.

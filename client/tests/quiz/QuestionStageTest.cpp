@@ -1,6 +1,5 @@
 // The render registry and the stage: every pair of the table has its renderer, a question of the
-// same pair reuses its screen, another pair replaces it, and screens not built yet leave the
-// clock stopped. Also the hit test question screens share.
+// same pair reuses its screen, another pair replaces it. Also the hit test question screens share.
 #include "quiz/CPlayLayer.h"
 #include "quiz/PlayTestSupport.h"
 #include "quiz/QuestionStage.h"
@@ -118,19 +117,6 @@ TEST_F(QuestionStageTest, AnsweredLockAndRemovalGoThroughTheStage) {
     EXPECT_EQ(screen->getParent(), nullptr);
     EXPECT_NE(host, nullptr);
     screen->release();
-}
-
-TEST_F(QuestionStageTest, ScreenNotBuiltYetLeavesTheClockStopped) {
-    CPlayLayer* host = enterPlay();
-    QuestionStage& stage = QuestionStage::instance();
-    CQuestionRender* renderer = stage.lookup(4, 2);
-    ASSERT_NE(renderer, nullptr);
-    host->startClock(); // as the mission does before drawing
-    renderer->draw();
-    EXPECT_EQ(stage.current(), nullptr);
-    engine::testing::stepSeconds(3);
-    EXPECT_EQ(host->remaining(), 40);
-    EXPECT_TRUE(logged("CVideoFillLayer"));
 }
 
 TEST(IsInside, BoxAroundThePositionWithWholePixels) {
