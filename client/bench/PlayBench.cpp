@@ -8,6 +8,9 @@
 //   BENCH play_over_menu         ratio of the two (goal <= 1.2)
 //   BENCH menu_draw_calls        draw calls of one main-menu frame (goal <= 25)
 //   BENCH play_draw_calls        draw calls of one play frame with a four-option question (goal <= 25)
+//   BENCH other_kinds_frame_us   the costliest frame among the other question kinds met on the way
+//                                (board, picture, character, voice and video games), once each
+//   BENCH other_kinds_draw_calls the most draw calls among them
 //
 // How the wait is measured. The player's wait is set by the game loop as much as by the network:
 // answers are taken on the main thread once per frame (NetManager::poll is the director's frame
@@ -69,6 +72,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <poll.h>
 #include <thread>
 #include <random>
@@ -383,6 +387,16 @@ int runBench(const std::string& argv0, const std::string& folder) {
 
     std::vector<double> waits;
     int answered = 0, otherKinds = 0, notDrawn = 0;
+    // Other kinds, measured the first time each is met: "g.p" -> frame cost.
+    std::map<std::string, FrameCost> kinds;
+    auto measureKind = [&] {
+        const QuestionRecord* question = quiz.current.get();
+        const std::string kind = std::to_string(question->gametype) + "." + std::to_string(question->playtype);
+        if (kinds.count(kind) || QuestionStage::instance().current() == nullptr) return;
+        // Its pictures or clip come first; the games start moving within a second or two.
+        loop.run(1.5);
+        kinds[kind] = measureFrames();
+    };
     while (answered < kMaxQuestions && secondsSince(started) < kMaxSeconds) {
         if (static_cast<int>(waits.size()) >= kWantedSamples && fourOptionsShown()) break;
         // A moment to read, then the first option (or the time-out answer where there is none).
@@ -406,11 +420,14 @@ int runBench(const std::string& argv0, const std::string& folder) {
         loop.clickAt(next->getParent()->convertToWorldSpace(next->getPosition()), random);
         auto fresh = [&] { return quiz.current != nullptr && quiz.current->questid != questid; };
         if (!loop.until(fresh, 10)) {
-            if (childOf<AnswerBox>(host) != nullptr) return fail("the NextQuestion tap was not taken");
+            if (childOf<AnswerBox>(host) != nullptr) {
+                return fail("the NextQuestion tap was not taken after question " + std::to_string(questid));
+            }
             break; // the day's questions ran out ("AnswerOver")
         }
         if (!isTextChoice(quiz.current.get())) {
             otherKinds += 1;
+            measureKind();
             continue;
         }
         if (!textChoiceDrawn()) {
@@ -447,6 +464,16 @@ int runBench(const std::string& argv0, const std::string& folder) {
     std::fprintf(g_figures, "BENCH play_over_menu %.2f ratio\n", menu.meanMicros > 0 ? play.meanMicros / menu.meanMicros : 0.0);
     std::fprintf(g_figures, "BENCH menu_draw_calls %d calls\n", menu.drawCalls);
     std::fprintf(g_figures, "BENCH play_draw_calls %d calls\n", play.drawCalls);
+    double worstFrame = 0;
+    int worstCalls = 0;
+    for (const auto& [kind, cost] : kinds) {
+        std::fprintf(stderr, "play_bench: kind %s frame %.1f us, %d draw calls\n", kind.c_str(), cost.meanMicros,
+                     cost.drawCalls);
+        worstFrame = std::max(worstFrame, cost.meanMicros);
+        worstCalls = std::max(worstCalls, cost.drawCalls);
+    }
+    std::fprintf(g_figures, "BENCH other_kinds_frame_us %.1f us\n", worstFrame);
+    std::fprintf(g_figures, "BENCH other_kinds_draw_calls %d calls\n", worstCalls);
     return 0;
 }
 
