@@ -31,9 +31,7 @@ CInputBox* addFieldBox(CCNode* parent, UIWidget* field, const FieldBox& spec) {
         return nullptr;
     }
     // The field in the parent's space, whatever its anchor and scale.
-    const CCSize size = field->getContentSize();
-    const CCRect area = CCRectApplyAffineTransform(CCRectMake(0, 0, size.width, size.height),
-                                                   field->nodeToWorldTransform());
+    const CCRect area = CCRectApplyAffineTransform(field->getLocalBounds(), field->nodeToWorldTransform());
     const float width = std::max(60.0f, area.size.width - 2 * spec.inset);
     const float height = std::max(40.0f, area.size.height - 6);
     auto* box = new CInputBox;
@@ -51,7 +49,7 @@ CInputBox* addFieldBox(CCNode* parent, UIWidget* field, const FieldBox& spec) {
     return box;
 }
 
-void titleWidget(UIWidget* widget, const char* key) {
+void titleWidget(UIWidget* widget, const char* key, UIWidget* button) {
     if (widget == nullptr) {
         ClientLog::write("account form: no widget for the title %s", key);
         return;
@@ -62,8 +60,14 @@ void titleWidget(UIWidget* widget, const char* key) {
         return;
     }
     label->setColor(kTitleColour);
-    const CCSize size = widget->getContentSize();
-    label->setPosition(ccp(size.width / 2, size.height / 2));
+    if (button) {
+        const float room = CCRectApplyAffineTransform(button->getLocalBounds(), button->nodeToWorldTransform())
+                               .size.width * 0.8f;
+        const float width = label->getContentSize().width;
+        if (width > room && room > 0) label->setScale(room / width);
+    }
+    const CCRect bounds = widget->getLocalBounds();
+    label->setPosition(ccp(bounds.getMidX(), bounds.getMidY()));
     widget->addNode(label, 5);
 }
 

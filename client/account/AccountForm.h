@@ -28,8 +28,10 @@ struct FieldBox {
 // layout's root does). Null, with a log line, when the layout has no such field.
 CInputBox* addFieldBox(cocos2d::CCNode* parent, cocos2d::extension::UIWidget* field, const FieldBox& spec);
 
-// The localized text in "Chinese.fnt", gold, centred on the widget.
-void titleWidget(cocos2d::extension::UIWidget* widget, const char* key);
+// The localized text in "Chinese.fnt", gold, centred on the widget; made smaller where it would
+// crowd the edges of the button it names.
+void titleWidget(cocos2d::extension::UIWidget* widget, const char* key,
+                 cocos2d::extension::UIWidget* button = nullptr);
 
 // A box with the text and one "sure" button at the window centre, on the scene that holds screen
 // (so a keystroke in any input box clears it), replacing an earlier notice. onSure runs on

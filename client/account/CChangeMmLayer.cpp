@@ -53,7 +53,7 @@ void CChangeMmLayer::onEnter() {
     for (const char* name : {"backbtn", "confirmbtn"}) {
         if (UIWidget* w = widget(name)) w->addTouchEventListener(this, toucheventselector(CChangeMmLayer::onButton));
     }
-    AccountForm::titleWidget(widget("confirmlabel"), "confirmAlter");
+    AccountForm::titleWidget(widget("confirmlabel"), "confirmAlter", widget("confirmbtn"));
 
     // Every password box hides what is typed, the old one too, and takes the 12 characters a
     // password may have with room to spare.

@@ -81,10 +81,10 @@ void CUserInfoLayer::onEnter() {
     for (const char* name : {"loginbtn", "rememberpaswordbtn"}) {
         if (UIWidget* w = widget(name)) w->addTouchEventListener(this, toucheventselector(CUserInfoLayer::onButton));
     }
-    AccountForm::titleWidget(widget("loginlabel"), "Login");
-    AccountForm::titleWidget(widget("changepwdlabel"), "alterPwd");
-    AccountForm::titleWidget(widget("registlabel"), "goRegister");
-    AccountForm::titleWidget(widget("alterpersonlabel"), "alterUserInfo");
+    AccountForm::titleWidget(widget("loginlabel"), "Login", widget("loginbtn"));
+    AccountForm::titleWidget(widget("changepwdlabel"), "alterPwd", widget("changepwdbtn"));
+    AccountForm::titleWidget(widget("registlabel"), "goRegister", widget("registbtn"));
+    AccountForm::titleWidget(widget("alterpersonlabel"), "alterUserInfo", widget("alterpersonbtn"));
     buildForm();
     buildPlayerPanel();
 }

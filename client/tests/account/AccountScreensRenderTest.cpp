@@ -69,9 +69,10 @@ TEST_F(AccountScreensRenderTest, UserScreenWithRememberingOnAndOff) {
     const auto off = shoot("user_screen_remember_off");
     ASSERT_EQ(off.size(), on.size());
     // The check mark is what changed.
+    const CCPoint mark = screen->widget("rememberpaswordimage")->getWorldPosition();
     int changed = 0;
-    for (int x = 620; x < 660; ++x) {
-        for (int y = 115; y < 150; ++y) {
+    for (int x = int(mark.x) - 15; x < int(mark.x) + 15; ++x) {
+        for (int y = int(mark.y) - 15; y < int(mark.y) + 15; ++y) {
             const std::size_t i = (static_cast<std::size_t>(639 - y) * 960 + x) * 4;
             if (on[i] != off[i] || on[i + 1] != off[i + 1] || on[i + 2] != off[i + 2]) changed += 1;
         }
