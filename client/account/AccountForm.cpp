@@ -25,26 +25,26 @@ CCNode* noticeParent(CCNode* screen) {
 
 } // namespace
 
-CInputBox* addFieldBox(CCNode* parent, UIWidget* field, const FieldBox& spec) {
+CInputBox* addFieldBox(CCNode* parent, UIWidget* field, const FieldBox& options) {
     if (parent == nullptr || field == nullptr) {
         ClientLog::write("account form: an input field is missing from the layout");
         return nullptr;
     }
     // The field in the parent's space, whatever its anchor and scale.
     const CCRect area = CCRectApplyAffineTransform(field->getLocalBounds(), field->nodeToWorldTransform());
-    const float width = std::max(60.0f, area.size.width - 2 * spec.inset);
+    const float width = std::max(60.0f, area.size.width - 2 * options.inset);
     const float height = std::max(40.0f, area.size.height - 6);
     auto* box = new CInputBox;
     box->autorelease();
-    if (!box->init(CCSizeMake(width, height), spec.fontSize, kTextColour, spec.mode)) {
+    if (!box->init(CCSizeMake(width, height), options.fontSize, kTextColour, options.mode)) {
         ClientLog::write("account form: an input box could not be made");
         return nullptr;
     }
-    box->setMaxLength(spec.maxLength);
-    box->setPlaceHolder(LocalText::instance().text(spec.placeholderKey));
-    box->moveCursorY(spec.cursorDy);
+    box->setMaxLength(options.maxLength);
+    box->setPlaceHolder(LocalText::instance().text(options.placeholderKey));
+    box->moveCursorY(options.cursorDy);
     // The box lays itself out around its centre.
-    box->setPosition(ccp(area.getMinX() + spec.inset + width / 2, area.getMidY()));
+    box->setPosition(ccp(area.getMinX() + options.inset + width / 2, area.getMidY()));
     parent->addChild(box, 5);
     return box;
 }

@@ -26,7 +26,7 @@ struct FieldBox {
 
 // An input box over the field widget, added to parent (which must stand at the origin, as the
 // layout's root does). Null, with a log line, when the layout has no such field.
-CInputBox* addFieldBox(cocos2d::CCNode* parent, cocos2d::extension::UIWidget* field, const FieldBox& spec);
+CInputBox* addFieldBox(cocos2d::CCNode* parent, cocos2d::extension::UIWidget* field, const FieldBox& options);
 
 // The localized text in "Chinese.fnt", gold, centred on the widget; made smaller where it would
 // crowd the edges of the button it names.
