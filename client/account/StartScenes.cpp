@@ -1,7 +1,9 @@
 #include "account/StartScenes.h"
 
+#include "account/CChangeMmLayer.h"
 #include "account/CLoadingLayer.h"
 #include "account/CLogoLayer.h"
+#include "account/CUserInfoLayer.h"
 #include "app/SceneDirector.h"
 #include "menu/CMainLayer.h"
 
@@ -10,4 +12,6 @@ void registerStartScenes() {
     director.registerScene(0, &CLogoLayer::scene);
     director.registerScene(1, &CLoadingLayer::scene);
     director.registerScene(2, &CMainLayer::scene);
+    director.registerScene(13, &CUserInfoLayer::scene);
+    director.registerScene(15, &CChangeMmLayer::scene);
 }
