@@ -2,6 +2,7 @@
 
 #include "account/CLoadingLayer.h"
 #include "account/CLogoLayer.h"
+#include "account/CRegisterLayer.h"
 #include "app/SceneDirector.h"
 #include "menu/CMainLayer.h"
 
@@ -10,4 +11,5 @@ void registerStartScenes() {
     director.registerScene(0, &CLogoLayer::scene);
     director.registerScene(1, &CLoadingLayer::scene);
     director.registerScene(2, &CMainLayer::scene);
+    director.registerScene(14, &CRegisterLayer::scene);
 }
