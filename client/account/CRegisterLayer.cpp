@@ -30,6 +30,8 @@ constexpr int kFontSize = 35;
 constexpr float kFieldInset = 20;
 const ccColor3B kInputColour = {60, 30, 10};
 const ccColor3B kLinkColour = {0, 0, 255};
+// The captions' brown: white would vanish on the light background.
+const ccColor3B kLeadColour = {110, 60, 20};
 
 } // namespace
 
@@ -116,6 +118,10 @@ CInputBox* CRegisterLayer::addInputBox(const char* widgetName, int mode, int max
     box->setMaxLength(maxLength);
     box->setPlaceHolder(text(placeholderKey));
     box->moveCursorY(10);
+    // The box draws its cursor for a text line near its bottom edge; ours is centred in the field,
+    // so lift the cursor onto it, and tint it, as white vanishes on the white field.
+    box->moveCursorY(static_cast<int>(size.height / 2) - 5);
+    if (box->cursor()) box->cursor()->setColor(kInputColour);
     box->setPosition(ccp(left + kFieldInset + size.width / 2, middleY));
     addChild(box, 2);
     return box;
@@ -123,18 +129,24 @@ CInputBox* CRegisterLayer::addInputBox(const char* widgetName, int mode, int max
 
 void CRegisterLayer::addAgreementLine() {
     const CCSize lineBox(480, 50);
+    // Both texts sit on the bottom of their boxes, clear of the register button above them.
     CCLabelTTF* lead = Pictures::label(text("UserAgreementuser1"), 20, lineBox, kCCTextAlignmentLeft);
+    lead->setVerticalAlignment(kCCVerticalTextAlignmentBottom);
+    lead->setColor(kLeadColour);
     lead->setAnchorPoint(ccp(0, 0));
     lead->setPosition(ccp(330, 55));
     addChild(lead, 2);
 
     CCLabelTTF* link = Pictures::label(text("UserAgreementuser2"), 20, lineBox, kCCTextAlignmentLeft);
+    link->setVerticalAlignment(kCCVerticalTextAlignmentBottom);
     link->setColor(kLinkColour);
     m_agreementButton = CCControlButton::create(link, CCScale9Sprite::create());
     if (m_agreementButton == nullptr) {
         ClientLog::write("registration: the agreement link cannot be built");
         return;
     }
+    // The button takes the title's colour per state; it does not keep the label's own.
+    m_agreementButton->setTitleColorForState(kLinkColour, CCControlStateNormal);
     m_agreementButton->setTitleColorForState(kLinkColour, CCControlStateHighlighted);
     m_agreementButton->setAnchorPoint(ccp(0, 0));
     m_agreementButton->setPosition(ccp(533, 53));

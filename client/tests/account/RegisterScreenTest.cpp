@@ -354,7 +354,7 @@ TEST_F(RegisterScreenTest, AgreementLinkOpensTheAddress) {
     EXPECT_EQ(link->getTouchPriority(), CRegisterLayer::kAgreementPriority);
     EXPECT_FALSE(link->getZoomOnTouchDown());
     // Where the blue text is drawn, through the touch dispatcher.
-    engine::testing::tap(533 + 40, 53 + 35);
+    engine::testing::tap(533 + 40, 53 + 12);
     EXPECT_EQ(m_platform->opened, std::vector<std::string>{kAgreement});
     engine::testing::tap(300, 60); // the lead-in text is no link
     EXPECT_EQ(m_platform->opened.size(), 1u);
