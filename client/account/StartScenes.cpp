@@ -3,6 +3,7 @@
 #include "account/CChangeMmLayer.h"
 #include "account/CLoadingLayer.h"
 #include "account/CLogoLayer.h"
+#include "account/CRegisterLayer.h"
 #include "account/CUserInfoLayer.h"
 #include "app/SceneDirector.h"
 #include "menu/CMainLayer.h"
@@ -13,5 +14,6 @@ void registerStartScenes() {
     director.registerScene(1, &CLoadingLayer::scene);
     director.registerScene(2, &CMainLayer::scene);
     director.registerScene(13, &CUserInfoLayer::scene);
+    director.registerScene(14, &CRegisterLayer::scene);
     director.registerScene(15, &CChangeMmLayer::scene);
 }

@@ -58,8 +58,10 @@ void RequestCatalogue::registerAccount(const std::string& userName, const std::s
     v["mac"] = mac;
     v["deviceid"] = kDeviceKind;
     v["platid"] = kPlatformNumber;
-    v["tuijianid"] = referrerId;
-    v["tuijian"] = 1;
+    if (!referrerId.isNull()) {
+        v["tuijianid"] = referrerId;
+        v["tuijian"] = 1;
+    }
     entry(ReqRegister, v, to, Busy::Yes, Dim::Yes);
 }
 

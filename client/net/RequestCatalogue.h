@@ -42,6 +42,7 @@ public:
     // Entry server.
     static void versionCheck(const std::string& version, const NetTarget& to);
     static void login(const std::string& mac, const std::string& userName, const std::string& passwordDigest);
+    // A null referrerId leaves "tuijianid" and "tuijian" out (no referrer typed).
     static void registerAccount(const std::string& userName, const std::string& passwordDigest,
                                 const std::string& mac, const Json::Value& referrerId, const NetTarget& to);
 
