@@ -5,7 +5,13 @@
 #include "storage/PlayerStore.h"
 #include "storage/Statement.h"
 
+#include <ctime>
+
 namespace server {
+
+namespace {
+const char* const kLockedTip = "密码错误次数过多，请十分钟后再试。";
+}
 
 AccountService::AccountService(PlayerStore& players, SessionTable& sessions, PasswordCost cost)
     : m_players(players), m_sessions(sessions), m_hasher(cost) {}
@@ -65,7 +71,7 @@ AccountService::Outcome AccountService::login(std::string_view userName, std::st
     if (lockedOut(name)) {
         out.fail = 3;
         out.why = "locked out after repeated wrong passwords";
-        out.tip = "密码错误次数过多，请十分钟后再试。";
+        out.tip = kLockedTip;
         return out;
     }
     if (!PasswordHasher::isDigest(digest) ||
@@ -97,43 +103,90 @@ AccountService::Outcome AccountService::registerAccount(std::string_view userNam
         out.tip = "密码格式不正确，请重新输入。";
         return out;
     }
-    if (referrerId != 0) {
-        auto referrer = m_players.find(referrerId);
-        if (!referrer || referrer->guest) {
-            out.fail = 3;
-            out.why = "referrer refused";
-            return out;
-        }
-    }
     if (m_players.findByUserName(userName)) {
+        out.fail = 1; // spares the password hash; the insert checks again
+        out.why = "user name taken";
+        return out;
+    }
+    const auto made = m_players.registerAccount(userName, m_hasher.hash(PasswordHasher::normalise(digest)),
+                                                mac.substr(0, 128), referrerId,
+                                                static_cast<std::int64_t>(std::time(nullptr)));
+    switch (made.result) {
+    case PlayerStore::Registered::ReferrerRefused:
+        out.fail = 3;
+        out.why = referrerRefusal(made.referrerRefusal);
+        return out;
+    case PlayerStore::Registered::Taken:
         out.fail = 1;
         out.why = "user name taken";
         return out;
+    case PlayerStore::Registered::Created:
+    case PlayerStore::Registered::FromGuest:
+        break;
     }
-    auto created = m_players.createAccount(userName, m_hasher.hash(PasswordHasher::normalise(digest)),
-                                           mac.substr(0, 128), referrerId);
-    if (!created) {
-        out.fail = 1; // taken between the check and the insert
-        out.why = "user name taken";
+    if (!made.record) {
+        out.fail = 1;
+        out.why = "account not stored";
         return out;
     }
     out.ok = true;
-    out.playerId = created->id;
+    out.playerId = made.record->id;
+    out.fromGuest = made.result == PlayerStore::Registered::FromGuest;
     return out;
 }
 
-bool AccountService::changePassword(int playerId, std::string_view oldDigest, std::string_view newDigest) {
-    auto player = m_players.find(playerId);
-    if (!player || player->guest || !PasswordHasher::isDigest(oldDigest) || !PasswordHasher::isDigest(newDigest)) {
-        return false;
+const char* AccountService::referrerRefusal(int check) {
+    switch (check) {
+    case PlayerStore::AlreadyReferred:
+        return "the player has a referrer already";
+    case PlayerStore::ReferrerUnknown:
+        return "the referrer is no registered player";
+    case PlayerStore::ReferrerIsSelf:
+        return "the player named itself";
+    case PlayerStore::ReferrerCycle:
+        return "the referrer was referred by the player (a cycle)";
+    case PlayerStore::GuestCannotRefer:
+        return "a guest cannot name a referrer";
+    default:
+        return "referrer accepted";
     }
-    if (lockedOut(player->userName) ||
-        !m_hasher.verify(player->passwordHash, PasswordHasher::normalise(oldDigest))) {
+}
+
+AccountService::Outcome AccountService::changePassword(int playerId, std::string_view oldDigest,
+                                                       std::string_view newDigest) {
+    Outcome out;
+    auto player = m_players.find(playerId);
+    if (!player || player->guest) {
+        out.fail = 4;
+        out.why = "a guest has no password";
+        return out;
+    }
+    if (!PasswordHasher::isDigest(oldDigest) || !PasswordHasher::isDigest(newDigest)) {
+        out.fail = 2;
+        out.why = "malformed password digest";
+        return out;
+    }
+    if (lockedOut(player->userName)) {
+        out.fail = 3;
+        out.why = "locked out after repeated wrong passwords";
+        out.tip = kLockedTip;
+        return out;
+    }
+    if (!m_hasher.verify(player->passwordHash, PasswordHasher::normalise(oldDigest))) {
         noteFailure(player->userName);
-        return false;
+        out.fail = 1;
+        out.why = "wrong old password";
+        return out;
     }
     clearFailures(player->userName);
-    return m_players.updatePasswordHash(playerId, m_hasher.hash(PasswordHasher::normalise(newDigest)));
+    if (!m_players.updatePasswordHash(playerId, m_hasher.hash(PasswordHasher::normalise(newDigest)))) {
+        out.fail = 4;
+        out.why = "password not stored";
+        return out;
+    }
+    out.ok = true;
+    out.playerId = playerId;
+    return out;
 }
 
 bool AccountService::lockedOut(const std::string& userName) {
@@ -142,7 +195,7 @@ bool AccountService::lockedOut(const std::string& userName) {
     if (it == m_failures.end()) {
         return false;
     }
-    if (std::chrono::steady_clock::now() - it->second.since > kLockout) {
+    if (m_now() - it->second.since > kLockout) {
         m_failures.erase(it);
         return false;
     }
@@ -153,7 +206,7 @@ void AccountService::noteFailure(const std::string& userName) {
     std::lock_guard lock(m_failureMutex);
     auto& entry = m_failures[userName];
     if (entry.count == 0) {
-        entry.since = std::chrono::steady_clock::now();
+        entry.since = m_now();
     }
     ++entry.count;
 }

@@ -28,13 +28,16 @@ public:
         std::string tip; // Chinese, shown in place of the client's own box; empty when none helps
         int playerId = 0;
         std::string sessionId; // login only
+        bool fromGuest = false; // registration: the device's guest became the account
     };
 
     // Empty user name and password: the guest of this device text.
     Outcome login(std::string_view userName, std::string_view digest, std::string_view mac);
     Outcome registerAccount(std::string_view userName, std::string_view digest, std::string_view mac,
                             int referrerId); // referrerId 0: none given
-    bool changePassword(int playerId, std::string_view oldDigest, std::string_view newDigest);
+    // "fail" 1 wrong old password, 2 a digest malformed, 3 locked out (with a "tip"), 4 a guest.
+    // Wrong old passwords count towards the same lock-out as wrong logins.
+    Outcome changePassword(int playerId, std::string_view oldDigest, std::string_view newDigest);
 
     // 11 digits, the first one "1".
     static bool isMobileNumber(std::string_view userName);
@@ -42,6 +45,13 @@ public:
     // Wrong passwords allowed per user name within the lock-out window.
     static constexpr int kMaxFailures = 5;
     static constexpr std::chrono::minutes kLockout{10};
+
+    // Tests pass the lock-out window without waiting.
+    using Clock = std::chrono::steady_clock;
+    void setClockForTesting(Clock::time_point (*now)()) { m_now = now; }
+
+    // The log's words for a PlayerStore::ReferrerCheck.
+    static const char* referrerRefusal(int check);
 
 private:
     bool lockedOut(const std::string& userName);
@@ -54,8 +64,9 @@ private:
 
     struct Failures {
         int count = 0;
-        std::chrono::steady_clock::time_point since;
+        Clock::time_point since;
     };
+    Clock::time_point (*m_now)() = &Clock::now;
     std::mutex m_failureMutex;
     std::unordered_map<std::string, Failures> m_failures;
 };

@@ -3,6 +3,7 @@
 #include <sodium.h>
 
 #include <cstring>
+#include <iterator>
 
 namespace server {
 
@@ -81,6 +82,7 @@ std::optional<int> SessionTable::check(std::string_view sessionId, int playerId)
         m_sessions.erase(it);
         return std::nullopt;
     }
+    countOnline(playerId, now - it->second.lastSeen);
     it->second.lastSeen = now;
     return playerId;
 }
@@ -96,6 +98,26 @@ void SessionTable::close(std::string_view sessionId) {
         m_byPlayer.erase(it->second.playerId);
         m_sessions.erase(it);
     }
+}
+
+void SessionTable::countOnline(int playerId, Clock::duration gap) {
+    if (gap > Clock::duration::zero() && gap <= kOnlineGap) {
+        m_online[playerId] += gap;
+    }
+}
+
+std::unordered_map<int, std::int64_t> SessionTable::takeOnlineSeconds() {
+    std::unordered_map<int, std::int64_t> seconds;
+    std::lock_guard lock(m_mutex);
+    for (auto it = m_online.begin(); it != m_online.end();) {
+        const auto whole = std::chrono::duration_cast<std::chrono::seconds>(it->second);
+        if (whole.count() > 0) {
+            seconds[it->first] = whole.count();
+        }
+        it->second -= whole; // the fraction waits for the next call
+        it = it->second > Clock::duration::zero() ? std::next(it) : m_online.erase(it);
+    }
+    return seconds;
 }
 
 std::size_t SessionTable::size() const {

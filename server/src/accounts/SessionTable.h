@@ -4,6 +4,11 @@
 //
 // A restart forgets every session; clients then get the session notice and log in again, which
 // they do silently for guests and remembered accounts.
+//
+// Online time is counted here, where every request already passes: the gap between two requests
+// of one session counts when it is at most kOnlineGap (the client heartbeats every 20 s, so a
+// longer silence means it was gone). The seconds wait in memory until takeOnlineSeconds() hands
+// them to the database, so a heartbeat still touches none.
 #pragma once
 
 #include <array>
@@ -31,6 +36,10 @@ public:
     // Drops every expired session; returns how many.
     std::size_t sweep();
 
+    static constexpr std::chrono::seconds kOnlineGap{120};
+    // Online seconds gathered per player since the last call, and forgets them.
+    std::unordered_map<int, std::int64_t> takeOnlineSeconds();
+
     // Tests age sessions without waiting.
     void setClockForTesting(Clock::time_point (*now)()) { m_now = now; }
 
@@ -43,11 +52,13 @@ private:
         int playerId;
         Clock::time_point lastSeen;
     };
+    void countOnline(int playerId, Clock::duration gap);
     static std::optional<Key> parse(std::string_view hex);
 
     mutable std::mutex m_mutex;
     std::unordered_map<Key, Entry, KeyHash> m_sessions;
     std::unordered_map<int, Key> m_byPlayer;
+    std::unordered_map<int, Clock::duration> m_online;
     std::chrono::seconds m_lifetime;
     Clock::time_point (*m_now)() = &Clock::now;
 };

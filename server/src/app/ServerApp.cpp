@@ -6,6 +6,7 @@
 #include "commands/HeartbeatCommand.h"
 #include "commands/QuizHooks.h"
 #include "commands/UserCommands.h"
+#include "referrals/ReferralCommands.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -14,7 +15,8 @@ namespace server {
 
 ServerApp::ServerApp(ServerConfig config)
     : m_config(std::move(config)), m_storage(m_config.dbPath), m_players(m_storage),
-      m_sessions(m_config.sessionLifetime), m_services{m_config, m_storage, m_players, m_pushes, m_sessions},
+      m_sessions(m_config.sessionLifetime), m_referrals(m_storage, m_players),
+      m_services{m_config, m_storage, m_players, m_pushes, m_sessions, m_referrals},
       m_content(m_storage, m_config.dataDir), m_accounts(m_players, m_sessions, m_config.passwordCost),
       m_entryDispatcher(ServerRole::Entry, m_entryCommands, m_services),
       m_gameDispatcher(ServerRole::Game, m_gameCommands, m_services),
@@ -25,6 +27,7 @@ ServerApp::ServerApp(ServerConfig config)
     HeartbeatCommand::registerInto(m_gameCommands);
     ContentCommands::registerInto(m_gameCommands, m_content);
     registerQuizCommands(m_gameCommands, m_services);
+    referrals::ReferralCommands::registerInto(m_gameCommands);
 }
 
 std::vector<std::unique_ptr<asio::io_context>> ServerApp::makeContexts(int count) {
@@ -38,6 +41,15 @@ std::vector<std::unique_ptr<asio::io_context>> ServerApp::makeContexts(int count
 ServerApp::~ServerApp() {
     stop();
     m_workPool.join();
+    try {
+        flushOnlineTime();
+    } catch (const std::exception& e) {
+        Log::refusal("storage", std::string("online time not written at exit: ") + e.what());
+    }
+}
+
+void ServerApp::flushOnlineTime() {
+    m_referrals.addOnlineSeconds(m_sessions.takeOnlineSeconds(), referrals::ReferralCommands::today(m_config));
 }
 
 void ServerApp::start() {
@@ -86,6 +98,11 @@ void ServerApp::scheduleSweep() {
         }
         if (const std::size_t dropped = m_sessions.sweep(); dropped > 0) {
             Log::info("expired " + std::to_string(dropped) + " idle sessions");
+        }
+        try {
+            flushOnlineTime();
+        } catch (const std::exception& e) {
+            Log::refusal("storage", std::string("online time not written: ") + e.what());
         }
         if (const std::uint64_t quiet = m_gameDispatcher.takeUnloggedCount(); quiet > 0) {
             Log::info("game: " + std::to_string(quiet) + " heartbeats in the last minute");

@@ -9,6 +9,7 @@
 #include "commands/Dispatcher.h"
 #include "commands/PushQueue.h"
 #include "net/Listener.h"
+#include "referrals/ReferralStore.h"
 #include "storage/ContentStore.h"
 #include "storage/PlayerStore.h"
 #include "storage/Storage.h"
@@ -44,9 +45,12 @@ public:
     int entryPort() const { return m_entryPort; }
     int gamePort() const { return m_config.gamePort; }
     ServerServices& services() { return m_services; }
+    AccountService& accounts() { return m_accounts; }
     asio::io_context& io() { return m_io; }
     // Connections a server has accepted and not yet finished with (0 before start()).
     std::size_t openConnections(ServerRole role) const;
+    // Writes the online time the sessions gathered (the sweep does it every minute).
+    void flushOnlineTime();
 
 private:
     void scheduleSweep();
@@ -57,6 +61,7 @@ private:
     PlayerStore m_players;
     SessionTable m_sessions;
     PushQueue m_pushes;
+    referrals::ReferralStore m_referrals;
     ServerServices m_services;
     ContentStore m_content;
     AccountService m_accounts;

@@ -4,6 +4,9 @@
 #include "app/ServerConfig.h"
 #include "commands/CommandRegistry.h"
 #include "commands/Members.h"
+#include "app/Log.h"
+#include "referrals/ReferralCommands.h"
+#include "referrals/ReferralStore.h"
 
 #include <sstream>
 #include <vector>
@@ -75,16 +78,21 @@ void EntryCommands::registerInto(CommandRegistry& entry, AccountService& account
         int referrer = 0;
         if (Members::integer(request, "tuijian") == 1) {
             // A referrer box that held no number is a refused referrer, not an absent one.
-            const int given = Members::integer(request, "tuijianid");
-            referrer = given > 0 ? given : -1;
+            const auto given = Members::wholeNumber(request, "tuijianid");
+            referrer = given && *given > 0 ? *given : -1;
         }
         const auto outcome = accounts.registerAccount(Members::text(request, "username", 64),
                                                       Members::text(request, "pwd", 64),
                                                       Members::text(request, "mac", 128), referrer);
         if (!outcome.ok) {
+            if (outcome.fail == 3) {
+                Log::refusal("entry " + context.peer, std::string("registration refused: ") + outcome.why +
+                                                          ", \"tuijianid\" " + Members::describe(request, "tuijianid"));
+            }
             return refusal(outcome, context);
         }
-        context.logNote = "new player " + std::to_string(outcome.playerId);
+        context.logNote = (outcome.fromGuest ? "the device's guest became player " : "new player ") +
+                          std::to_string(outcome.playerId);
         Json::Value answer(Json::objectValue);
         answer["response"] = 1;
         return answer;
@@ -97,6 +105,7 @@ void EntryCommands::registerInto(CommandRegistry& entry, AccountService& account
             return refusal(outcome, context);
         }
         const ServerConfig& config = context.config();
+        context.services.referrals.noteLoginDay(outcome.playerId, referrals::ReferralCommands::today(config));
         Json::Value answer(Json::objectValue);
         answer["response"] = 1;
         answer["id"] = outcome.playerId;

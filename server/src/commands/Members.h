@@ -5,6 +5,7 @@
 #include <json/value.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace server {
@@ -13,6 +14,11 @@ class Members {
 public:
     static int integer(const Json::Value& request, const char* name, int fallback = 0);
     static double real(const Json::Value& request, const char* name);
+    // Strict: a JSON whole number or a text of decimal digits (an optional "-" first) that fits
+    // an int; nullopt for anything else (fractions, words, "12abc", out of range, missing).
+    static std::optional<int> wholeNumber(const Json::Value& request, const char* name);
+    // The value as a short description for a refusal's log line.
+    static std::string describe(const Json::Value& request, const char* name);
     static std::string text(const Json::Value& request, const char* name, std::size_t maxBytes = 256);
 };
 

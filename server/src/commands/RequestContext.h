@@ -10,6 +10,9 @@ class Storage;
 class PlayerStore;
 class PushQueue;
 class SessionTable;
+namespace referrals {
+class ReferralStore;
+}
 
 // The long-lived parts of the server, shared by every request. Handlers must be thread-safe: two
 // io threads run requests at once. Storage and PlayerStore lock internally; PushQueue too.
@@ -19,6 +22,7 @@ struct ServerServices {
     PlayerStore& players;
     PushQueue& pushes;
     SessionTable& sessions;
+    referrals::ReferralStore& referrals;
 };
 
 struct RequestContext {

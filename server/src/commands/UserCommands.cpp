@@ -1,6 +1,7 @@
 #include "commands/UserCommands.h"
 
 #include "accounts/AccountService.h"
+#include "app/Log.h"
 #include "commands/CommandRegistry.h"
 #include "commands/Members.h"
 #include "storage/PlayerStore.h"
@@ -104,10 +105,17 @@ void UserCommands::registerInto(CommandRegistry& game, AccountService& accounts)
             return changeProfile(request, context);
         }
         if (act == "changepwd") {
-            const bool changed = accounts.changePassword(context.playerId, Members::text(request, "oldpwd", 64),
+            const auto outcome = accounts.changePassword(context.playerId, Members::text(request, "oldpwd", 64),
                                                          Members::text(request, "newpwd", 64));
             Json::Value answer(Json::objectValue);
-            answer["response"] = changed ? 1 : 0;
+            answer["response"] = outcome.ok ? 1 : 0;
+            if (!outcome.ok) {
+                answer["fail"] = outcome.fail;
+                answer["tip"] = outcome.tip;
+                context.logNote = outcome.why;
+                Log::refusal("game " + context.peer, "password change of player " +
+                                                         std::to_string(context.playerId) + ": " + outcome.why);
+            }
             return answer;
         }
         auto player = context.players().find(context.playerId);

@@ -7,6 +7,7 @@
 #include "quiz/BankRules.h"
 #include "quiz/DailyQuestionList.h"
 #include "quiz/QuestionView.h"
+#include "referrals/ReferralStore.h"
 #include "storage/PlayerStore.h"
 
 #include <charconv>
@@ -208,8 +209,11 @@ Answer QuizService::answer(const Json::Value& request, RequestContext& context)
             m_store.recordPayment(tx, context.playerId, day, *qsid, rewards.totalScore(), rewards.totalMoney());
             player = m_services.players.addProgress(tx, context.playerId,
                                                     PlayerProgress{rewards.totalScore(), rewards.totalMoney(), 1});
-            if (player)
+            if (player) {
+                // A referrer's reward for this player's play is paid with the answer that earned it.
+                m_services.referrals.payAnswerReward(tx, *player, day);
                 tx.commit();
+            }
         }
     }
     if (claim == QuizStore::Claim::NotAsked)

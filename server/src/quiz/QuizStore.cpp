@@ -39,6 +39,9 @@ QuizStore::QuizStore(Storage& storage) : m_storage(storage)
             awardnum INTEGER NOT NULL,
             PRIMARY KEY (player, qsid)
         );
+    )"},
+                                 {3, R"(
+        CREATE INDEX quiz_daily_day ON quiz_daily (day, player);
     )"}});
 }
 

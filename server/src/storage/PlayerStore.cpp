@@ -140,6 +140,97 @@ std::optional<PlayerRecord> PlayerStore::createAccount(std::string_view userName
     return findById(id);
 }
 
+PlayerStore::Registration PlayerStore::registerAccount(std::string_view userName, std::string_view passwordHash,
+                                                       std::string_view mac, int referrerId, std::int64_t now) {
+    Registration out;
+    auto tx = m_storage.transaction();
+    const auto guest = mac.empty() ? std::nullopt : findGuest(mac);
+    if (referrerId != 0) {
+        // The guest turning into this account is the player here: itself and the players it
+        // referred are refused like for setReferrer.
+        const auto check = checkLink(guest ? guest->id : 0, referrerId);
+        if (check != ReferrerOk) {
+            out.result = Registered::ReferrerRefused;
+            out.referrerRefusal = check;
+            return out;
+        }
+    }
+    int id = 0;
+    try {
+        if (guest) {
+            // The guest index covers guest rows only, so the device's next guest login makes a
+            // fresh guest.
+            auto q = m_storage.query("UPDATE players SET username = ?2, pwhash = ?3, guest = 0, tel = ?2, "
+                                     "referrer = ?4, regtime = ?5 WHERE id = ?1 AND guest = 1");
+            q->bindAll(guest->id, userName, passwordHash, referrerId, now).run();
+            id = guest->id;
+            out.result = Registered::FromGuest;
+        } else {
+            auto q = m_storage.query("INSERT INTO players (username, pwhash, mac, tel, referrer, regtime) "
+                                     "VALUES (?1, ?2, ?3, ?1, ?4, ?5)");
+            q->bindAll(userName, passwordHash, mac, referrerId, now).run();
+            id = static_cast<int>(q->lastInsertId());
+            out.result = Registered::Created;
+        }
+    } catch (const ConstraintError&) {
+        out.result = Registered::Taken;
+        return out;
+    }
+    tx.commit();
+    out.record = findById(id);
+    return out;
+}
+
+bool PlayerStore::referrerChainReaches(int fromId, int targetId) {
+    // UNION (not UNION ALL) stops at a repeat, so even a damaged table with a loop ends.
+    auto q = m_storage.query("WITH RECURSIVE chain(id) AS (SELECT ?1 UNION "
+                             "SELECT p.referrer FROM players p JOIN chain c ON p.id = c.id WHERE p.referrer != 0) "
+                             "SELECT 1 FROM chain WHERE id = ?2 LIMIT 1");
+    q->bindAll(fromId, targetId);
+    return q->step();
+}
+
+PlayerStore::ReferrerCheck PlayerStore::checkReferrer(int playerId, int referrerId) {
+    if (playerId != 0) {
+        const auto player = findById(playerId);
+        if (!player || player->guest) {
+            return GuestCannotRefer;
+        }
+        if (player->referrerId != 0) {
+            return AlreadyReferred;
+        }
+    }
+    return checkLink(playerId, referrerId);
+}
+
+PlayerStore::ReferrerCheck PlayerStore::checkLink(int playerId, int referrerId) {
+    if (playerId != 0 && referrerId == playerId) {
+        return ReferrerIsSelf;
+    }
+    const auto referrer = referrerId > 0 ? findById(referrerId) : std::nullopt;
+    if (!referrer || referrer->guest) {
+        return ReferrerUnknown;
+    }
+    if (playerId != 0 && referrerChainReaches(referrerId, playerId)) {
+        return ReferrerCycle;
+    }
+    return ReferrerOk;
+}
+
+PlayerStore::ReferrerCheck PlayerStore::setReferrer(int playerId, int referrerId) {
+    auto tx = m_storage.transaction();
+    const auto check = checkReferrer(playerId, referrerId);
+    if (check != ReferrerOk) {
+        return check;
+    }
+    {
+        auto q = m_storage.query("UPDATE players SET referrer = ?2 WHERE id = ?1 AND referrer = 0 AND guest = 0");
+        q->bindAll(playerId, referrerId).run();
+    }
+    tx.commit();
+    return ReferrerOk;
+}
+
 std::optional<PlayerRecord> PlayerStore::addProgress(int id, const PlayerProgress& progress) {
     auto tx = m_storage.transaction();
     auto record = addProgress(tx, id, progress);

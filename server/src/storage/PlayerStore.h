@@ -24,6 +24,27 @@ public:
     std::optional<PlayerRecord> createAccount(std::string_view userName, std::string_view passwordHash,
                                               std::string_view mac, int referrerId);
 
+    // Registration. A guest record of the same device text ("mac") becomes the account, keeping
+    // everything it earned (its id too); without one a new record is made. The referrer (0: none)
+    // is checked like setReferrer's, all in one transaction.
+    enum class Registered { Created, FromGuest, Taken, ReferrerRefused };
+    struct Registration {
+        Registered result = Registered::Taken;
+        std::optional<PlayerRecord> record;
+        int referrerRefusal = 0; // a ReferrerCheck when result is ReferrerRefused
+    };
+    Registration registerAccount(std::string_view userName, std::string_view passwordHash, std::string_view mac,
+                                 int referrerId, std::int64_t now);
+
+    // Whether referrerId may become playerId's referrer: a registered player other than the
+    // player, who is not referred by the player, directly or down a longer chain.
+    enum ReferrerCheck { ReferrerOk = 0, AlreadyReferred = 1, ReferrerUnknown = 2, ReferrerIsSelf = 3,
+                         ReferrerCycle = 4, GuestCannotRefer = 5 };
+    // playerId 0: an account still to be made (no self, no cycle possible).
+    ReferrerCheck checkReferrer(int playerId, int referrerId);
+    // Sets it once, checked inside the same transaction, so two racing requests set one.
+    ReferrerCheck setReferrer(int playerId, int referrerId);
+
     // Adds the rewards of one answer (or any other gain) and recomputes level and levelupscore in
     // one transaction; returns the record as stored afterwards, nullopt for an unknown id.
     // Money never falls below 0: a cost larger than the balance is refused (nullopt).
@@ -45,6 +66,8 @@ public:
 private:
     std::optional<PlayerRecord> findWhere(const char* sql, std::string_view key);
     std::optional<PlayerRecord> findById(int id);
+    bool referrerChainReaches(int fromId, int targetId);
+    ReferrerCheck checkLink(int playerId, int referrerId); // self, unknown and cycle only
 
     Storage& m_storage;
 };

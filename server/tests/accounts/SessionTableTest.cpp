@@ -51,5 +51,33 @@ TEST(SessionTable, IdsAreDistinctAndLowerCaseHex) {
     EXPECT_EQ(seen.size(), 1000u);
 }
 
+TEST(SessionTable, OnlineTimeCountsShortGapsBetweenRequestsAndKeepsFractions) {
+    g_now = SessionTable::Clock::time_point{} + std::chrono::hours(2000);
+    SessionTable table(std::chrono::hours(2));
+    table.setClockForTesting(&fakeNow);
+    const std::string a = table.open(10001);
+    const std::string b = table.open(10002);
+    g_now += std::chrono::milliseconds(20'500);
+    EXPECT_TRUE(table.check(a, 10001));
+    EXPECT_FALSE(table.check(b, 10001)) << "a refused request counts nothing";
+    g_now += std::chrono::milliseconds(20'500);
+    EXPECT_TRUE(table.check(a, 10001));
+    g_now += SessionTable::kOnlineGap + std::chrono::seconds(1); // the client was gone
+    EXPECT_TRUE(table.check(a, 10001));
+    EXPECT_TRUE(table.check(b, 10002));
+    auto taken = table.takeOnlineSeconds();
+    EXPECT_EQ(taken.size(), 1u) << "b's only gap was too long";
+    EXPECT_EQ(taken[10001], 41);
+    EXPECT_TRUE(table.takeOnlineSeconds().empty()) << "handed out once";
+
+    // Half seconds add up across calls instead of being dropped.
+    g_now += std::chrono::milliseconds(500);
+    EXPECT_TRUE(table.check(a, 10001));
+    EXPECT_TRUE(table.takeOnlineSeconds().empty());
+    g_now += std::chrono::milliseconds(500);
+    EXPECT_TRUE(table.check(a, 10001));
+    EXPECT_EQ(table.takeOnlineSeconds()[10001], 1);
+}
+
 } // namespace
 } // namespace server

@@ -162,7 +162,7 @@ TEST(RequestLog, TheInfoLogTellsWhatEachClientDid) {
             std::to_string(guest.explains["explains"].size()) + "] in T ms",
         "refused game PEER: unknown command 99 (player " + player + R"(), answered {"response": 0})",
         "refused game PEER: the header's first byte is not a key digit",
-        R"(entry PEER type 1 (register) username=")" + kUser + R"(" mac=")" + kMac + R"(" -> response 1 (new player )" +
+        R"(entry PEER type 1 (register) username=")" + kUser + R"(" mac=")" + kMac + R"(" -> response 1 (the device's guest became player )" +
             account + ") in T ms",
         R"(entry PEER type 2 (login) username=")" + kUser + R"(" mac=")" + kMac +
             R"(" -> response 0 fail 3 (wrong password) in T ms)",
