@@ -1,5 +1,6 @@
 #include "account/StartScenes.h"
 
+#include "account/CChangeUserInfoLayer.h"
 #include "account/CLoadingLayer.h"
 #include "account/CLogoLayer.h"
 #include "app/SceneDirector.h"
@@ -10,4 +11,5 @@ void registerStartScenes() {
     director.registerScene(0, &CLogoLayer::scene);
     director.registerScene(1, &CLoadingLayer::scene);
     director.registerScene(2, &CMainLayer::scene);
+    director.registerScene(16, &CChangeUserInfoLayer::scene);
 }
