@@ -84,6 +84,7 @@ bool CRefereesInfoLayer::build() {
     m_fixedColumn->setPosition(ccp(280, H / 2));
     addChild(m_fixedColumn, 2, kFixedColumnTag);
     CCLabelTTF* fixedTitle = titleLabel(text("TJR_XXTT1"), 28);
+    fixedTitle->setColor(kTitleColour);
     fixedTitle->setAnchorPoint(ccp(1, 0.5f));
     fixedTitle->setPosition(ccp(243, 510));
     addChild(fixedTitle, 3);
@@ -149,6 +150,7 @@ bool CRefereesInfoLayer::build() {
     pageBox->setPosition(ccp(middle, 20));
     addChild(pageBox, 2);
     m_pageLabel = Pictures::label("", 30, CCSizeZero, kCCTextAlignmentCenter);
+    m_pageLabel->setColor(kTitleColour);
     m_pageLabel->setPosition(ccp(middle, 40));
     addChild(m_pageLabel, 3, kPageLabelTag);
     showPage();

@@ -10,7 +10,7 @@
 namespace profile_statistics {
 
 // The avatar's left middle; every line is placed from it.
-const cocos2d::CCPoint kAvatarAt = {60, 320};
+const cocos2d::CCPoint kAvatarAt = {60, 330};
 
 // "regtime" (seconds since 1970) as a local "YYYY-MM-DD"; empty for 0.
 std::string registrationDate(int regTime);
