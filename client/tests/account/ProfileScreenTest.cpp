@@ -226,6 +226,14 @@ TEST_F(ProfileScreenTest, ReferrerCodeAcceptedRefusedAndChecked) {
     ASSERT_TRUE(pumpUntilIdle());
     EXPECT_TRUE(requestsOf(52).empty());
 
+    // Ten digits beyond any player number: refused here, as the server would.
+    dialog()->inputBox()->setText("9999999999");
+    dialog()->onOk();
+    EXPECT_EQ(dialog(), nullptr);
+    EXPECT_EQ(takeBox(), text("TuiJianMaYanZhengFailed"));
+    EXPECT_TRUE(requestsOf(52).empty());
+    screen->openReferrerDialog();
+
     // Refused by the server: the dialog closes, the button stays.
     verdict = 0;
     dialog()->inputBox()->setText("0012");
@@ -264,10 +272,11 @@ TEST_F(ProfileScreenTest, APlayerWithAReferrerSeesTheListButtonMoved) {
     CChangeUserInfoLayer* screen = enterProfile();
     EXPECT_FALSE(screen->widget("btn_tuijianren")->isVisible());
     EXPECT_FLOAT_EQ(screen->widget("cancelbtn")->getPositionX(), listX + 90);
-    // The back button asks for the user screen.
+    // The back button goes to the user screen.
+    SceneDirector::instance().registerScene(13, [] { return CCScene::create(); });
     tapWidget(screen->widget("backbtn"));
     et::stepSeconds(0.3f);
-    EXPECT_TRUE(SceneDirector::instance().currentSceneId() == 13 || logged("13"));
+    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 13);
 }
 
 // Against the real server: the save (command 1) is there already; statistics (51), the referrer
