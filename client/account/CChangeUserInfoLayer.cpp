@@ -210,8 +210,9 @@ void CChangeUserInfoLayer::onButton(CCObject* sender, TouchEventType type) {
 }
 
 void CChangeUserInfoLayer::showBox(const char* key) {
+    // "sure" as the middle button: one button, centred under the text.
     CMyMessageBox* box =
-        CMyMessageBox::create("", text(key), text("sure"), "", "", this, 0, nullptr, nullptr, nullptr, nullptr, false);
+        CMyMessageBox::create("", text(key), "", text("sure"), "", this, 0, nullptr, nullptr, nullptr, nullptr, false);
     if (box == nullptr) return;
     // On the scene, where a keystroke in any input box clears it (as the session's own boxes).
     CCNode* host = getParent() ? getParent() : this;
