@@ -1,6 +1,7 @@
 #include "account/StartScenes.h"
 
 #include "account/CChangeMmLayer.h"
+#include "account/CChangeUserInfoLayer.h"
 #include "account/CLoadingLayer.h"
 #include "account/CLogoLayer.h"
 #include "account/CRegisterLayer.h"
@@ -16,4 +17,5 @@ void registerStartScenes() {
     director.registerScene(13, &CUserInfoLayer::scene);
     director.registerScene(14, &CRegisterLayer::scene);
     director.registerScene(15, &CChangeMmLayer::scene);
+    director.registerScene(16, &CChangeUserInfoLayer::scene);
 }

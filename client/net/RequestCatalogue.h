@@ -60,7 +60,7 @@ public:
 
     // Account screens.
     static void changeUserInfo(const std::string& nickname, const std::string& email, const std::string& tel,
-                               const std::string& home, const std::string& birthday, int sex, const NetTarget& to);
+                               const std::string& home, const Json::Value& birthday, int sex, const NetTarget& to);
     static void changePassword(const std::string& oldDigest, const std::string& newDigest, const NetTarget& to);
     static void referralList(int page, const NetTarget& to);
     static void referralStats(const NetTarget& to);

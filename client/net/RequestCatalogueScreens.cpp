@@ -7,7 +7,7 @@ constexpr Dim kDim = Dim::Yes;
 } // namespace
 
 void RequestCatalogue::changeUserInfo(const std::string& nickname, const std::string& email, const std::string& tel,
-                                      const std::string& home, const std::string& birthday, int sex,
+                                      const std::string& home, const Json::Value& birthday, int sex,
                                       const NetTarget& to) {
     Json::Value v = body(1, "change");
     v["nickname"] = nickname;
