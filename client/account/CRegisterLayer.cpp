@@ -1,5 +1,6 @@
 #include "account/CRegisterLayer.h"
 
+#include "account/AccountChecks.h"
 #include "app/ClientLog.h"
 #include "app/LocalText.h"
 #include "app/Md5.h"
@@ -170,16 +171,6 @@ void CRegisterLayer::onButton(CCObject* sender, TouchEventType type) {
     }
 }
 
-bool CRegisterLayer::isUserNameValid(const std::string& name) {
-    // Any character may follow the leading one: the server judges the number itself.
-    return name.size() == 11 && name[0] == '1';
-}
-
-bool CRegisterLayer::isPasswordValid(const std::string& password) {
-    const size_t length = password.size();
-    return (length >= 6 && length <= 12) || length == 32;
-}
-
 int CRegisterLayer::leadingNumber(const std::string& text) {
     long long value = 0;
     for (char c : text) {
@@ -200,11 +191,11 @@ void CRegisterLayer::submit() {
     const std::string confirmation = m_confirmBox->getText();
     const std::string referrer = m_referrerBox->getText();
     m_plainPassword = m_password;
-    if (!isUserNameValid(m_userName)) {
+    if (!AccountChecks::userNameValid(m_userName)) {
         showKeyBox("UserNameError");
         return;
     }
-    if (!isPasswordValid(m_password)) {
+    if (AccountChecks::checkPassword(m_password) == AccountChecks::kPasswordInvalid) {
         showKeyBox("PasswordLegthError");
         return;
     }

@@ -31,9 +31,6 @@ public:
     void onLoginFailed();
     void openAgreement();
 
-    // The checks, on the texts as typed.
-    static bool isUserNameValid(const std::string& name);
-    static bool isPasswordValid(const std::string& password);
     // Leading decimal digits as a number (0 without any); a number too big for an int gives the
     // largest int, which no player has.
     static int leadingNumber(const std::string& text);
