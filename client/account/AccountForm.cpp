@@ -14,7 +14,6 @@ namespace AccountForm {
 
 namespace {
 
-constexpr int kNoticeZ = 99;
 const ccColor3B kTitleColour = {250, 200, 50};
 const ccColor3B kTextColour = {0, 0, 0};
 
@@ -36,13 +35,17 @@ CInputBox* addFieldBox(CCNode* parent, UIWidget* field, const FieldBox& options)
     const float height = std::max(40.0f, area.size.height - 6);
     auto* box = new CInputBox;
     box->autorelease();
-    if (!box->init(CCSizeMake(width, height), options.fontSize, kTextColour, options.mode)) {
+    if (!box->init(CCSizeMake(width, height), options.fontSize, options.colour, options.mode)) {
         ClientLog::write("account form: an input box could not be made");
         return nullptr;
     }
     box->setMaxLength(options.maxLength);
     box->setPlaceHolder(LocalText::instance().text(options.placeholderKey));
     box->moveCursorY(options.cursorDy);
+    if (options.cursorOnText) {
+        box->moveCursorY(static_cast<int>(height / 2) - 5);
+        if (box->cursor()) box->cursor()->setColor(options.colour);
+    }
     // The box lays itself out around its centre.
     box->setPosition(ccp(area.getMinX() + options.inset + width / 2, area.getMidY()));
     parent->addChild(box, 5);

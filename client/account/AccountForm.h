@@ -13,6 +13,7 @@ class CMyMessageBox;
 namespace AccountForm {
 
 constexpr int kNoticeTag = 298;
+constexpr int kNoticeZ = 99;
 
 struct FieldBox {
     int mode = 1; // CInputBox::kPlain or kPassword
@@ -22,6 +23,10 @@ struct FieldBox {
     // How far the text starts inside the field's left edge.
     float inset = 20;
     int cursorDy = 10;
+    cocos2d::ccColor3B colour = {0, 0, 0};
+    // The box draws its cursor for a text line near its bottom edge: on a tall field, lift it to
+    // the centred text and give it the text's colour (the default white vanishes on light fields).
+    bool cursorOnText = false;
 };
 
 // An input box over the field widget, added to parent (which must stand at the origin, as the

@@ -1,5 +1,6 @@
 #include "account/CChangeUserInfoLayer.h"
 
+#include "account/AccountForm.h"
 #include "account/ProfileStatistics.h"
 #include "app/ClientLog.h"
 #include "app/LocalText.h"
@@ -155,29 +156,14 @@ CCLabelBMFont* CChangeUserInfoLayer::labelOnButton(const char* buttonName, const
 
 CInputBox* CChangeUserInfoLayer::addInputBox(const char* backgroundName, int maxLength, const char* placeholderKey,
                                              const std::string& shown) {
-    UIWidget* field = widget(backgroundName);
-    if (field == nullptr) {
-        ClientLog::write("profile: personalinfor.ExportJson has no %s", backgroundName);
-        return nullptr;
-    }
-    const CCSize fieldSize(field->getSize().width * field->getScaleX(), field->getSize().height * field->getScaleY());
-    const CCPoint anchor = field->getAnchorPoint();
-    const CCPoint at = field->getParent()->convertToWorldSpace(field->getPosition());
-    const float left = at.x - anchor.x * fieldSize.width;
-    const float middleY = at.y + (0.5f - anchor.y) * fieldSize.height;
-    const CCSize size(std::max(100.0f, fieldSize.width - 2 * kFieldInset), fieldSize.height);
-    auto* box = new CInputBox;
-    box->autorelease();
-    if (!box->init(size, kFontSize, kInputColour, CInputBox::kPlain)) {
-        ClientLog::write("profile: the %s box cannot be built", backgroundName);
-        return nullptr;
-    }
-    box->setMaxLength(maxLength);
-    box->setPlaceHolder(text(placeholderKey));
-    box->moveCursorY(10);
-    box->setText(shown);
-    box->setPosition(ccp(left + kFieldInset + size.width / 2, middleY));
-    addChild(box, 2);
+    AccountForm::FieldBox options;
+    options.fontSize = kFontSize;
+    options.maxLength = maxLength;
+    options.placeholderKey = placeholderKey;
+    options.inset = kFieldInset;
+    options.colour = kInputColour;
+    CInputBox* box = AccountForm::addFieldBox(this, widget(backgroundName), options);
+    if (box) box->setText(shown);
     return box;
 }
 
@@ -209,18 +195,7 @@ void CChangeUserInfoLayer::onButton(CCObject* sender, TouchEventType type) {
     }
 }
 
-void CChangeUserInfoLayer::showBox(const char* key) {
-    // "sure" as the middle button: one button, centred under the text.
-    CMyMessageBox* box =
-        CMyMessageBox::create("", text(key), "", text("sure"), "", this, 0, nullptr, nullptr, nullptr, nullptr, false);
-    if (box == nullptr) return;
-    // On the scene, where a keystroke in any input box clears it (as the session's own boxes).
-    CCNode* host = getParent() ? getParent() : this;
-    if (CCNode* old = host->getChildByTag(kBoxTag)) old->removeFromParentAndCleanup(true);
-    const CCSize window = CCDirector::sharedDirector()->getWinSize();
-    box->setPosition(ccp(window.width / 2, window.height / 2));
-    host->addChild(box, kRefereesZ + 10, kBoxTag);
-}
+void CChangeUserInfoLayer::showBox(const char* key) { AccountForm::showNoticeKey(this, key); }
 
 void CChangeUserInfoLayer::saveProfile() {
     const std::string nickname = m_nicknameBox ? m_nicknameBox->getText() : "";

@@ -1,6 +1,7 @@
 #include "account/CRegisterLayer.h"
 
 #include "account/AccountChecks.h"
+#include "account/AccountForm.h"
 #include "app/ClientLog.h"
 #include "app/LocalText.h"
 #include "app/Md5.h"
@@ -96,36 +97,15 @@ void CRegisterLayer::registerWithTouchDispatcher() {
 }
 
 CInputBox* CRegisterLayer::addInputBox(const char* widgetName, int mode, int maxLength, const char* placeholderKey) {
-    UIWidget* field = m_uiRoot->getWidgetByName(widgetName);
-    if (field == nullptr) {
-        ClientLog::write("registration: register.ExportJson has no %s", widgetName);
-        return nullptr;
-    }
-    // The box lays its text out around its own position; its left end goes kFieldInset inside
-    // the field, wherever the field's anchor is.
-    const CCSize fieldSize(field->getSize().width * field->getScaleX(), field->getSize().height * field->getScaleY());
-    const CCPoint anchor = field->getAnchorPoint();
-    const CCPoint at = field->getPosition();
-    const float left = at.x - anchor.x * fieldSize.width;
-    const float middleY = at.y + (0.5f - anchor.y) * fieldSize.height;
-    const CCSize size(std::max(100.0f, fieldSize.width - 2 * kFieldInset), fieldSize.height);
-
-    auto* box = new CInputBox;
-    box->autorelease();
-    if (!box->init(size, kFontSize, kInputColour, mode)) {
-        ClientLog::write("registration: the %s box cannot be built", widgetName);
-        return nullptr;
-    }
-    box->setMaxLength(maxLength);
-    box->setPlaceHolder(text(placeholderKey));
-    box->moveCursorY(10);
-    // The box draws its cursor for a text line near its bottom edge; ours is centred in the field,
-    // so lift the cursor onto it, and tint it, as white vanishes on the white field.
-    box->moveCursorY(static_cast<int>(size.height / 2) - 5);
-    if (box->cursor()) box->cursor()->setColor(kInputColour);
-    box->setPosition(ccp(left + kFieldInset + size.width / 2, middleY));
-    addChild(box, 2);
-    return box;
+    AccountForm::FieldBox options;
+    options.mode = mode;
+    options.fontSize = kFontSize;
+    options.maxLength = maxLength;
+    options.placeholderKey = placeholderKey;
+    options.inset = kFieldInset;
+    options.colour = kInputColour;
+    options.cursorOnText = true;
+    return AccountForm::addFieldBox(this, m_uiRoot->getWidgetByName(widgetName), options);
 }
 
 void CRegisterLayer::addAgreementLine() {
@@ -284,13 +264,5 @@ void CRegisterLayer::openAgreement() {
 }
 
 void CRegisterLayer::showBox(const std::string& message, SEL_CallFunc onSure) {
-    // On the scene, where a keystroke in an input box finds and clears it.
-    CCNode* host = getParent() ? getParent() : this;
-    if (host->getChildByTag(kBoxTag)) host->removeChildByTag(kBoxTag);
-    CMyMessageBox* box = CMyMessageBox::create("", message, "", text("sure"), "", this, 0, nullptr, onSure, nullptr,
-                                               nullptr, false);
-    if (box == nullptr) return;
-    const CCSize window = CCDirector::sharedDirector()->getWinSize();
-    box->setPosition(ccp(window.width / 2, window.height / 2));
-    host->addChild(box, kBoxZ, kBoxTag);
+    AccountForm::showNotice(this, message, onSure);
 }
