@@ -10,12 +10,12 @@
 #include "quiz/PlayTestSupport.h"
 #include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
+#include "quiz/RenderSupport.h"
 #include "quiz/ScreenPlayers.h"
 #include "widgets/CMyMessageBox.h"
 
 #include "testing/EngineTesting.h"
 
-#include <json/reader.h>
 
 #include <filesystem>
 #include <fstream>
@@ -51,13 +51,8 @@ const std::map<int, std::string>& bankRights() {
         std::map<int, std::string> found;
         std::error_code error;
         for (const auto& file : std::filesystem::directory_iterator(bankFolder(), error)) {
-            std::ifstream in(file.path());
-            for (std::string line; std::getline(in, line);) {
-                Json::Value entry;
-                if (line.empty() || line[0] == '#') continue;
-                if (Json::Reader().parse(line, entry) && entry.isObject()) {
-                    found[entry["qsid"].asInt()] = entry["right"].asString();
-                }
+            for (const Json::Value& entry : jsonLines(file.path().string())) {
+                found[entry["qsid"].asInt()] = entry["right"].asString();
             }
         }
         return found;

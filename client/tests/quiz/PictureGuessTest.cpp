@@ -33,8 +33,6 @@ namespace et = engine::testing;
 
 namespace {
 
-CCPoint worldOf(CCNode* node) { return node->getParent()->convertToWorldSpace(node->getPosition()); }
-
 class PictureGuessTest : public QuizScreenTest {
 protected:
     void SetUp() override {
@@ -43,7 +41,7 @@ protected:
     }
     // Bank line `index` of the file made current.
     void bankQuestion(const std::string& file, std::size_t index) {
-        const auto lines = bankQuestions(file);
+        const auto lines = bankLines(file);
         ASSERT_GT(lines.size(), index) << file;
         makeCurrent(lines[index]);
     }
@@ -405,7 +403,7 @@ TEST_F(PictureGuessTest, PlayersWinAndLoseEveryBankQuestion) {
     for (const auto& [playType, file] : files) {
         const ScreenPlayer* player = screenPlayer(2, playType);
         ASSERT_NE(player, nullptr) << playType;
-        const auto lines = bankQuestions(file);
+        const auto lines = bankLines(file);
         EXPECT_GE(lines.size(), 5u) << file;
         for (const Json::Value& line : lines) {
             for (bool win : {true, false}) {
@@ -429,13 +427,9 @@ TEST_F(PictureGuessTest, PlayersWinAndLoseEveryBankQuestion) {
 }
 
 TEST_F(PictureGuessTest, PlayersWinAgainstTheRealServer) {
-    ServerProcess server(m_folder);
-    if (!server.running()) GTEST_SKIP() << "brindle-server not found beside the tests: " << ServerProcess::binary();
-    NetManager::instance().setEntryEndpoint("127.0.0.1", server.entryPort());
-    UserSession::instance().login("", "", nullptr, nullptr, nullptr);
-    ASSERT_TRUE(pumpUntilIdle(15));
-    ASSERT_FALSE(UserSession::instance().sessionId().empty());
-    NetManager::instance().setHeartbeatInterval(1000);
+    std::unique_ptr<ServerProcess> server;
+    startServerWithGuest(m_folder, server);
+    if (!server) return;
     CQuestionMission::instance()->setContestOffer(nullptr); // the answers go to the server
 
     const std::pair<int, const char*> cases[] = {{204001, "苹果"}, {205002, "E53935"}, {206003, "0"}, {211004, "品"}};

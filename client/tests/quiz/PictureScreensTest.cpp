@@ -28,8 +28,6 @@ namespace et = engine::testing;
 
 namespace {
 
-CCPoint worldOf(CCNode* node) { return node->getParent()->convertToWorldSpace(node->getPosition()); }
-
 class PictureScreensTest : public QuizScreenTest {
 protected:
     void SetUp() override {
@@ -278,13 +276,9 @@ TEST_F(PictureScreensTest, PictureThatNeverAnswersIsGivenUpOn) {
 }
 
 TEST_F(PictureScreensTest, ScratchCardAgainstTheRealServer) {
-    ServerProcess server(m_folder);
-    if (!server.running()) GTEST_SKIP() << "brindle-server not found beside the tests: " << ServerProcess::binary();
-    NetManager::instance().setEntryEndpoint("127.0.0.1", server.entryPort());
-    UserSession::instance().login("", "", nullptr, nullptr, nullptr);
-    ASSERT_TRUE(pumpUntilIdle(15));
-    ASSERT_FALSE(UserSession::instance().sessionId().empty());
-    NetManager::instance().setHeartbeatInterval(1000);
+    std::unique_ptr<ServerProcess> server;
+    startServerWithGuest(m_folder, server);
+    if (!server) return;
     // This time the answers go to the server.
     CQuestionMission::instance()->setContestOffer(nullptr);
 
