@@ -4,7 +4,6 @@
 #include "app/LocalText.h"
 #include "app/SceneDirector.h"
 #include "net/GameData.h"
-#include "quiz/AnswerBox.h"
 #include "quiz/CPlayLayer.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/PlayTestSupport.h"
@@ -12,7 +11,6 @@
 #include "quiz/QuizData.h"
 #include "quiz/RenderSupport.h"
 #include "quiz/ScreenPlayers.h"
-#include "widgets/CMyMessageBox.h"
 
 #include "testing/EngineTesting.h"
 
@@ -112,16 +110,6 @@ protected:
         return nullptr;
     }
 
-    void closeVerdict() {
-        std::vector<CCNode*> boxes;
-        for (CCObject* child : *m_host->getChildren()) {
-            if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) {
-                boxes.push_back(static_cast<CCNode*>(child));
-            }
-        }
-        for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
-    }
-
     CPlayLayer* m_host = nullptr;
     cocos2d::GLRenderer* m_gl = nullptr;
 };
@@ -171,7 +159,7 @@ TEST_P(EveryKindTest, OneRightAndOneWrongAnswerAreJudgedSo) {
         } else {
             EXPECT_EQ(GameData::instance().user.score, score);
         }
-        closeVerdict();
+        closeVerdictBoxes(m_host);
     }
 }
 

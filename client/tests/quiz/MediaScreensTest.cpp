@@ -9,7 +9,6 @@
 #include "app/SoundManager.h"
 #include "net/NetManager.h"
 #include "net/UserSession.h"
-#include "quiz/AnswerBox.h"
 #include "quiz/CPlayLayer.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/CVideoChooseLayer.h"
@@ -21,7 +20,6 @@
 #include "quiz/ScreenPlayers.h"
 #include "support/LoopbackServer.h"
 #include "support/NetTestSupport.h"
-#include "widgets/CMyMessageBox.h"
 
 #include "SimpleAudioEngine.h"
 #include "extensions/gui/UIWidget.h"
@@ -459,12 +457,7 @@ TEST_F(MediaScreensTest, PlayersWinEveryMediaQuestionAgainstTheRealServer) {
             EXPECT_FALSE(m_film->hasPlayer());
             QuizData::instance().lastResult.reset();
             // The player leaves the verdict; the next question is drawn on a clear host.
-            std::vector<CCNode*> boxes;
-            for (CCNode* child : childrenOf<CCNode>(m_host)) {
-                if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) boxes.push_back(child);
-            }
-            EXPECT_EQ(boxes.size(), 1u);
-            for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
+            EXPECT_EQ(closeVerdictBoxes(m_host), 1);
         }
     }
 }

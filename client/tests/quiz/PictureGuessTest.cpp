@@ -8,7 +8,6 @@
 #include "account/ServerProcess.h"
 #include "net/NetManager.h"
 #include "net/UserSession.h"
-#include "quiz/AnswerBox.h"
 #include "quiz/CFillCellLayer.h"
 #include "quiz/CFindGraphLayer.h"
 #include "quiz/CGuessColorLayer.h"
@@ -18,7 +17,6 @@
 #include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
 #include "support/NetTestSupport.h"
-#include "widgets/CMyMessageBox.h"
 #include "widgets/CImageView.h"
 #include "widgets/CSSRect.h"
 #include "widgets/CTxtCell.h"
@@ -448,14 +446,7 @@ TEST_F(PictureGuessTest, PlayersWinAgainstTheRealServer) {
         ASSERT_TRUE(pumpUntilIdle(15));
         ASSERT_NE(QuizData::instance().lastResult, nullptr);
         EXPECT_GT(QuizData::instance().lastResult->addscore, 0); // judged right
-        std::vector<CCNode*> boxes;
-        for (CCObject* child : *m_host->getChildren()) {
-            if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) {
-                boxes.push_back(static_cast<CCNode*>(child));
-            }
-        }
-        EXPECT_EQ(boxes.size(), 1u);
-        for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
+        EXPECT_EQ(closeVerdictBoxes(m_host), 1);
         QuizData::instance().lastResult.reset();
     }
 }

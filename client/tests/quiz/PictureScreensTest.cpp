@@ -6,8 +6,6 @@
 #include "app/SceneDirector.h"
 #include "net/NetManager.h"
 #include "net/UserSession.h"
-#include "quiz/AnswerBox.h"
-#include "widgets/CMyMessageBox.h"
 #include "quiz/CAddAnswerMenu.h"
 #include "quiz/CChooseImageLayer.h"
 #include "quiz/CImageChooseTextLayer.h"
@@ -317,14 +315,7 @@ TEST_F(PictureScreensTest, ScratchCardAgainstTheRealServer) {
         EXPECT_GT(QuizData::instance().lastResult->addscore, 0); // judged right
         // The player leaves the verdict (the answer box, or the plain box the mission shows for a
         // verdict it does not know); the loop sets up the next question.
-        std::vector<CCNode*> boxes;
-        for (CCObject* child : *m_host->getChildren()) {
-            if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) {
-                boxes.push_back(static_cast<CCNode*>(child));
-            }
-        }
-        EXPECT_EQ(boxes.size(), 1u);
-        for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
+        EXPECT_EQ(closeVerdictBoxes(m_host), 1);
     }
 }
 

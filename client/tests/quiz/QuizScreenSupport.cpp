@@ -3,6 +3,7 @@
 #include "app/ResourceFiles.h"
 #include "app/SceneDirector.h"
 #include "net/NetManager.h"
+#include "quiz/AnswerBox.h"
 #include "quiz/CPlayLayer.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/QuestionStage.h"
@@ -47,6 +48,15 @@ std::vector<Json::Value> jsonLines(const std::string& path) {
         }
     }
     return lines;
+}
+
+int closeVerdictBoxes(CCNode* host) {
+    std::vector<CCNode*> boxes;
+    for (CCNode* child : childrenOf<CCNode>(host)) {
+        if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) boxes.push_back(child);
+    }
+    for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
+    return static_cast<int>(boxes.size());
 }
 
 void loadSheets() {

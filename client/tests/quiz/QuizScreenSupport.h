@@ -27,6 +27,10 @@ std::vector<Json::Value> bankLines(const std::string& file);
 // The JSON object lines of a bank file anywhere, comment and blank lines skipped.
 std::vector<Json::Value> jsonLines(const std::string& path);
 
+// The player leaves the verdict: the answer box, or the plain box the mission shows for a verdict
+// it does not know, goes from the host. How many there were.
+int closeVerdictBoxes(cocos2d::CCNode* host);
+
 // The sheets the loading screen puts in the frame cache before any play (the search paths set).
 void loadSheets();
 
