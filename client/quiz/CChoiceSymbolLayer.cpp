@@ -115,13 +115,7 @@ void CChoiceSymbolLayer::showQuestion() {
 }
 
 void CChoiceSymbolLayer::mark(CTxtCell* cell) {
-    if (m_marked && m_marked != cell) {
-        m_marked->setState(CTxtCell::kNormal);
-    }
-    m_marked = cell;
-    cell->setState(CTxtCell::kDark);
-    m_highlight->setPosition(cell->getPosition());
-    m_highlight->setVisible(true);
+    markTxtCell(m_marked, cell, m_highlight);
 }
 
 bool CChoiceSymbolLayer::markFirstEmpty() {

@@ -102,13 +102,7 @@ bool CFillCellLayer::initCells(int answerLength, const std::string& candidates, 
 }
 
 void CFillCellLayer::mark(CTxtCell* cell) {
-    if (m_marked && m_marked != cell) {
-        m_marked->setState(CTxtCell::kNormal);
-    }
-    m_marked = cell;
-    cell->setState(CTxtCell::kDark);
-    m_highlight->setPosition(cell->getPosition());
-    m_highlight->setVisible(true);
+    markTxtCell(m_marked, cell, m_highlight);
 }
 
 void CFillCellLayer::registerWithTouchDispatcher() {
@@ -124,16 +118,9 @@ void CFillCellLayer::handleTouch(const CCPoint& point) {
     if (!isVisible() || m_reported) {
         return;
     }
-    std::string takenOut;
     for (CTxtCell* cell : m_answerCells) {
         if (!cell->isVisible() || !cell->contains(point.x, point.y)) continue;
-        if (m_marked != cell) {
-            mark(cell);
-        }
-        if (!cell->text().empty()) {
-            takenOut = cell->text();
-            cell->setText("");
-        }
+        reopenTxtCell(m_marked, cell, m_highlight, m_candidateCells);
         break;
     }
     for (CTxtCell* candidate : m_candidateCells) {
@@ -147,11 +134,6 @@ void CFillCellLayer::handleTouch(const CCPoint& point) {
                 mark(cell);
                 break;
             }
-        }
-    }
-    if (!takenOut.empty()) {
-        for (CTxtCell* candidate : m_candidateCells) {
-            if (candidate->text() == takenOut) candidate->setVisible(true);
         }
     }
 }

@@ -3,6 +3,9 @@
 #include "app/ClientLog.h"
 #include "net/CCMask.h"
 #include "net/RequestCatalogue.h"
+#include "quiz/CAddAnswerMenu.h"
+#include "quiz/CFillCellLayer.h"
+#include "quiz/COneByOneSelect.h"
 #include "quiz/CPlayLayer.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/QuestionStage.h"
@@ -58,6 +61,43 @@ const QuestionRecord* CMediaQuestionLayer::question() { return QuizData::instanc
 const MediaQuestion* CMediaQuestionLayer::media() {
     const QuestionRecord* current = question();
     return current ? std::get_if<MediaQuestion>(&current->details) : nullptr;
+}
+
+void CMediaQuestionLayer::addOptions(const QuestionRecord& current, int menuLayout, int oneByOneLayout) {
+    if (current.seltype == 0) {
+        if (CAddAnswerMenu* menu =
+                CAddAnswerMenu::create(this, callfuncI_selector(CMediaQuestionLayer::onOption), menuLayout)) {
+            addChild(menu);
+        }
+    } else if (current.seltype == 1) {
+        if (COneByOneSelect* select =
+                COneByOneSelect::create(this, callfuncI_selector(CMediaQuestionLayer::onOption), oneByOneLayout)) {
+            addChild(select);
+        }
+    }
+}
+
+void CMediaQuestionLayer::onOption(int k) {
+    const QuestionRecord* current = question();
+    if (current == nullptr || k < 0 || k >= static_cast<int>(current->answers.size())) {
+        return;
+    }
+    sendAnswer(current->answers[static_cast<std::size_t>(k)], k);
+}
+
+CFillCellLayer* CMediaQuestionLayer::addAnswerCells(const QuestionRecord& current, fillCellLayerDelegate* answers,
+                                                    int layout, int columns) {
+    if (CPlayLayer* host = QuestionStage::instance().host()) {
+        host->showTip(current.question);
+    }
+    const MediaQuestion* clip = media();
+    CFillCellLayer* cells = CFillCellLayer::create(clip ? clip->answerlength : 0,
+                                                   current.answers.empty() ? "" : current.answers.front(), answers,
+                                                   layout, columns);
+    if (cells) {
+        addChild(cells);
+    }
+    return cells;
 }
 
 void CMediaQuestionLayer::resetMedia() {

@@ -12,7 +12,9 @@
 
 #include <string>
 
+class CFillCellLayer;
 class CMediaFetch;
+class fillCellLayerDelegate;
 
 class CMediaQuestionLayer : public CQuestionLayer {
 public:
@@ -24,6 +26,8 @@ public:
     // The current question's clip name ("music" or "video").
     const std::string& mediaName() const { return m_media; }
     bool hasSentAnswer() const { return m_sent; }
+    // The choose screens' option presenters' callback: the option's text goes out as the answer.
+    void onOption(int k);
 
     static constexpr int kCoverTag = 1001;
     static constexpr int kCoverZ = 1;
@@ -38,6 +42,14 @@ protected:
     // The clip of the current question, or null when the question is no media question.
     static const MediaQuestion* media();
 
+    // For the choose screens: all options at once (seltype 0) or one at a time (seltype 1), in the
+    // presenters' layouts, each picked option going to onOption.
+    void addOptions(const QuestionRecord& current, int menuLayout, int oneByOneLayout);
+    // For the write screens: the question's text goes to the tip (the clip alone does not say what
+    // to write), and cells for the clip's answer length over the first answer's candidates are
+    // added, `answers` hearing the finished word. Null when the cells are refused.
+    CFillCellLayer* addAnswerCells(const QuestionRecord& current, fillCellLayerDelegate* answers, int layout,
+                                   int columns);
     // Forgets the previous question's wait and answer (start of showQuestion).
     void resetMedia();
     // Stops the clock and fetches the current question's clip, or takes it from disk when an

@@ -135,13 +135,7 @@ void CSudokuLayer::onExit() {
 }
 
 void CSudokuLayer::mark(CTxtCell* cell) {
-    if (m_marked && m_marked != cell) {
-        m_marked->setState(CTxtCell::kNormal);
-    }
-    m_marked = cell;
-    cell->setState(CTxtCell::kDark);
-    m_highlight->setPosition(cell->getPosition());
-    m_highlight->setVisible(true);
+    markTxtCell(m_marked, cell, m_highlight);
 }
 
 void CSudokuLayer::markFirstEmpty() {
@@ -165,23 +159,11 @@ void CSudokuLayer::handleTouch(const CCPoint& point) {
     if (m_busy || !isVisible() || isAnswered() || m_submitted) {
         return;
     }
-    std::string takenOut;
     for (int i = 0; i < kBoardCells; ++i) {
         CTxtCell* cell = m_grid[i];
         if (!m_blank[i] || !cell->isVisible() || !cell->contains(point.x, point.y)) continue;
-        if (m_marked != cell) {
-            mark(cell);
-        }
-        if (!cell->text().empty()) {
-            takenOut = cell->text();
-            cell->setText("");
-        }
+        reopenTxtCell(m_marked, cell, m_highlight, m_candidates);
         break;
-    }
-    if (!takenOut.empty()) {
-        for (CTxtCell* candidate : m_candidates) {
-            if (candidate->text() == takenOut) candidate->setVisible(true);
-        }
     }
     for (CTxtCell* candidate : m_candidates) {
         if (candidate->isVisible() && candidate->contains(point.x, point.y) && m_marked) {

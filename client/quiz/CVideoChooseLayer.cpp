@@ -1,8 +1,5 @@
 #include "quiz/CVideoChooseLayer.h"
 
-#include "quiz/CAddAnswerMenu.h"
-#include "quiz/COneByOneSelect.h"
-
 USING_NS_CC;
 
 CVideoChooseLayer* CVideoChooseLayer::create() {
@@ -25,25 +22,8 @@ void CVideoChooseLayer::showQuestion() {
     if (current == nullptr) {
         return;
     }
-    if (current->seltype == 0) {
-        if (CAddAnswerMenu* menu = CAddAnswerMenu::create(this, callfuncI_selector(CVideoChooseLayer::onOption), 2)) {
-            addChild(menu);
-        }
-    } else if (current->seltype == 1) {
-        // Beside the film as beside a picture: below the centre it would sit under the video window,
-        // which is drawn over the whole scene.
-        if (COneByOneSelect* select =
-                COneByOneSelect::create(this, callfuncI_selector(CVideoChooseLayer::onOption), 0)) {
-            addChild(select);
-        }
-    }
+    // One at a time beside the film as beside a picture: below the centre it would sit under the
+    // video window, which is drawn over the whole scene.
+    addOptions(*current, 2, 0);
     fetchMedia(Cover::No);
-}
-
-void CVideoChooseLayer::onOption(int k) {
-    const QuestionRecord* current = question();
-    if (current == nullptr || k < 0 || k >= static_cast<int>(current->answers.size())) {
-        return;
-    }
-    sendAnswer(current->answers[static_cast<std::size_t>(k)], k);
 }

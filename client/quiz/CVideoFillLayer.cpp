@@ -1,8 +1,5 @@
 #include "quiz/CVideoFillLayer.h"
 
-#include "quiz/CPlayLayer.h"
-#include "quiz/QuestionStage.h"
-
 USING_NS_CC;
 
 namespace {
@@ -34,17 +31,9 @@ void CVideoFillLayer::showQuestion() {
     if (current == nullptr) {
         return;
     }
-    // The film alone does not say what to write.
-    if (CPlayLayer* host = QuestionStage::instance().host()) {
-        host->showTip(current->question);
-    }
-    const MediaQuestion* clip = media();
-    m_cells = CFillCellLayer::create(clip ? clip->answerlength : 0,
-                                     current->answers.empty() ? "" : current->answers.front(), this, kCellLayout,
-                                     kCellColumns);
+    m_cells = addAnswerCells(*current, this, kCellLayout, kCellColumns);
     if (m_cells) {
         m_cells->setPosition(ccp(0, -kClearOfFilm));
-        addChild(m_cells);
     }
     fetchMedia(Cover::Yes);
 }

@@ -1,8 +1,5 @@
 #include "quiz/CVoiceChooseLayer.h"
 
-#include "quiz/CAddAnswerMenu.h"
-#include "quiz/COneByOneSelect.h"
-
 USING_NS_CC;
 
 CVoiceChooseLayer* CVoiceChooseLayer::create() {
@@ -25,25 +22,8 @@ void CVoiceChooseLayer::showQuestion() {
     if (current == nullptr) {
         return;
     }
-    if (current->seltype == 0) {
-        if (CAddAnswerMenu* menu = CAddAnswerMenu::create(this, callfuncI_selector(CVoiceChooseLayer::onOption), 1)) {
-            addChild(menu);
-        }
-    } else if (current->seltype == 1) {
-        if (COneByOneSelect* select =
-                COneByOneSelect::create(this, callfuncI_selector(CVoiceChooseLayer::onOption), 2)) {
-            addChild(select);
-        }
-    }
+    addOptions(*current, 1, 2);
     const CCSize visible = CCDirector::sharedDirector()->getVisibleSize();
     addButtons(0.5f, ccp(visible.width / 2, visible.height / 2 + 80));
     fetchMedia(Cover::No);
-}
-
-void CVoiceChooseLayer::onOption(int k) {
-    const QuestionRecord* current = question();
-    if (current == nullptr || k < 0 || k >= static_cast<int>(current->answers.size())) {
-        return;
-    }
-    sendAnswer(current->answers[static_cast<std::size_t>(k)], k);
 }

@@ -9,7 +9,4 @@ public:
     static CVoiceChooseLayer* create();
     bool init() override;
     void showQuestion() override;
-
-    // The option presenters' callback.
-    void onOption(int k);
 };

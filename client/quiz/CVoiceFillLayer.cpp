@@ -1,8 +1,5 @@
 #include "quiz/CVoiceFillLayer.h"
 
-#include "quiz/CPlayLayer.h"
-#include "quiz/QuestionStage.h"
-
 USING_NS_CC;
 
 namespace {
@@ -31,16 +28,7 @@ void CVoiceFillLayer::showQuestion() {
     if (current == nullptr) {
         return;
     }
-    if (CPlayLayer* host = QuestionStage::instance().host()) {
-        host->showTip(current->question);
-    }
-    const MediaQuestion* clip = media();
-    m_cells = CFillCellLayer::create(clip ? clip->answerlength : 0,
-                                     current->answers.empty() ? "" : current->answers.front(), this, kCellLayout,
-                                     kCellColumns);
-    if (m_cells) {
-        addChild(m_cells);
-    }
+    m_cells = addAnswerCells(*current, this, kCellLayout, kCellColumns);
     const CCSize visible = CCDirector::sharedDirector()->getVisibleSize();
     addButtons(1.0f, ccp(visible.width / 4, visible.height * 2 / 5));
     fetchMedia(Cover::Yes);

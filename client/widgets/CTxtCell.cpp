@@ -90,3 +90,27 @@ bool CTxtCell::contains(float x, float y) const {
     const float top = std::trunc(getPosition().y + 37);
     return left <= x && x <= left + kSize && top - kSize <= y && y <= top;
 }
+
+void markTxtCell(CTxtCell*& marked, CTxtCell* cell, CCNode* highlight) {
+    if (marked && marked != cell) {
+        marked->setState(CTxtCell::kNormal);
+    }
+    marked = cell;
+    cell->setState(CTxtCell::kDark);
+    highlight->setPosition(cell->getPosition());
+    highlight->setVisible(true);
+}
+
+void reopenTxtCell(CTxtCell*& marked, CTxtCell* cell, CCNode* highlight, const std::vector<CTxtCell*>& candidates) {
+    if (marked != cell) {
+        markTxtCell(marked, cell, highlight);
+    }
+    const std::string takenOut = cell->text();
+    if (takenOut.empty()) {
+        return;
+    }
+    cell->setText("");
+    for (CTxtCell* candidate : candidates) {
+        if (candidate->text() == takenOut) candidate->setVisible(true);
+    }
+}

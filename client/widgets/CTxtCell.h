@@ -5,6 +5,7 @@
 #include "cocos2d.h"
 
 #include <string>
+#include <vector>
 
 class CTxtCell : public cocos2d::CCNode {
 public:
@@ -47,3 +48,11 @@ private:
     std::string m_text;
     bool m_textShown = true;
 };
+
+// Moves a grid's mark to `cell`: the cell marked before (`marked`) goes back to normal, `cell`
+// darkens and becomes `marked`, and the highlight frame stands on it.
+void markTxtCell(CTxtCell*& marked, CTxtCell* cell, cocos2d::CCNode* highlight);
+// A tap on an answer cell: it takes the mark, and the character it held, if any, leaves it and
+// shows again among the candidates.
+void reopenTxtCell(CTxtCell*& marked, CTxtCell* cell, cocos2d::CCNode* highlight,
+                   const std::vector<CTxtCell*>& candidates);

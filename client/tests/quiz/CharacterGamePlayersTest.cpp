@@ -7,7 +7,6 @@
 
 #include "testing/EngineTesting.h"
 
-#include <json/reader.h>
 #include <json/value.h>
 
 #include <fstream>
@@ -15,18 +14,6 @@
 using namespace test_support;
 
 namespace {
-
-std::vector<Json::Value> bankLines(const std::string& file) {
-    std::vector<Json::Value> lines;
-    std::ifstream in(std::string(BRINDLE_RESOURCES_DIR) + "/../server-data/bank/" + file);
-    for (std::string line; std::getline(in, line);) {
-        Json::Value entry;
-        if (!line.empty() && line[0] != '#' && Json::Reader().parse(line, entry) && entry.isObject()) {
-            lines.push_back(entry);
-        }
-    }
-    return lines;
-}
 
 class CharacterGamePlayersTest : public QuizScreenTest {
 protected:

@@ -23,12 +23,6 @@ namespace et = engine::testing;
 
 namespace {
 
-CCPoint worldOf(CCNode* node) { return node->getParent()->convertToWorldSpace(node->getPosition()); }
-void tapNode(CCNode* node) {
-    const CCPoint at = worldOf(node);
-    et::tap(at.x, at.y);
-}
-
 // Board positions of the blanks in the board below: 3, 10, 18, 28.
 const char* const kPoemBoard = "床前明;光,,,疑是;上霜,,,举头;明月,,,低头思故;,,,";
 const char* const kPoemCandidates = "下春中大上月石土地天西东火风和花乡望白南水山小云";

@@ -30,8 +30,6 @@ T* findChild(CCNode* parent) {
 }
 
 // Where a node is drawn, in window points.
-CCPoint worldOf(CCNode* node) { return node->getParent()->convertToWorldSpace(node->getPosition()); }
-
 class ChoiceScreensTest : public QuizScreenTest {
 protected:
     void SetUp() override {

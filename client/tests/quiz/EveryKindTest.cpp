@@ -4,18 +4,16 @@
 #include "app/LocalText.h"
 #include "app/SceneDirector.h"
 #include "net/GameData.h"
-#include "quiz/AnswerBox.h"
 #include "quiz/CPlayLayer.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/PlayTestSupport.h"
 #include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
+#include "quiz/RenderSupport.h"
 #include "quiz/ScreenPlayers.h"
-#include "widgets/CMyMessageBox.h"
 
 #include "testing/EngineTesting.h"
 
-#include <json/reader.h>
 
 #include <filesystem>
 #include <fstream>
@@ -51,13 +49,8 @@ const std::map<int, std::string>& bankRights() {
         std::map<int, std::string> found;
         std::error_code error;
         for (const auto& file : std::filesystem::directory_iterator(bankFolder(), error)) {
-            std::ifstream in(file.path());
-            for (std::string line; std::getline(in, line);) {
-                Json::Value entry;
-                if (line.empty() || line[0] == '#') continue;
-                if (Json::Reader().parse(line, entry) && entry.isObject()) {
-                    found[entry["qsid"].asInt()] = entry["right"].asString();
-                }
+            for (const Json::Value& entry : jsonLines(file.path().string())) {
+                found[entry["qsid"].asInt()] = entry["right"].asString();
             }
         }
         return found;
@@ -117,16 +110,6 @@ protected:
         return nullptr;
     }
 
-    void closeVerdict() {
-        std::vector<CCNode*> boxes;
-        for (CCObject* child : *m_host->getChildren()) {
-            if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) {
-                boxes.push_back(static_cast<CCNode*>(child));
-            }
-        }
-        for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
-    }
-
     CPlayLayer* m_host = nullptr;
     cocos2d::GLRenderer* m_gl = nullptr;
 };
@@ -176,7 +159,7 @@ TEST_P(EveryKindTest, OneRightAndOneWrongAnswerAreJudgedSo) {
         } else {
             EXPECT_EQ(GameData::instance().user.score, score);
         }
-        closeVerdict();
+        closeVerdictBoxes(m_host);
     }
 }
 

@@ -9,7 +9,6 @@
 #include "app/SoundManager.h"
 #include "net/NetManager.h"
 #include "net/UserSession.h"
-#include "quiz/AnswerBox.h"
 #include "quiz/CPlayLayer.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/CVideoChooseLayer.h"
@@ -21,7 +20,6 @@
 #include "quiz/ScreenPlayers.h"
 #include "support/LoopbackServer.h"
 #include "support/NetTestSupport.h"
-#include "widgets/CMyMessageBox.h"
 
 #include "SimpleAudioEngine.h"
 #include "extensions/gui/UIWidget.h"
@@ -48,19 +46,6 @@ std::string readFile(const std::string& path) {
     std::stringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
-}
-
-// The question lines of one bank file.
-std::vector<Json::Value> bankLines(const std::string& file) {
-    std::vector<Json::Value> lines;
-    std::ifstream in(std::string(BRINDLE_RESOURCES_DIR) + "/../server-data/bank/" + file);
-    for (std::string line; std::getline(in, line);) {
-        Json::Value entry;
-        if (!line.empty() && line[0] != '#' && Json::Reader().parse(line, entry) && entry.isObject()) {
-            lines.push_back(entry);
-        }
-    }
-    return lines;
 }
 
 // SDL_mixer on SDL's dummy driver for the life of the object (the engine keeps the mixer off
@@ -93,7 +78,7 @@ protected:
         for (const Json::Value& answer : line["answer"]) answers.push_back(answer.asString());
         const int gameType = line["gametype"].asInt();
         const std::string clip = line[gameType == 3 ? "music" : "video"].asString();
-        QuestionRecord& question = mediaQuestion(gameType, line["playtype"].asInt(), clip, generatedMedia(clip),
+        QuestionRecord& question = mediaQuestion(gameType, line["playtype"].asInt(), clip, bankMedia(clip),
                                                  answers, line["seltype"].asInt(), line["answerlength"].asInt());
         question.questid = line["qsid"].asInt();
         question.question = line["question"].asString();
@@ -103,7 +88,7 @@ protected:
     std::unique_ptr<LoopbackServer> clipServer() {
         auto server = std::make_unique<LoopbackServer>(true, [](const Json::Value& request) {
             Reply reply = Reply::json(Json::Value(Json::objectValue));
-            reply.body = readFile(generatedMedia(request["media"].asString()));
+            reply.body = readFile(bankMedia(request["media"].asString()));
             return reply;
         });
         UserSession::instance().setLoginValues(42, "session");
@@ -152,7 +137,7 @@ TEST_F(MediaScreensTest, VoiceAndVideoClocksWaitForTheDownload) {
         EXPECT_TRUE(clockRunning());
         EXPECT_EQ(screen->getChildByTag(CMediaQuestionLayer::kCoverTag), nullptr);
         const std::string onDisk = QuizData::instance().string(c.clip);
-        EXPECT_EQ(readFile(onDisk), readFile(generatedMedia(c.clip)));
+        EXPECT_EQ(readFile(onDisk), readFile(bankMedia(c.clip)));
         if (c.gameType == 3) {
             ASSERT_EQ(musicPlays().size(), 1u);
             EXPECT_EQ(musicPlays()[0].file, onDisk);
@@ -168,7 +153,7 @@ TEST_F(MediaScreensTest, VoiceAndVideoClocksWaitForTheDownload) {
 
 TEST_F(MediaScreensTest, VoiceButtonsFollowTheClipUntilTheAnswer) {
     SoundManager::instance().setMusicOn(false); // the clip is heard all the same
-    mediaQuestion(3, 1, "voice_capital.mp3", generatedMedia("voice_capital.mp3"));
+    mediaQuestion(3, 1, "voice_capital.mp3", bankMedia("voice_capital.mp3"));
     auto* screen = dynamic_cast<CVoiceChooseLayer*>(draw());
     ASSERT_NE(screen, nullptr);
     EXPECT_TRUE(clockRunning());
@@ -190,7 +175,7 @@ TEST_F(MediaScreensTest, VoiceButtonsFollowTheClipUntilTheAnswer) {
     // Play starts it from the beginning; pause stops it.
     tapNode(screen->playButton());
     ASSERT_EQ(musicPlays().size(), 2u);
-    EXPECT_EQ(musicPlays()[1].file, generatedMedia("voice_capital.mp3"));
+    EXPECT_EQ(musicPlays()[1].file, bankMedia("voice_capital.mp3"));
     EXPECT_TRUE(screen->pauseButton()->isVisible());
     const std::size_t stops = audio().callsNamed("stopMusic").size();
     tapNode(screen->pauseButton());
@@ -219,7 +204,7 @@ TEST_F(MediaScreensTest, AnsweringWhileTheVideoPlaysStopsItBeforeTheAnswerIsSent
         return true;
     });
     const std::vector<std::string> answers = {"向左", "向右", "向上", "向下"};
-    mediaQuestion(4, 1, "video_car.mp4", generatedMedia("video_car.mp4"), answers);
+    mediaQuestion(4, 1, "video_car.mp4", bankMedia("video_car.mp4"), answers);
     auto* screen = dynamic_cast<CVideoChooseLayer*>(draw());
     ASSERT_NE(screen, nullptr);
     et::stepSeconds(0.5f);
@@ -232,7 +217,7 @@ TEST_F(MediaScreensTest, AnsweringWhileTheVideoPlaysStopsItBeforeTheAnswerIsSent
 
     // The fill screen too, when the last cell is filled.
     filmAtSend = true;
-    mediaQuestion(4, 2, "video_sun.mp4", generatedMedia("video_sun.mp4"),
+    mediaQuestion(4, 2, "video_sun.mp4", bankMedia("video_sun.mp4"),
                   {"东阳月山地火土大白水太和春西云天北木石人中风南小"});
     auto* fill = dynamic_cast<CVideoFillLayer*>(draw());
     ASSERT_NE(fill, nullptr);
@@ -246,7 +231,7 @@ TEST_F(MediaScreensTest, AnsweringWhileTheVideoPlaysStopsItBeforeTheAnswerIsSent
 }
 
 TEST_F(MediaScreensTest, TheFilmHidesWhileLockedOrPausedAndClosesWhenTheScreenGoes) {
-    mediaQuestion(4, 2, "video_seasons.mp4", generatedMedia("video_seasons.mp4"),
+    mediaQuestion(4, 2, "video_seasons.mp4", bankMedia("video_seasons.mp4"),
                   {"草石冬水秋北月天木大人中西和下红风夏花白金上春地"}, 0, 4);
     CQuestionLayer* screen = draw();
     ASSERT_NE(dynamic_cast<CVideoFillLayer*>(screen), nullptr);
@@ -274,7 +259,7 @@ TEST_F(MediaScreensTest, TheFilmHidesWhileLockedOrPausedAndClosesWhenTheScreenGo
     EXPECT_EQ(filmPictures(), 1);
 
     // A question of another kind takes the screen away, and the film with it.
-    mediaQuestion(3, 2, "voice_zhongguo.mp3", generatedMedia("voice_zhongguo.mp3"),
+    mediaQuestion(3, 2, "voice_zhongguo.mp3", bankMedia("voice_zhongguo.mp3"),
                   {"土水风草下小红春国大地人月中花西北东山云南和天石"});
     ASSERT_NE(dynamic_cast<CVoiceFillLayer*>(draw()), nullptr);
     EXPECT_FALSE(m_film->hasPlayer());
@@ -283,7 +268,7 @@ TEST_F(MediaScreensTest, TheFilmHidesWhileLockedOrPausedAndClosesWhenTheScreenGo
 
 TEST_F(MediaScreensTest, ASecondQuestionOfTheSameVideoKindReusesTheScreenAndClosesThePreviousFilm) {
     const std::vector<std::string> answers = {"2个", "3个", "4个", "5个"};
-    mediaQuestion(4, 1, "video_balloons.mp4", generatedMedia("video_balloons.mp4"), answers);
+    mediaQuestion(4, 1, "video_balloons.mp4", bankMedia("video_balloons.mp4"), answers);
     CQuestionLayer* first = draw();
     ASSERT_TRUE(m_film->canShowFilm());
     CCSprite* firstPicture = m_film->picture();
@@ -304,7 +289,7 @@ TEST_F(MediaScreensTest, ASecondQuestionOfTheSameVideoKindReusesTheScreenAndClos
     EXPECT_EQ(filmPictures(), 0);
 
     // Once it is here only the new film plays.
-    downloaded("video_stars.mp4", generatedMedia("video_stars.mp4"));
+    downloaded("video_stars.mp4", bankMedia("video_stars.mp4"));
     mediaQuestion(4, 1, "video_stars.mp4", "", {"3颗", "4颗", "5颗", "6颗"});
     draw();
     ASSERT_TRUE(m_film->canShowFilm());
@@ -326,7 +311,7 @@ TEST_F(MediaScreensTest, ClipsThatCannotBePlayedAreRefusedAndTheQuestionStillEnd
                           {3, 2, garbage, "cannot be played"},
                           {4, 1, garbage, "no film we can show"},
                           // A voice clip handed to the film screen: sound, but no picture.
-                          {4, 2, generatedMedia("voice_capital.mp3"), "no film we can show"},
+                          {4, 2, bankMedia("voice_capital.mp3"), "no film we can show"},
                           {4, 1, "", "names no clip"}};
     int clip = 0;
     for (const Case& c : cases) {
@@ -362,7 +347,7 @@ TEST_F(MediaScreensTest, AClipThatNeverArrivesIsGivenUpOn) {
     LoopbackServer server(true, [&](const Json::Value& request) {
         while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         Reply reply = Reply::json(Json::Value(Json::objectValue));
-        reply.body = readFile(generatedMedia(request["media"].asString()));
+        reply.body = readFile(bankMedia(request["media"].asString()));
         return reply;
     });
     struct Release {
@@ -404,7 +389,7 @@ TEST_F(MediaScreensTest, AClipThatNeverArrivesIsGivenUpOn) {
 TEST_F(MediaScreensTest, TheRealMixerPlaysTheVoiceClipToItsEnd) {
     RealMixer mixer;
     if (!mixer.open()) GTEST_SKIP() << "SDL_mixer cannot open SDL's dummy driver here";
-    mediaQuestion(3, 1, "voice_count.mp3", generatedMedia("voice_count.mp3"));
+    mediaQuestion(3, 1, "voice_count.mp3", bankMedia("voice_count.mp3"));
     auto* screen = dynamic_cast<CVoiceChooseLayer*>(draw());
     ASSERT_NE(screen, nullptr);
     EXPECT_TRUE(SimpleAudioEngine::sharedEngine()->isBackgroundMusicPlaying());
@@ -449,13 +434,9 @@ TEST_F(MediaScreensTest, PlayersWinAndLoseEveryBankQuestion) {
 }
 
 TEST_F(MediaScreensTest, PlayersWinEveryMediaQuestionAgainstTheRealServer) {
-    ServerProcess server(m_folder);
-    if (!server.running()) GTEST_SKIP() << "brindle-server not found beside the tests: " << ServerProcess::binary();
-    NetManager::instance().setEntryEndpoint("127.0.0.1", server.entryPort());
-    UserSession::instance().login("", "", nullptr, nullptr, nullptr);
-    ASSERT_TRUE(pumpUntilIdle(15));
-    ASSERT_FALSE(UserSession::instance().sessionId().empty());
-    NetManager::instance().setHeartbeatInterval(1000);
+    std::unique_ptr<ServerProcess> server;
+    startServerWithGuest(m_folder, server);
+    if (!server) return;
     CQuestionMission::instance()->setContestOffer(nullptr); // the answers go to the server
     for (const char* file : {"g3p01_listen_choose.jsonl", "g3p02_listen_write.jsonl", "g4p01_watch_choose.jsonl",
                              "g4p02_watch_write.jsonl"}) {
@@ -476,12 +457,7 @@ TEST_F(MediaScreensTest, PlayersWinEveryMediaQuestionAgainstTheRealServer) {
             EXPECT_FALSE(m_film->hasPlayer());
             QuizData::instance().lastResult.reset();
             // The player leaves the verdict; the next question is drawn on a clear host.
-            std::vector<CCNode*> boxes;
-            for (CCNode* child : childrenOf<CCNode>(m_host)) {
-                if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) boxes.push_back(child);
-            }
-            EXPECT_EQ(boxes.size(), 1u);
-            for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
+            EXPECT_EQ(closeVerdictBoxes(m_host), 1);
         }
     }
 }

@@ -6,10 +6,6 @@ USING_NS_CC;
 
 namespace test_support {
 
-std::string generatedMedia(const std::string& name) {
-    return std::string(BRINDLE_RESOURCES_DIR) + "/../server-data/media/" + name;
-}
-
 void MediaQuizTest::SetUp() {
     QuizScreenTest::SetUp();
     auto platform = std::make_unique<FilmPlatform>();

@@ -11,9 +11,6 @@
 
 namespace test_support {
 
-// A file of the bank's generated media (build/server-data/media).
-std::string generatedMedia(const std::string& name);
-
 class FilmPlatform : public FakePlatform {
 public:
     VideoPlayer& videoPlayer() override { return film; }

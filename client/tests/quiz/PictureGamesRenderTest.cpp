@@ -1,7 +1,7 @@
 // The picture games drawn for real through the offscreen GL context, in the middle of play. The
 // puzzle and the picked slots are compared with the source picture, so a piece cut from the wrong
 // part or put on the wrong square shows. With BRINDLE_SHOT_DIR set, every frame is saved there.
-#include "quiz/QuizScreenSupport.h"
+#include "quiz/RenderSupport.h"
 #include "quiz/ScreenPlayers.h"
 
 #include "quiz/CImageMoveLayer.h"
@@ -10,16 +10,10 @@
 #include "quiz/QuizData.h"
 #include "quiz/RakeLayer.h"
 
-#include "platform/CCEGLView.h"
 #include "platform/CCImage.h"
-#include "render/GLRenderer.h"
 #include "testing/EngineTesting.h"
 
-#include <SDL2/SDL.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 
 USING_NS_CC;
 using namespace test_support;
@@ -27,44 +21,19 @@ namespace et = engine::testing;
 
 namespace {
 
-GLRenderer* gl() {
-    static bool tried = false;
-    if (!tried) {
-        tried = true;
-        if (!SDL_getenv("SDL_VIDEODRIVER")) SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        CCEGLView::sharedOpenGLView();
-    }
-    CCEGLView* view = CCEGLView::sharedOpenGLView();
-    return view->isOpenGLReady() ? view->renderer() : nullptr;
-}
-
-std::string media(const std::string& name) { return std::string(BRINDLE_RESOURCES_DIR) + "/../server-data/media/" + name; }
-
-struct Rgb {
-    int r = 0, g = 0, b = 0;
-};
-bool near(Rgb a, Rgb b) { return std::abs(a.r - b.r) < 24 && std::abs(a.g - b.g) < 24 && std::abs(a.b - b.b) < 24; }
-
-struct Frame {
-    std::vector<unsigned char> rgba;
-    // y up, as the game places things.
-    Rgb at(int x, int y) const {
-        const std::size_t i = (static_cast<std::size_t>(639 - y) * 960 + static_cast<std::size_t>(x)) * 4;
-        return {rgba[i], rgba[i + 1], rgba[i + 2]};
-    }
-};
+bool near(ccColor3B a, ccColor3B b) { return std::abs(a.r - b.r) < 24 && std::abs(a.g - b.g) < 24 && std::abs(a.b - b.b) < 24; }
 
 // A picture file's pixels, y down from its top left corner.
 struct Source {
     CCImage image;
     bool load(const std::string& path) { return image.initWithImageFile(path.c_str()); }
-    Rgb at(int x, int y) {
+    ccColor3B at(int x, int y) {
         const int channels = image.getDataLen() / (image.getWidth() * image.getHeight());
         const unsigned char* p = image.getData() + (static_cast<std::size_t>(y) * image.getWidth() + x) * channels;
         return {p[0], p[1], p[2]};
     }
     // Scaling blurs outlines by a pixel or two: any source pixel close by will do.
-    bool nearAround(int x, int y, Rgb got) {
+    bool nearAround(int x, int y, ccColor3B got) {
         for (int dy = -4; dy <= 4; ++dy) {
             for (int dx = -4; dx <= 4; ++dx) {
                 const int sx = std::clamp(x + dx, 0, image.getWidth() - 1);
@@ -76,54 +45,19 @@ struct Source {
     }
 };
 
-class PictureGamesRenderTest : public QuizScreenTest {
+class PictureGamesRenderTest : public QuizRenderTest {
 protected:
-    void SetUp() override {
-        QuizScreenTest::SetUp();
-        m_renderer = gl();
-        if (!m_renderer) GTEST_SKIP() << "no GL context here";
-        Renderer::setCurrent(m_renderer);
-        CCDirector::sharedDirector()->setOpenGLView(CCEGLView::sharedOpenGLView());
-        // Pictures loaded before the context have no GL texture: load them again.
-        CCSpriteFrameCache::sharedSpriteFrameCache()->removeSpriteFrames();
-        CCTextureCache::sharedTextureCache()->removeAllTextures();
-        for (const char* sheet : {"UI1.plist", "UI2.plist", "Game.plist", "Expand1.plist"}) {
-            CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile(sheet);
-        }
-        enterPlay();
-    }
-    void TearDown() override {
-        Renderer::setCurrent(nullptr);
-        QuizScreenTest::TearDown();
-    }
-    Frame shot(const std::string& name) {
-        Frame f;
-        CCNode* scene = CCDirector::sharedDirector()->getRunningScene();
-        m_renderer->setDesignSize(960, 640);
-        m_renderer->beginFrame(CCDirector::sharedDirector()->getProjectionMatrix(), 960, 640, ccColor4F{0, 0, 0, 1});
-        scene->visit();
-        m_renderer->endFrame();
-        m_renderer->readPixels(0, 0, 960, 640, f.rgba);
-        if (const char* folder = std::getenv("BRINDLE_SHOT_DIR")) {
-            std::filesystem::create_directories(folder);
-            CCImage image;
-            image.initWithRawRGBA(f.rgba.data(), 960, 640, true);
-            image.saveToFile((std::string(folder) + "/" + name + ".png").c_str(), false);
-        }
-        return f;
-    }
     QuestionRecord& pictureQuestion(int playType, const std::string& text, const std::string& img,
                                     std::vector<std::string> answers) {
         QuestionRecord& question = setQuestion(2, playType, std::move(answers));
         question.question = text;
         std::get<ImageQuestion>(question.details).img = img;
-        if (!img.empty()) downloaded(img, media(img));
+        if (!img.empty()) downloaded(img, bankMedia(img));
         return question;
     }
     static void play(int playType, CQuestionLayer* screen, const std::string& right) {
         (*screenPlayer(2, playType))({screen, right, true, [](float s) { et::stepSeconds(s); }});
     }
-    GLRenderer* m_renderer = nullptr;
 };
 
 TEST_F(PictureGamesRenderTest, PuzzleMidPlayAndSolved) {
@@ -137,7 +71,7 @@ TEST_F(PictureGamesRenderTest, PuzzleMidPlayAndSolved) {
     shot("pic_puzzle");
 
     Source source;
-    ASSERT_TRUE(source.load(media("scene_garden.png")));
+    ASSERT_TRUE(source.load(bankMedia("scene_garden.png")));
     const float toSource = static_cast<float>(source.image.getWidth()) / CPuzzleLayer::kBoardSide;
     // Every square shows the part of the picture its piece was cut from.
     auto checkBoard = [&](const Frame& frame) {
@@ -147,7 +81,7 @@ TEST_F(PictureGamesRenderTest, PuzzleMidPlayAndSolved) {
             for (CCPoint offset : {CCPoint(-40, 35), CCPoint(0, 0), CCPoint(30, -45)}) {
                 const float sx = (static_cast<float>(part % 3) * 133.33f + 66.67f + offset.x) * toSource;
                 const float sy = (static_cast<float>(part / 3) * 133.33f + 66.67f - offset.y) * toSource;
-                const Rgb got = frame.at(static_cast<int>(centre.x + offset.x), static_cast<int>(centre.y + offset.y));
+                const ccColor3B got = frame.at(static_cast<int>(centre.x + offset.x), static_cast<int>(centre.y + offset.y));
                 EXPECT_TRUE(source.nearAround(static_cast<int>(sx), static_cast<int>(sy), got))
                     << "square " << square << " part " << part << " offset " << offset.x << "," << offset.y;
             }
@@ -182,7 +116,7 @@ TEST_F(PictureGamesRenderTest, PickMidPlay) {
     const Frame frame = shot("pic_pick-settled");
 
     Source source;
-    ASSERT_TRUE(source.load(media("pick_house.png")));
+    ASSERT_TRUE(source.load(bankMedia("pick_house.png")));
     const float toSource = static_cast<float>(source.image.getWidth()) / 512.0f;
     // Filled slots show their piece whole; the pieces lying beside show theirs.
     for (int i : {0, 2, 4}) {
@@ -190,7 +124,7 @@ TEST_F(PictureGamesRenderTest, PickMidPlay) {
         ASSERT_TRUE(slot.filled);
         const CCPoint centre = slot.sprite->getPosition();
         const int piece = (i / 3) * 4 + i % 3;
-        const Rgb got = frame.at(static_cast<int>(centre.x + 20), static_cast<int>(centre.y + 20));
+        const ccColor3B got = frame.at(static_cast<int>(centre.x + 20), static_cast<int>(centre.y + 20));
         EXPECT_TRUE(source.nearAround(static_cast<int>(((piece % 4) * 128 + 64 + 20) * toSource),
                                       static_cast<int>(((piece / 4) * 128 + 64 - 20) * toSource), got))
             << "slot " << i;
@@ -200,7 +134,7 @@ TEST_F(PictureGamesRenderTest, PickMidPlay) {
         if (piece.taken) continue;
         const int k = piece.label[0] - 'A';
         const CCPoint centre = piece.sprite->getPosition();
-        const Rgb got = frame.at(static_cast<int>(centre.x - 25 * 100.0f / 128.0f),
+        const ccColor3B got = frame.at(static_cast<int>(centre.x - 25 * 100.0f / 128.0f),
                                  static_cast<int>(centre.y + 25 * 100.0f / 128.0f));
         EXPECT_TRUE(source.nearAround(static_cast<int>(((k % 4) * 128 + 64 - 25) * toSource),
                                       static_cast<int>(((k / 4) * 128 + 64 - 25) * toSource), got))
@@ -210,7 +144,7 @@ TEST_F(PictureGamesRenderTest, PickMidPlay) {
 
 TEST_F(PictureGamesRenderTest, MemoryCardsMidPlay) {
     const std::vector<std::string> pictures = {"obj_apple.png", "obj_banana.png", "obj_orange.png", "obj_watermelon.png"};
-    for (const auto& name : pictures) downloaded(name, media(name));
+    for (const auto& name : pictures) downloaded(name, bankMedia(name));
     pictureQuestion(3, "翻开两张相同的卡片", "", pictures);
     auto* screen = dynamic_cast<RakeLayer*>(draw());
     ASSERT_NE(screen, nullptr);

@@ -37,24 +37,6 @@ namespace et = engine::testing;
 
 namespace {
 
-std::string serverData(const std::string& path) { return std::string(BRINDLE_RESOURCES_DIR) + "/../server-data/" + path; }
-
-std::vector<Json::Value> bankLines(const std::string& file) {
-    std::vector<Json::Value> lines;
-    std::ifstream in(serverData("bank/" + file));
-    for (std::string line; std::getline(in, line);) {
-        Json::Value entry;
-        if (!line.empty() && line[0] == '{' && Json::Reader().parse(line, entry)) lines.push_back(entry);
-    }
-    return lines;
-}
-
-CCPoint worldOf(CCNode* node) { return node->getParent()->convertToWorldSpace(node->getPosition()); }
-void tapNode(CCNode* node) {
-    const CCPoint at = worldOf(node);
-    et::tap(at.x, at.y);
-}
-
 class PictureGamesTest : public QuizScreenTest {
 protected:
     void SetUp() override {
@@ -74,9 +56,9 @@ protected:
         quiz.currentQsid = line["qsid"].asInt();
         quiz.currentGameType = quiz.current->gametype;
         quiz.currentPlayType = quiz.current->playtype;
-        if (line.isMember("img")) downloaded(line["img"].asString(), serverData("media/" + line["img"].asString()));
+        if (line.isMember("img")) downloaded(line["img"].asString(), bankMedia(line["img"].asString()));
         if (quiz.current->playtype == 3) {
-            for (const auto& name : quiz.current->answers) downloaded(name, serverData("media/" + name));
+            for (const auto& name : quiz.current->answers) downloaded(name, bankMedia(name));
         }
     }
     void bankQuestion(const std::string& file, int index = 0) {
@@ -231,7 +213,7 @@ TEST_F(PictureGamesTest, PuzzleWaitsForItsPictureUnderTheCover) {
     EXPECT_FALSE(clockRunning());
     EXPECT_TRUE(screen->pieces().empty());
     // The file arrives: the view hands it over and the board is cut.
-    downloaded("scene_night.png", serverData("media/scene_night.png"));
+    downloaded("scene_night.png", bankMedia("scene_night.png"));
     screen->preview()->showImage(0);
     EXPECT_EQ(screen->getChildByTag(CPictureQuestionLayer::kCoverTag), nullptr);
     EXPECT_TRUE(clockRunning());
@@ -245,7 +227,7 @@ TEST_F(PictureGamesTest, PuzzleWaitsForItsPictureUnderTheCover) {
     et::stepSeconds(CPictureQuestionLayer::kGiveUpSeconds + 0.1f);
     EXPECT_EQ(screen->getChildByTag(CPictureQuestionLayer::kCoverTag), nullptr);
     EXPECT_TRUE(clockRunning());
-    downloaded("scene_fruit.png", serverData("media/scene_fruit.png"));
+    downloaded("scene_fruit.png", bankMedia("scene_fruit.png"));
     screen->preview()->showImage(0);
     EXPECT_EQ(screen->pieces().size(), 9u);
 }
@@ -580,13 +562,9 @@ TEST_F(PictureGamesTest, PlayersWinAndLoseEveryBankQuestion) {
 // The whole way: the mission fetches the question, the pictures come from the server, the player
 // plays the screen and the server judges.
 TEST_F(PictureGamesTest, PlayersAgainstTheRealServer) {
-    ServerProcess server(m_folder);
-    if (!server.running()) GTEST_SKIP() << "brindle-server not found beside the tests: " << ServerProcess::binary();
-    NetManager::instance().setEntryEndpoint("127.0.0.1", server.entryPort());
-    UserSession::instance().login("", "", nullptr, nullptr, nullptr);
-    ASSERT_TRUE(pumpUntilIdle(15));
-    ASSERT_FALSE(UserSession::instance().sessionId().empty());
-    NetManager::instance().setHeartbeatInterval(1000);
+    std::unique_ptr<ServerProcess> server;
+    startServerWithGuest(m_folder, server);
+    if (!server) return;
     CQuestionMission::instance()->setContestOffer(nullptr);
 
     struct Case {

@@ -3,7 +3,7 @@
 // outlined, probed so that each outline frames pixels that really differ between the two pictures.
 // With BRINDLE_SHOT_DIR set, the frames are saved there as PNGs.
 #include "quiz/PictureGuessSupport.h"
-#include "quiz/QuizScreenSupport.h"
+#include "quiz/RenderSupport.h"
 
 #include "quiz/CFillCellLayer.h"
 #include "quiz/CFindGraphLayer.h"
@@ -14,15 +14,8 @@
 #include "widgets/CImageView.h"
 #include "widgets/CTxtCell.h"
 
-#include "platform/CCEGLView.h"
 #include "platform/CCImage.h"
-#include "render/GLRenderer.h"
 #include "testing/EngineTesting.h"
-
-#include <SDL2/SDL.h>
-
-#include <cstdlib>
-#include <filesystem>
 
 USING_NS_CC;
 using namespace test_support;
@@ -30,31 +23,7 @@ namespace et = engine::testing;
 
 namespace {
 
-GLRenderer* gl() {
-    static bool tried = false;
-    if (!tried) {
-        tried = true;
-        if (!SDL_getenv("SDL_VIDEODRIVER")) SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        CCEGLView::sharedOpenGLView();
-    }
-    CCEGLView* view = CCEGLView::sharedOpenGLView();
-    return view->isOpenGLReady() ? view->renderer() : nullptr;
-}
-
-struct Frame {
-    std::vector<unsigned char> rgba;
-    // y up, as the game places things.
-    ccColor3B at(int x, int y) const {
-        const std::size_t i = (static_cast<std::size_t>(639 - y) * 960 + static_cast<std::size_t>(x)) * 4;
-        return ccColor3B{rgba[i], rgba[i + 1], rgba[i + 2]};
-    }
-    bool dark(int x, int y) const {
-        const ccColor3B c = at(x, y);
-        return c.r < 40 && c.g < 40 && c.b < 40;
-    }
-};
-
-bool differ(ccColor3B a, ccColor3B b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b) > 60; }
+bool differ(ccColor3B a, ccColor3B b) { return colourDistance(a, b) > 60; }
 
 // A generated picture file as decoded, rows from the top.
 struct Source {
@@ -82,52 +51,16 @@ struct Source {
     }
 };
 
-class PictureGuessRenderTest : public QuizScreenTest {
+class PictureGuessRenderTest : public QuizRenderTest {
 protected:
-    void SetUp() override {
-        QuizScreenTest::SetUp();
-        m_renderer = gl();
-        if (!m_renderer) GTEST_SKIP() << "no GL context here";
-        Renderer::setCurrent(m_renderer);
-        CCDirector::sharedDirector()->setOpenGLView(CCEGLView::sharedOpenGLView());
-        // Pictures loaded before the context have no GL texture: load them again.
-        CCSpriteFrameCache::sharedSpriteFrameCache()->removeSpriteFrames();
-        CCTextureCache::sharedTextureCache()->removeAllTextures();
-        for (const char* sheet : {"UI1.plist", "UI2.plist", "Game.plist", "Expand1.plist"}) {
-            CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile(sheet);
-        }
-        enterPlay();
-    }
-    void TearDown() override {
-        Renderer::setCurrent(nullptr);
-        QuizScreenTest::TearDown();
-    }
-    Frame shot(const std::string& name) {
-        Frame f;
-        CCNode* scene = CCDirector::sharedDirector()->getRunningScene();
-        m_renderer->setDesignSize(960, 640);
-        m_renderer->beginFrame(CCDirector::sharedDirector()->getProjectionMatrix(), 960, 640,
-                               ccColor4F{0, 0, 0, 1});
-        scene->visit();
-        m_renderer->endFrame();
-        m_renderer->readPixels(0, 0, 960, 640, f.rgba);
-        if (const char* folder = std::getenv("BRINDLE_SHOT_DIR")) {
-            std::filesystem::create_directories(folder);
-            CCImage image;
-            image.initWithRawRGBA(f.rgba.data(), 960, 640, true);
-            image.saveToFile((std::string(folder) + "/" + name + ".png").c_str(), false);
-        }
-        return f;
-    }
     CQuestionLayer* drawBankQuestion(const std::string& file, std::size_t index) {
-        const auto lines = bankQuestions(file);
+        const auto lines = bankLines(file);
         if (lines.size() <= index) return nullptr;
         makeCurrent(lines[index]);
         downloadCurrentPictures();
         return draw();
     }
     static void tapAt(const CCRect& box) { et::tap(box.getMidX(), box.getMidY()); }
-    GLRenderer* m_renderer = nullptr;
 };
 
 TEST_F(PictureGuessRenderTest, GuessPictureWithOneCharacterPlaced) {
@@ -181,7 +114,7 @@ TEST_F(PictureGuessRenderTest, SpotTheDifferenceMidPlay) {
 }
 
 TEST_F(PictureGuessRenderTest, EverySpotDifferenceFramesAVisibleChange) {
-    const auto lines = bankQuestions("g2p06_spot_difference.jsonl");
+    const auto lines = bankLines("g2p06_spot_difference.jsonl");
     ASSERT_GE(lines.size(), 5u);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string name = lines[i]["question"].asString();

@@ -3,27 +3,9 @@
 #include "net/JsonRead.h"
 #include "net/QuizParsers.h"
 #include "quiz/QuizData.h"
-
-#include <fstream>
+#include "quiz/QuizScreenSupport.h"
 
 namespace test_support {
-
-namespace {
-std::string serverData() { return std::string(BRINDLE_RESOURCES_DIR) + "/../server-data/"; }
-} // namespace
-
-std::string bankMedia(const std::string& name) { return serverData() + "media/" + name; }
-
-std::vector<Json::Value> bankQuestions(const std::string& file) {
-    std::vector<Json::Value> lines;
-    std::ifstream in(serverData() + "bank/" + file);
-    for (std::string text; std::getline(in, text);) {
-        if (text.empty() || text[0] == '#') continue;
-        Json::Value line;
-        if (JsonRead::parse(text, line)) lines.push_back(line);
-    }
-    return lines;
-}
 
 void makeCurrent(const Json::Value& line) {
     Json::Value sent = line;

@@ -8,7 +8,6 @@
 #include "account/ServerProcess.h"
 #include "net/NetManager.h"
 #include "net/UserSession.h"
-#include "quiz/AnswerBox.h"
 #include "quiz/CFillCellLayer.h"
 #include "quiz/CFindGraphLayer.h"
 #include "quiz/CGuessColorLayer.h"
@@ -18,7 +17,6 @@
 #include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
 #include "support/NetTestSupport.h"
-#include "widgets/CMyMessageBox.h"
 #include "widgets/CImageView.h"
 #include "widgets/CSSRect.h"
 #include "widgets/CTxtCell.h"
@@ -33,8 +31,6 @@ namespace et = engine::testing;
 
 namespace {
 
-CCPoint worldOf(CCNode* node) { return node->getParent()->convertToWorldSpace(node->getPosition()); }
-
 class PictureGuessTest : public QuizScreenTest {
 protected:
     void SetUp() override {
@@ -43,7 +39,7 @@ protected:
     }
     // Bank line `index` of the file made current.
     void bankQuestion(const std::string& file, std::size_t index) {
-        const auto lines = bankQuestions(file);
+        const auto lines = bankLines(file);
         ASSERT_GT(lines.size(), index) << file;
         makeCurrent(lines[index]);
     }
@@ -405,7 +401,7 @@ TEST_F(PictureGuessTest, PlayersWinAndLoseEveryBankQuestion) {
     for (const auto& [playType, file] : files) {
         const ScreenPlayer* player = screenPlayer(2, playType);
         ASSERT_NE(player, nullptr) << playType;
-        const auto lines = bankQuestions(file);
+        const auto lines = bankLines(file);
         EXPECT_GE(lines.size(), 5u) << file;
         for (const Json::Value& line : lines) {
             for (bool win : {true, false}) {
@@ -429,13 +425,9 @@ TEST_F(PictureGuessTest, PlayersWinAndLoseEveryBankQuestion) {
 }
 
 TEST_F(PictureGuessTest, PlayersWinAgainstTheRealServer) {
-    ServerProcess server(m_folder);
-    if (!server.running()) GTEST_SKIP() << "brindle-server not found beside the tests: " << ServerProcess::binary();
-    NetManager::instance().setEntryEndpoint("127.0.0.1", server.entryPort());
-    UserSession::instance().login("", "", nullptr, nullptr, nullptr);
-    ASSERT_TRUE(pumpUntilIdle(15));
-    ASSERT_FALSE(UserSession::instance().sessionId().empty());
-    NetManager::instance().setHeartbeatInterval(1000);
+    std::unique_ptr<ServerProcess> server;
+    startServerWithGuest(m_folder, server);
+    if (!server) return;
     CQuestionMission::instance()->setContestOffer(nullptr); // the answers go to the server
 
     const std::pair<int, const char*> cases[] = {{204001, "苹果"}, {205002, "E53935"}, {206003, "0"}, {211004, "品"}};
@@ -454,14 +446,7 @@ TEST_F(PictureGuessTest, PlayersWinAgainstTheRealServer) {
         ASSERT_TRUE(pumpUntilIdle(15));
         ASSERT_NE(QuizData::instance().lastResult, nullptr);
         EXPECT_GT(QuizData::instance().lastResult->addscore, 0); // judged right
-        std::vector<CCNode*> boxes;
-        for (CCObject* child : *m_host->getChildren()) {
-            if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) {
-                boxes.push_back(static_cast<CCNode*>(child));
-            }
-        }
-        EXPECT_EQ(boxes.size(), 1u);
-        for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
+        EXPECT_EQ(closeVerdictBoxes(m_host), 1);
         QuizData::instance().lastResult.reset();
     }
 }

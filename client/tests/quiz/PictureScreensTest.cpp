@@ -6,8 +6,6 @@
 #include "app/SceneDirector.h"
 #include "net/NetManager.h"
 #include "net/UserSession.h"
-#include "quiz/AnswerBox.h"
-#include "widgets/CMyMessageBox.h"
 #include "quiz/CAddAnswerMenu.h"
 #include "quiz/CChooseImageLayer.h"
 #include "quiz/CImageChooseTextLayer.h"
@@ -27,8 +25,6 @@ using namespace test_support;
 namespace et = engine::testing;
 
 namespace {
-
-CCPoint worldOf(CCNode* node) { return node->getParent()->convertToWorldSpace(node->getPosition()); }
 
 class PictureScreensTest : public QuizScreenTest {
 protected:
@@ -278,13 +274,9 @@ TEST_F(PictureScreensTest, PictureThatNeverAnswersIsGivenUpOn) {
 }
 
 TEST_F(PictureScreensTest, ScratchCardAgainstTheRealServer) {
-    ServerProcess server(m_folder);
-    if (!server.running()) GTEST_SKIP() << "brindle-server not found beside the tests: " << ServerProcess::binary();
-    NetManager::instance().setEntryEndpoint("127.0.0.1", server.entryPort());
-    UserSession::instance().login("", "", nullptr, nullptr, nullptr);
-    ASSERT_TRUE(pumpUntilIdle(15));
-    ASSERT_FALSE(UserSession::instance().sessionId().empty());
-    NetManager::instance().setHeartbeatInterval(1000);
+    std::unique_ptr<ServerProcess> server;
+    startServerWithGuest(m_folder, server);
+    if (!server) return;
     // This time the answers go to the server.
     CQuestionMission::instance()->setContestOffer(nullptr);
 
@@ -323,14 +315,7 @@ TEST_F(PictureScreensTest, ScratchCardAgainstTheRealServer) {
         EXPECT_GT(QuizData::instance().lastResult->addscore, 0); // judged right
         // The player leaves the verdict (the answer box, or the plain box the mission shows for a
         // verdict it does not know); the loop sets up the next question.
-        std::vector<CCNode*> boxes;
-        for (CCObject* child : *m_host->getChildren()) {
-            if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) {
-                boxes.push_back(static_cast<CCNode*>(child));
-            }
-        }
-        EXPECT_EQ(boxes.size(), 1u);
-        for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
+        EXPECT_EQ(closeVerdictBoxes(m_host), 1);
     }
 }
 

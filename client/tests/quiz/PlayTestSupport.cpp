@@ -6,14 +6,10 @@
 #include "quiz/CPlayLayer.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/QuestionStage.h"
+#include "quiz/QuizScreenSupport.h"
 #include "quiz/QuizData.h"
 
-#include "platform/CCEGLView.h"
-#include "platform/CCImage.h"
-#include "render/GLRenderer.h"
 #include "testing/EngineTesting.h"
-
-#include <cstdlib>
 
 #include <sstream>
 
@@ -57,10 +53,7 @@ void PlayTest::SetUp() {
     for (const char* folder : {"/images_1440X960/", "/fonts/", "/config/"}) {
         CCFileUtils::sharedFileUtils()->addSearchPath((resources + folder).c_str());
     }
-    // The sheets the loading screen puts in the frame cache before any play.
-    for (const char* sheet : {"UI1.plist", "UI2.plist", "Game.plist", "Expand1.plist"}) {
-        CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile(sheet);
-    }
+    loadSheets();
     std::string json = "{";
     for (const char* key : kKeys) json += std::string("\"") + key + "\":{\"chinese\":\"" + key + "-zh\"},";
     json += R"("answerNum":{"chinese":"%d"},"questionList":{"chinese":"%d of %d"},)";
@@ -148,36 +141,6 @@ int PlayTest::effectCount(const std::string& file) {
         }
     }
     return count;
-}
-
-GLRenderer* useOpenGL() {
-    CCEGLView* view = CCEGLView::sharedOpenGLView();
-    if (!view->isOpenGLReady()) return nullptr;
-    // Pictures earlier tests loaded without a GL context hold no GL texture: load them anew.
-    CCSpriteFrameCache::sharedSpriteFrameCache()->removeSpriteFrames();
-    CCTextureCache::sharedTextureCache()->removeAllTextures();
-    Renderer::setCurrent(view->renderer());
-    CCDirector::sharedDirector()->setOpenGLView(view);
-    return view->renderer();
-}
-
-std::vector<unsigned char> shootScene(GLRenderer* gl, const std::string& name) {
-    std::vector<unsigned char> rgba;
-    CCScene* scene = CCDirector::sharedDirector()->getRunningScene();
-    if (gl == nullptr || scene == nullptr) return rgba;
-    const int width = 960, height = 640;
-    gl->setDesignSize(width, height);
-    gl->beginFrame(CCDirector::sharedDirector()->getProjectionMatrix(), width, height, {0, 0, 0, 1});
-    scene->visit();
-    gl->endFrame();
-    gl->readPixels(0, 0, width, height, rgba);
-    if (const char* folder = std::getenv("BRINDLE_SHOT_DIR")) {
-        CCImage image;
-        if (image.initWithRawRGBA(rgba.data(), width, height, false)) {
-            image.saveToFile((std::string(folder) + "/" + name + ".png").c_str());
-        }
-    }
-    return rgba;
 }
 
 } // namespace test_support

@@ -12,7 +12,6 @@
 #include <vector>
 
 class CPlayLayer;
-namespace cocos2d { class GLRenderer; }
 
 namespace test_support {
 
@@ -33,7 +32,7 @@ class PlayTest : public ClientTest {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Runs after the engine reset, before any picture is loaded (render tests switch to GL here).
+    // Runs after the engine reset, before any picture is loaded (render tests call useOpenGL() here).
     virtual void beforePictures() {}
 
     // A registered player (no start-up box): the play scene starts the run as it enters.
@@ -50,12 +49,5 @@ protected:
 
     std::unique_ptr<ServerProcess> m_server;
 };
-
-// Real drawing for tests that take pictures: call from beforePictures(). Null without an OpenGL
-// context (SDL_VIDEODRIVER=offscreen gives one).
-cocos2d::GLRenderer* useOpenGL();
-// Draws the running scene at 960 x 640; with BRINDLE_SHOT_DIR set it is also saved there as
-// NAME.png. The pixels, rows top to bottom (empty without a renderer).
-std::vector<unsigned char> shootScene(cocos2d::GLRenderer* gl, const std::string& name);
 
 } // namespace test_support

@@ -3,6 +3,7 @@
 #include "app/ResourceFiles.h"
 #include "app/SceneDirector.h"
 #include "net/NetManager.h"
+#include "quiz/AnswerBox.h"
 #include "quiz/CPlayLayer.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/QuestionStage.h"
@@ -10,6 +11,8 @@
 #include "widgets/CMyMessageBox.h"
 
 #include "testing/EngineTesting.h"
+
+#include <json/reader.h>
 
 #include <fstream>
 #include <sstream>
@@ -21,6 +24,8 @@ namespace test_support {
 namespace {
 constexpr int kPlayScene = 3;
 
+std::string serverData() { return std::string(BRINDLE_RESOURCES_DIR) + "/../server-data/"; }
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
@@ -29,15 +34,44 @@ std::string readFile(const std::string& path) {
 }
 } // namespace
 
+std::string bankMedia(const std::string& name) { return serverData() + "media/" + name; }
+
+std::vector<Json::Value> bankLines(const std::string& file) { return jsonLines(serverData() + "bank/" + file); }
+
+std::vector<Json::Value> jsonLines(const std::string& path) {
+    std::vector<Json::Value> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        Json::Value entry;
+        if (!line.empty() && line[0] != '#' && Json::Reader().parse(line, entry) && entry.isObject()) {
+            lines.push_back(entry);
+        }
+    }
+    return lines;
+}
+
+int closeVerdictBoxes(CCNode* host) {
+    std::vector<CCNode*> boxes;
+    for (CCNode* child : childrenOf<CCNode>(host)) {
+        if (dynamic_cast<AnswerBox*>(child) || dynamic_cast<CMyMessageBox*>(child)) boxes.push_back(child);
+    }
+    for (CCNode* box : boxes) box->removeFromParentAndCleanup(true);
+    return static_cast<int>(boxes.size());
+}
+
+void loadSheets() {
+    for (const char* sheet : {"UI1.plist", "UI2.plist", "Game.plist", "Expand1.plist"}) {
+        CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile(sheet);
+    }
+}
+
 void QuizScreenTest::SetUp() {
     ClientTest::SetUp();
     const std::string root = std::string(BRINDLE_RESOURCES_DIR) + "/";
     for (const char* folder : {"images_1440X960/", "fonts/", "config/"}) {
         CCFileUtils::sharedFileUtils()->addSearchPath((root + folder).c_str());
     }
-    for (const char* sheet : {"UI1.plist", "UI2.plist", "Game.plist", "Expand1.plist"}) {
-        CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile(sheet);
-    }
+    loadSheets();
     setTexts(readFile(root + "config/config.conf"));
     NetManager::installFrameHook();
     CQuestionMission::instance()->resetForTesting();

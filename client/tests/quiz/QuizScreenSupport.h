@@ -5,6 +5,8 @@
 #include "quiz/QuestionRecord.h"
 #include "support/TestSupport.h"
 
+#include <json/value.h>
+
 #include <string>
 #include <vector>
 
@@ -17,6 +19,20 @@ struct Submitted {
     std::string answer;
     int optionIndex = -1;
 };
+
+// A generated media file of the build's copy of the server data (build/server-data/media).
+std::string bankMedia(const std::string& name);
+// The question lines of one file of the build's copy of the bank ("g2p06_spot_difference.jsonl").
+std::vector<Json::Value> bankLines(const std::string& file);
+// The JSON object lines of a bank file anywhere, comment and blank lines skipped.
+std::vector<Json::Value> jsonLines(const std::string& path);
+
+// The player leaves the verdict: the answer box, or the plain box the mission shows for a verdict
+// it does not know, goes from the host. How many there were.
+int closeVerdictBoxes(cocos2d::CCNode* host);
+
+// The sheets the loading screen puts in the frame cache before any play (the search paths set).
+void loadSheets();
 
 class QuizScreenTest : public ClientTest {
 protected:

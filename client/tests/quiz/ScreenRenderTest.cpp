@@ -1,7 +1,7 @@
 // The choice screens drawn for real through the offscreen GL context: pixels probed where the
 // options, eggs, pictures and scratch card must show. With BRINDLE_SHOT_DIR set, every frame is
 // also saved there as a PNG for a person to look at.
-#include "quiz/QuizScreenSupport.h"
+#include "quiz/RenderSupport.h"
 
 #include "quiz/CChoiceLayer.h"
 #include "quiz/CFillCellLayer.h"
@@ -11,15 +11,7 @@
 #include "widgets/CStrokeLabelTTF.h"
 #include "widgets/CTxtCell.h"
 
-#include "platform/CCEGLView.h"
-#include "platform/CCImage.h"
-#include "render/GLRenderer.h"
 #include "testing/EngineTesting.h"
-
-#include <SDL2/SDL.h>
-
-#include <cstdlib>
-#include <filesystem>
 
 USING_NS_CC;
 using namespace test_support;
@@ -27,80 +19,23 @@ namespace et = engine::testing;
 
 namespace {
 
-GLRenderer* gl() {
-    static bool tried = false;
-    if (!tried) {
-        tried = true;
-        if (!SDL_getenv("SDL_VIDEODRIVER")) SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        CCEGLView::sharedOpenGLView();
-    }
-    CCEGLView* view = CCEGLView::sharedOpenGLView();
-    return view->isOpenGLReady() ? view->renderer() : nullptr;
+// The answer buttons' cream.
+bool cream(const Frame& frame, int x, int y) {
+    const ccColor3B c = frame.at(x, y);
+    return c.r > 235 && c.g > 215 && c.b > 180 && c.b < 235;
 }
 
-struct Frame {
-    std::vector<unsigned char> rgba;
-    // y up, as the game places things.
-    ccColor3B at(int x, int y) const {
-        const std::size_t i = (static_cast<std::size_t>(639 - y) * 960 + static_cast<std::size_t>(x)) * 4;
-        return ccColor3B{rgba[i], rgba[i + 1], rgba[i + 2]};
-    }
-    bool dark(int x, int y) const {
-        const ccColor3B c = at(x, y);
-        return c.r < 40 && c.g < 40 && c.b < 40;
-    }
-    // The answer buttons' cream.
-    bool cream(int x, int y) const {
-        const ccColor3B c = at(x, y);
-        return c.r > 235 && c.g > 215 && c.b > 180 && c.b < 235;
-    }
-};
-
-std::string media(const std::string& name) { return std::string(BRINDLE_RESOURCES_DIR) + "/../server-data/media/" + name; }
-
-class ScreenRenderTest : public QuizScreenTest {
+class ScreenRenderTest : public QuizRenderTest {
 protected:
     void SetUp() override {
-        QuizScreenTest::SetUp();
-        m_renderer = gl();
-        if (!m_renderer) GTEST_SKIP() << "no GL context here";
-        Renderer::setCurrent(m_renderer);
-        CCDirector::sharedDirector()->setOpenGLView(CCEGLView::sharedOpenGLView());
-        // Pictures loaded before the context have no GL texture: load them again.
-        CCSpriteFrameCache::sharedSpriteFrameCache()->removeSpriteFrames();
-        CCTextureCache::sharedTextureCache()->removeAllTextures();
-        for (const char* sheet : {"UI1.plist", "UI2.plist", "Game.plist", "Expand1.plist"}) {
-            CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile(sheet);
-        }
-        enterPlay();
+        QuizRenderTest::SetUp();
+        if (IsSkipped()) return;
         for (const char* name : {"cnt_apple_3.png", "obj_apple.png", "obj_car.png", "obj_sun.png",
                                  "obj_star_fdd835.png", "obj_star_e53935.png", "obj_star_1e88e5.png",
                                  "obj_star_43a047.png"}) {
-            downloaded(name, media(name));
+            downloaded(name, bankMedia(name));
         }
     }
-    void TearDown() override {
-        Renderer::setCurrent(nullptr);
-        QuizScreenTest::TearDown();
-    }
-    Frame shot(const std::string& name) {
-        Frame f;
-        CCNode* scene = CCDirector::sharedDirector()->getRunningScene();
-        m_renderer->setDesignSize(960, 640);
-        m_renderer->beginFrame(CCDirector::sharedDirector()->getProjectionMatrix(), 960, 640,
-                               ccColor4F{0, 0, 0, 1});
-        scene->visit();
-        m_renderer->endFrame();
-        m_renderer->readPixels(0, 0, 960, 640, f.rgba);
-        if (const char* folder = std::getenv("BRINDLE_SHOT_DIR")) {
-            std::filesystem::create_directories(folder);
-            CCImage image;
-            image.initWithRawRGBA(f.rgba.data(), 960, 640, true);
-            image.saveToFile((std::string(folder) + "/" + name + ".png").c_str(), false);
-        }
-        return f;
-    }
-    GLRenderer* m_renderer = nullptr;
 };
 
 TEST_F(ScreenRenderTest, TextChoicesShowTheirOptions) {
@@ -108,15 +43,15 @@ TEST_F(ScreenRenderTest, TextChoicesShowTheirOptions) {
     draw();
     Frame four = shot("choice-four");
     for (CCPoint button : {CCPoint(300, 390), CCPoint(660, 390), CCPoint(300, 185), CCPoint(660, 185)}) {
-        EXPECT_TRUE(four.cream(static_cast<int>(button.x) - 120, static_cast<int>(button.y))) << button.x;
+        EXPECT_TRUE(cream(four, static_cast<int>(button.x) - 120, static_cast<int>(button.y))) << button.x;
     }
     EXPECT_FALSE(four.dark(90, 380)); // letter a
 
     setQuestion(1, 8, {"对的", "错的"});
     draw();
     Frame two = shot("choice-two");
-    EXPECT_TRUE(two.cream(180, 320));
-    EXPECT_FALSE(two.cream(180, 185));
+    EXPECT_TRUE(cream(two, 180, 320));
+    EXPECT_FALSE(cream(two, 180, 185));
 
     setQuestion(1, 9, {"第一个选项", "第二个选项"}, 1);
     draw();

@@ -1,8 +1,10 @@
 #include "support/NetTestSupport.h"
 
+#include "account/ServerProcess.h"
 #include "app/SceneDirector.h"
 #include "net/NetManager.h"
 #include "net/NetTypes.h"
+#include "net/UserSession.h"
 
 #include "testing/EngineTesting.h"
 
@@ -47,5 +49,16 @@ bool pumpUntilOutstanding(int left, double seconds) {
 }
 
 bool pumpUntilIdle(double seconds) { return pumpUntilOutstanding(0, seconds); }
+
+void startServerWithGuest(const std::string& folder, std::unique_ptr<ServerProcess>& server) {
+    auto started = std::make_unique<ServerProcess>(folder);
+    if (!started->running()) GTEST_SKIP() << "brindle-server not found beside the tests: " << ServerProcess::binary();
+    NetManager::instance().setEntryEndpoint("127.0.0.1", started->entryPort());
+    UserSession::instance().login("", "", nullptr, nullptr, nullptr);
+    ASSERT_TRUE(pumpUntilIdle(15));
+    ASSERT_FALSE(UserSession::instance().sessionId().empty());
+    NetManager::instance().setHeartbeatInterval(1000);
+    server = std::move(started);
+}
 
 } // namespace test_support

@@ -4,10 +4,13 @@
 
 #include "support/TestSupport.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace test_support {
+
+class ServerProcess;
 
 class Probe : public cocos2d::CCLayer {
 public:
@@ -35,5 +38,11 @@ private:
 bool pumpUntilIdle(double seconds = 10.0);
 // Steps frames until NetManager has at most `left` requests outstanding.
 bool pumpUntilOutstanding(int left, double seconds = 10.0);
+
+// The real brindle-server on `folder` and a guest logged in to it through the whole login chain,
+// the heartbeat pushed far out so only the test's own requests reach the server. Leaves `server`
+// null when the test cannot go on: skipped when the server is not built beside the tests, failed
+// when the guest gets no session. Call it from the test body and return on null.
+void startServerWithGuest(const std::string& folder, std::unique_ptr<ServerProcess>& server);
 
 } // namespace test_support

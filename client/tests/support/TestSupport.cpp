@@ -133,4 +133,11 @@ bool treeContainsText(CCNode* root, const std::string& text) {
     return engine::testing::dumpTree(root).find("text=\"" + text + "\"") != std::string::npos;
 }
 
+CCPoint worldOf(CCNode* node) { return node->getParent()->convertToWorldSpace(node->getPosition()); }
+
+void tapNode(CCNode* node) {
+    const CCPoint at = worldOf(node);
+    engine::testing::tap(at.x, at.y);
+}
+
 } // namespace test_support

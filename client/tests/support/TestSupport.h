@@ -77,6 +77,11 @@ void addPicture(const std::string& frameName, int width, int height);
 // The text of a box's message: searches labels in the subtree.
 bool treeContainsText(cocos2d::CCNode* root, const std::string& text);
 
+// A node's position in the scene (its parent's space to world space).
+cocos2d::CCPoint worldOf(cocos2d::CCNode* node);
+// A tap on the node's position, as a player's finger would land on it.
+void tapNode(cocos2d::CCNode* node);
+
 // The children of parent that are of class T, in child order (none for a null parent).
 template <typename T> std::vector<T*> childrenOf(cocos2d::CCNode* parent) {
     std::vector<T*> found;

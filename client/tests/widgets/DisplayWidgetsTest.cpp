@@ -108,13 +108,9 @@ TEST_F(DisplayWidgetsTest, FilesThatAreNoUsablePictureFailWithoutCrashing) {
 }
 
 TEST_F(DisplayWidgetsTest, DownloadsFromTheRealServerAndFailsCleanly) {
-    ServerProcess server(m_folder);
-    if (!server.running()) GTEST_SKIP() << "brindle-server not found beside the tests: " << ServerProcess::binary();
-    NetManager::instance().setEntryEndpoint("127.0.0.1", server.entryPort());
-    UserSession::instance().login("", "", nullptr, nullptr, nullptr);
-    ASSERT_TRUE(pumpUntilIdle(15));
-    ASSERT_FALSE(UserSession::instance().sessionId().empty());
-    NetManager::instance().setHeartbeatInterval(1000); // only the pictures go out
+    std::unique_ptr<ServerProcess> server;
+    startServerWithGuest(m_folder, server);
+    if (!server) return;
 
     CImageView* apple = view("obj_apple.png", CCSizeMake(160, 160), "progress.png");
     CImageView* missing = view("no_such_picture.png", CCSizeMake(160, 160), "progress.png");

@@ -11,6 +11,8 @@
 #include "quiz/CSudokuLayer.h"
 #include "widgets/CTxtCell.h"
 
+#include "support/TestSupport.h"
+
 #include "testing/EngineTesting.h"
 
 #include <gtest/gtest.h>
@@ -23,11 +25,6 @@ namespace {
 constexpr float kFlight = 0.6f;
 // Past the 40-second clock, so the play scene sends "-1".
 constexpr float kClockRunsOut = 42;
-
-void tapNode(CCNode* node) {
-    const CCPoint at = node->getParent()->convertToWorldSpace(node->getPosition());
-    engine::testing::tap(at.x, at.y);
-}
 
 template <class Screen>
 Screen* screenOf(const PlayerTurn& turn, const char* name) {

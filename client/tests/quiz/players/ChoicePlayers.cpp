@@ -14,6 +14,8 @@
 #include "widgets/CImageView.h"
 #include "widgets/CMyMessageBox.h"
 
+#include "support/TestSupport.h"
+
 #include "testing/EngineTesting.h"
 
 #include <gtest/gtest.h>
@@ -26,13 +28,6 @@ namespace et = engine::testing;
 namespace test_support {
 
 namespace {
-
-CCPoint worldOf(CCNode* node) { return node->getParent()->convertToWorldSpace(node->getPosition()); }
-
-void tapNode(CCNode* node) {
-    const CCPoint at = worldOf(node);
-    et::tap(at.x, at.y);
-}
 
 template <class T>
 T* findBelow(CCNode* root) {

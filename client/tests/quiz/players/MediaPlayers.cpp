@@ -20,11 +20,6 @@ USING_NS_CC;
 namespace test_support {
 namespace {
 
-void tapNode(CCNode* node) {
-    const CCPoint at = node->getParent()->convertToWorldSpace(node->getPosition());
-    engine::testing::tap(at.x, at.y);
-}
-
 bool chooseOption(const PlayerTurn& turn) {
     const QuestionRecord* question = QuizData::instance().current.get();
     if (question == nullptr) {

@@ -6,6 +6,8 @@
 #include "quiz/CPuzzleLayer.h"
 #include "quiz/RakeLayer.h"
 
+#include "support/TestSupport.h"
+
 #include "testing/EngineTesting.h"
 
 #include <gtest/gtest.h>
@@ -20,11 +22,6 @@ namespace {
 
 // Longer than a whole question's clock: the play scene answers "-1" for the player.
 constexpr float kRunOutOfTime = 45;
-
-void tapNode(CCNode* node) {
-    const CCPoint at = node->getParent()->convertToWorldSpace(node->getPosition());
-    engine::testing::tap(at.x, at.y);
-}
 
 bool playPuzzle(const PlayerTurn& turn) {
     auto* screen = dynamic_cast<CPuzzleLayer*>(turn.screen);
