@@ -8,7 +8,7 @@
 #include "net/GameData.h"
 #include "net/NetManager.h"
 #include "net/UserSession.h"
-#include "quiz/PlayTestSupport.h"
+#include "quiz/RenderSupport.h"
 #include "support/LoopbackServer.h"
 #include "widgets/CInputBox.h"
 #include "widgets/CMyMessageBox.h"
@@ -45,7 +45,7 @@ protected:
 
     std::vector<unsigned char> shoot(const std::string& name) {
         engine::testing::stepSeconds(0.3f);
-        return shootScene(m_gl, name);
+        return shootScene(m_gl, name).rgba;
     }
 
     GLRenderer* m_gl = nullptr;

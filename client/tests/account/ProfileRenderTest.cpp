@@ -4,7 +4,7 @@
 #include "account/ProfileSupport.h"
 
 #include "net/GameData.h"
-#include "quiz/PlayTestSupport.h"
+#include "quiz/RenderSupport.h"
 #include "widgets/CInputBox.h"
 #include "widgets/CInputRecommenderLayer.h"
 
@@ -59,7 +59,7 @@ protected:
     }
     std::vector<unsigned char> shot(const std::string& name) {
         engine::testing::stepSeconds(0.05f);
-        return shootScene(m_gl, name);
+        return shootScene(m_gl, name).rgba;
     }
     void boxShot(const std::string& name) {
         shot(name);

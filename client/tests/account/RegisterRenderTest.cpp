@@ -7,6 +7,7 @@
 #include "app/StoredSettings.h"
 #include "net/GameData.h"
 #include "quiz/PlayTestSupport.h"
+#include "quiz/RenderSupport.h"
 #include "widgets/CInputBox.h"
 #include "widgets/CMyMessageBox.h"
 
@@ -19,25 +20,18 @@ using namespace test_support;
 
 namespace {
 
-struct Frame {
-    std::vector<unsigned char> rgba; // rows top to bottom
-    ccColor3B at(int x, int y) const {
-        const size_t i = (static_cast<size_t>(639 - y) * 960 + static_cast<size_t>(x)) * 4;
-        return {rgba[i], rgba[i + 1], rgba[i + 2]};
-    }
-    // Pixels in the rectangle darker than the cream of the fields and the panel (text, even the
-    // grey of a placeholder).
-    int darkPixels(int left, int bottom, int width, int height) const {
-        int count = 0;
-        for (int y = bottom; y < bottom + height; ++y) {
-            for (int x = left; x < left + width; ++x) {
-                const ccColor3B c = at(x, y);
-                if (c.r + c.g + c.b < 450) count += 1;
-            }
+// Pixels in the rectangle darker than the cream of the fields and the panel (text, even the grey
+// of a placeholder).
+int darkPixels(const Frame& frame, int left, int bottom, int width, int height) {
+    int count = 0;
+    for (int y = bottom; y < bottom + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            const ccColor3B c = frame.at(x, y);
+            if (c.r + c.g + c.b < 450) count += 1;
         }
-        return count;
     }
-};
+    return count;
+}
 
 class RegisterRenderTest : public PlayTest {
 protected:
@@ -61,7 +55,7 @@ protected:
         CCScene* scene = SceneDirector::instance().currentScene();
         return dynamic_cast<CRegisterLayer*>(static_cast<CCObject*>(scene->getChildren()->objectAtIndex(0)));
     }
-    Frame shoot(const std::string& name) { return Frame{shootScene(m_gl, name)}; }
+    Frame shoot(const std::string& name) { return shootScene(m_gl, name); }
     static CCNode* box() { return CCDirector::sharedDirector()->getRunningScene()->getChildByTag(CRegisterLayer::kBoxTag); }
 
     GLRenderer* m_gl = nullptr;
@@ -86,8 +80,8 @@ TEST_F(RegisterRenderTest, EmptyFilledAndGuidedScreens) {
     EXPECT_GT(blue, 40);
     for (int row : kFieldRows) {
         SCOPED_TRACE(row);
-        EXPECT_GT(empty.darkPixels(335, row - 20, 300, 40), 50);
-        EXPECT_EQ(empty.darkPixels(300, row - 20, 12, 40), 0);
+        EXPECT_GT(darkPixels(empty, 335, row - 20, 300, 40), 50);
+        EXPECT_EQ(darkPixels(empty, 300, row - 20, 12, 40), 0);
     }
 
     layer->userNameBox()->setText("13912345678");
@@ -98,7 +92,7 @@ TEST_F(RegisterRenderTest, EmptyFilledAndGuidedScreens) {
     engine::testing::tap(at.x, at.y); // the cursor shows at the end of the number
     engine::testing::stepSeconds(0.2f);
     const Frame filled = shoot("register_filled");
-    for (int row : kFieldRows) EXPECT_GT(filled.darkPixels(335, row - 20, 200, 40), 50);
+    for (int row : kFieldRows) EXPECT_GT(darkPixels(filled, 335, row - 20, 200, 40), 50);
 
     SceneDirector::instance().switchTo(2);
     engine::testing::stepSeconds(0.3f);
@@ -142,7 +136,7 @@ TEST_F(RegisterRenderTest, EachBoxOverTheForm) {
         const Frame frame = shoot(c.shot);
         // The message on one line in the middle of the window, its button below it, where the
         // empty screen has the cream panel.
-        EXPECT_GT(frame.darkPixels(330, 320, 300, 40), 100);
+        EXPECT_GT(darkPixels(frame, 330, 320, 300, 40), 100);
         auto* message = static_cast<CMyMessageBox*>(box())->messageLabel();
         ASSERT_NE(message, nullptr);
         EXPECT_LT(message->getContentSize().height, 50) << "the message wraps onto a second line";
