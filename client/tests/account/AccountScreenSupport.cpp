@@ -13,8 +13,6 @@
 
 #include "testing/EngineTesting.h"
 
-#include <fstream>
-#include <sstream>
 
 USING_NS_CC;
 USING_NS_CC_EXT;
@@ -22,13 +20,6 @@ USING_NS_CC_EXT;
 namespace test_support {
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 CCPoint worldCentre(CCNode* node) {
     const CCSize size = node->getContentSize();
@@ -40,14 +31,8 @@ CCPoint worldCentre(CCNode* node) {
 void AccountScreenTest::SetUp() {
     ClientTest::SetUp();
     beforePictures();
-    const std::string root = std::string(BRINDLE_RESOURCES_DIR) + "/";
-    for (const char* folder : {"images_1440X960/", "fonts/", "config/"}) {
-        CCFileUtils::sharedFileUtils()->addSearchPath((root + folder).c_str());
-    }
-    for (const char* sheet : {"UI1.plist", "UI2.plist", "Game.plist", "Expand1.plist"}) {
-        CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile(sheet);
-    }
-    setTexts(readFile(root + "config/config.conf"));
+    useGameResources();
+    setGameTexts();
     NetManager::installFrameHook();
     SceneDirector& director = SceneDirector::instance();
     director.registerScene(13, &CUserInfoLayer::scene);

@@ -9,8 +9,6 @@
 
 #include "testing/EngineTesting.h"
 
-#include <fstream>
-#include <sstream>
 
 USING_NS_CC;
 
@@ -19,17 +17,8 @@ namespace test_support {
 void ProfileTest::SetUp() {
     ClientTest::SetUp();
     beforePictures();
-    const std::string resources = BRINDLE_RESOURCES_DIR;
-    for (const char* folder : {"/images_1440X960/", "/fonts/", "/config/"}) {
-        CCFileUtils::sharedFileUtils()->addSearchPath((resources + folder).c_str());
-    }
-    for (const char* sheet : {"UI1.plist", "UI2.plist", "Game.plist", "Expand1.plist"}) {
-        CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile(sheet);
-    }
-    std::ifstream file(resources + "/config/config.conf");
-    std::stringstream content;
-    content << file.rdbuf();
-    setTexts(content.str());
+    useGameResources();
+    setGameTexts();
     UserInfo& user = GameData::instance().user;
     user.uuid = 10001;
     user.level = 25;

@@ -39,12 +39,7 @@ protected:
     void SetUp() override {
         PlayTest::SetUp();
         if (m_gl == nullptr) GTEST_SKIP() << "no OpenGL context (SDL_VIDEODRIVER=offscreen)";
-        unsigned long size = 0;
-        const std::string conf = std::string(BRINDLE_RESOURCES_DIR) + "/config/config.conf";
-        if (unsigned char* bytes = CCFileUtils::sharedFileUtils()->getFileData(conf.c_str(), "rb", &size)) {
-            setTexts(std::string(reinterpret_cast<char*>(bytes), size));
-            delete[] bytes;
-        }
+        setGameTexts();
         registerStartScenes();
         SceneDirector::instance().registerScene(2, [] { return CCScene::create(); });
     }

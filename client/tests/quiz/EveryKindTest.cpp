@@ -1,7 +1,6 @@
 // Every kind of question, played through the real screens against the real brindle-server: for
 // each (game type, play type) pair two questions of the bank, one played to its right answer and
 // one to a wrong one, with the server's verdict and the player's score checked after each.
-#include "app/LocalText.h"
 #include "app/SceneDirector.h"
 #include "net/GameData.h"
 #include "quiz/CPlayLayer.h"
@@ -16,7 +15,6 @@
 
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -67,13 +65,6 @@ std::vector<int> qsidsOf(const Pair& pair) {
     return ids;
 }
 
-std::string loadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class EveryKindTest : public PlayTest, public ::testing::WithParamInterface<Pair> {
 protected:
     // Drawn for real where OpenGL runs, so the pictures of each kind can be looked at.
@@ -81,7 +72,7 @@ protected:
     void SetUp() override {
         PlayTest::SetUp();
         // The game's own texts: the yes-or-no buttons send theirs.
-        LocalText::instance().setContent(loadFile(std::string(BRINDLE_RESOURCES_DIR) + "/config/config.conf"));
+        setGameTexts();
         if (!startServerAndLogIn()) GTEST_SKIP() << "brindle-server not usable: " << ServerProcess::binary();
         GameData::instance().sdkPlats.clear(); // no wall in the way
         m_host = enterPlay();

@@ -29,12 +29,7 @@ protected:
         PlayTest::SetUp();
         if (m_gl == nullptr) GTEST_SKIP() << "no OpenGL context (SDL_VIDEODRIVER=offscreen)";
         // The game's own texts, so the pictures show what players read.
-        unsigned long size = 0;
-        const std::string conf = std::string(BRINDLE_RESOURCES_DIR) + "/config/config.conf";
-        if (unsigned char* bytes = CCFileUtils::sharedFileUtils()->getFileData(conf.c_str(), "rb", &size)) {
-            setTexts(std::string(reinterpret_cast<char*>(bytes), size));
-            delete[] bytes;
-        }
+        setGameTexts();
         UserInfo& user = GameData::instance().user;
         user.infoFilled = true;
         user.score = 1280;

@@ -49,11 +49,7 @@ const char* const kKeys[] = {
 void PlayTest::SetUp() {
     ClientTest::SetUp();
     beforePictures();
-    const std::string resources = BRINDLE_RESOURCES_DIR;
-    for (const char* folder : {"/images_1440X960/", "/fonts/", "/config/"}) {
-        CCFileUtils::sharedFileUtils()->addSearchPath((resources + folder).c_str());
-    }
-    loadSheets();
+    useGameResources();
     std::string json = "{";
     for (const char* key : kKeys) json += std::string("\"") + key + "\":{\"chinese\":\"" + key + "-zh\"},";
     json += R"("answerNum":{"chinese":"%d"},"questionList":{"chinese":"%d of %d"},)";

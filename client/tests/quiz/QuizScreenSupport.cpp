@@ -15,7 +15,6 @@
 #include <json/reader.h>
 
 #include <fstream>
-#include <sstream>
 
 USING_NS_CC;
 
@@ -26,12 +25,6 @@ constexpr int kPlayScene = 3;
 
 std::string serverData() { return std::string(BRINDLE_RESOURCES_DIR) + "/../server-data/"; }
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 } // namespace
 
 std::string bankMedia(const std::string& name) { return serverData() + "media/" + name; }
@@ -67,12 +60,8 @@ void loadSheets() {
 
 void QuizScreenTest::SetUp() {
     ClientTest::SetUp();
-    const std::string root = std::string(BRINDLE_RESOURCES_DIR) + "/";
-    for (const char* folder : {"images_1440X960/", "fonts/", "config/"}) {
-        CCFileUtils::sharedFileUtils()->addSearchPath((root + folder).c_str());
-    }
-    loadSheets();
-    setTexts(readFile(root + "config/config.conf"));
+    useGameResources();
+    setGameTexts();
     NetManager::installFrameHook();
     CQuestionMission::instance()->resetForTesting();
     CQuestionMission::instance()->setContestOffer([this](const Json::Value& answer) {

@@ -15,6 +15,8 @@
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <unistd.h>
 
 USING_NS_CC;
@@ -103,6 +105,23 @@ bool ClientTest::logged(const std::string& part) const {
 }
 
 void ClientTest::setTexts(const std::string& json) { LocalText::instance().setContent(json); }
+
+void ClientTest::setGameTexts() {
+    std::ifstream file(std::string(BRINDLE_RESOURCES_DIR) + "/config/config.conf", std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    setTexts(content.str());
+}
+
+void ClientTest::useGameResources() {
+    const std::string root = std::string(BRINDLE_RESOURCES_DIR) + "/";
+    for (const char* folder : {"images_1440X960/", "fonts/", "config/"}) {
+        CCFileUtils::sharedFileUtils()->addSearchPath((root + folder).c_str());
+    }
+    for (const char* sheet : {"UI1.plist", "UI2.plist", "Game.plist", "Expand1.plist"}) {
+        CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile(sheet);
+    }
+}
 
 void ClientTest::setStandardTexts() {
     std::string json = "{";

@@ -66,6 +66,12 @@ protected:
     static void setTexts(const std::string& json);
     // Standard texts: each key's Chinese text is "<key>-zh".
     static void setStandardTexts();
+    // The game's own texts ("config.conf" of the generated resources), so screens read as players
+    // see them.
+    static void setGameTexts();
+    // The generated pictures, fonts and texts on the search path, and the sheets the loading
+    // screen puts in the frame cache before any play.
+    static void useGameResources();
 
     FakePlatform* m_platform = nullptr;
     std::string m_folder;
