@@ -1,7 +1,6 @@
 #include "quiz/CChooseImageLayer.h"
 
 #include "quiz/CPlayLayer.h"
-#include "quiz/CQuestionMission.h"
 #include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
 #include "widgets/CImageView.h"
@@ -11,7 +10,6 @@ USING_NS_CC;
 namespace {
 const CCPoint kTwoPlaces[2] = {{250, 280}, {730, 280}};
 const CCPoint kFourPlaces[4] = {{350, 370}, {630, 370}, {350, 160}, {630, 160}};
-const char* const kLetters[4] = {"A", "B", "C", "D"};
 } // namespace
 
 CChooseImageLayer* CChooseImageLayer::create() {
@@ -63,12 +61,11 @@ void CChooseImageLayer::ccTouchEnded(CCTouch* touch, CCEvent*) {
     if (isAnswered() || m_submitted) {
         return;
     }
-    const CCPoint point = convertTouchToNodeSpace(touch);
-    for (std::size_t k = 0; k < m_pictures.size(); ++k) {
-        if (m_pictures[k] && isInside(m_pictures[k], point)) {
-            m_submitted = true;
-            CQuestionMission::instance()->submitAnswer(kLetters[k], 0, 0, static_cast<int>(k));
-            return;
-        }
+    const int k = pictureAt(m_pictures, convertTouchToNodeSpace(touch));
+    if (k < 0) {
+        return;
     }
+    // Before the answer goes: the mission may take the screen down while it handles it.
+    m_submitted = true;
+    submitLetter(k);
 }

@@ -3,6 +3,7 @@
 #include "app/ClientLog.h"
 #include "net/CCMask.h"
 #include "quiz/CPlayLayer.h"
+#include "quiz/CQuestionMission.h"
 #include "quiz/QuestionStage.h"
 #include "widgets/CImageView.h"
 
@@ -87,4 +88,16 @@ void CPictureQuestionLayer::giveUp(float) {
     ClientLog::write("question pictures: %d of %d arrived after %.0f s; the clock starts without the rest", m_done,
                      m_expected, static_cast<double>(kGiveUpSeconds));
     finishLoading();
+}
+
+int CPictureQuestionLayer::pictureAt(const std::vector<CImageView*>& pictures, const CCPoint& point) {
+    for (std::size_t k = 0; k < pictures.size() && k < 4; ++k) {
+        if (pictures[k] && isInside(pictures[k], point)) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+void CPictureQuestionLayer::submitLetter(int k) {
+    static const char* const letters[] = {"A", "B", "C", "D"};
+    if (k >= 0 && k < 4) CQuestionMission::instance()->submitAnswer(letters[k], 0, 0, k);
 }

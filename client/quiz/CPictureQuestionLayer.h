@@ -9,6 +9,7 @@
 #include "quiz/CQuestionLayer.h"
 
 #include <string>
+#include <vector>
 
 class CImageView;
 
@@ -34,6 +35,10 @@ protected:
                            int z = 0);
     // Drops a wait still running (showQuestion of the next question).
     void cancelLoading();
+    // The picture choices: which of (at most four) pictures lies under the point, -1 for none; and
+    // the answer for picture k, its letter ("A" to "D") with its index.
+    static int pictureAt(const std::vector<CImageView*>& pictures, const cocos2d::CCPoint& point);
+    static void submitLetter(int k);
 
 private:
     void pictureDone();

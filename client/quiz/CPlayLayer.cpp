@@ -3,9 +3,11 @@
 #include "app/ClientLog.h"
 #include "app/LevelTitles.h"
 #include "app/LocalText.h"
+#include "app/Platform.h"
 #include "app/SceneDirector.h"
 #include "app/SoundManager.h"
 #include "app/TextFormat.h"
+#include "app/VideoPlayer.h"
 #include "net/GameData.h"
 #include "net/NetManager.h"
 #include "net/RequestCatalogue.h"
@@ -407,6 +409,8 @@ void CPlayLayer::openPauseMenu() {
     m_pauseLayout->setTouchPriority(kPauseTouchPriority);
     m_pauseLayout->addWidget(root);
     addChild(m_pauseLayout, kPauseZ, kPauseTag);
+    // A video question's film floats above the whole scene: it steps aside for the menu.
+    Platform::current().videoPlayer().pauseVideo(true);
     labelWidget(m_pauseLayout, "stoplabel", "pause", 1.0f);
     labelWidget(m_pauseLayout, "goongamebtn", "GoOnGame", 1.2f);
     labelWidget(m_pauseLayout, "backtomainbtn", "BackToMain", 1.2f);
@@ -452,6 +456,10 @@ void CPlayLayer::closePauseMenu() {
 
 void CPlayLayer::resumePlay() {
     closePauseMenu();
+    CQuestionLayer* screen = QuestionStage::instance().current();
+    if (screen && !screen->isAnswered()) {
+        Platform::current().videoPlayer().pauseVideo(false);
+    }
     resumeAfterPause();
     CocosDenshion::SimpleAudioEngine::sharedEngine()->resumeBackgroundMusic();
 }

@@ -1,6 +1,6 @@
 // The common part of the two video screens: the film plays in the platform's video window, which
-// hides while the screen is locked and while the pause menu is open over it, and closes when the
-// player answers or the screen goes.
+// hides while the screen is locked and while the pause menu is open over it (the play scene hides
+// and shows it with its menu), and closes when the player answers or the screen goes.
 #pragma once
 
 #include "quiz/CMediaQuestionLayer.h"
@@ -10,7 +10,6 @@ class VideoPlayer;
 class CVideoQuestionLayer : public CMediaQuestionLayer {
 public:
     void setAnswered(bool answered) override;
-    void onEnter() override;
     void onExit() override;
 
 protected:
@@ -21,8 +20,6 @@ protected:
 
 private:
     static VideoPlayer& player();
-    // The window floats above the whole scene; it steps aside for the pause menu.
-    void watchPauseMenu(float dt);
-
-    bool m_hiddenForMenu = false;
+    // The window floats above the whole scene; it stays hidden while the pause menu is up.
+    static bool pauseMenuOpen();
 };

@@ -1,7 +1,6 @@
 #include "quiz/ChoiceSamelayer.h"
 
 #include "quiz/CPlayLayer.h"
-#include "quiz/CQuestionMission.h"
 #include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
 #include "widgets/CImageView.h"
@@ -12,7 +11,6 @@ namespace {
 constexpr int kAnswerPictures = 4;
 constexpr float kQuestionSide = 350;
 constexpr float kAnswerSide = 160;
-const char* const kLetters[kAnswerPictures] = {"A", "B", "C", "D"};
 } // namespace
 
 ChoiceSamelayer* ChoiceSamelayer::create() {
@@ -67,12 +65,11 @@ void ChoiceSamelayer::ccTouchEnded(CCTouch* touch, CCEvent*) {
     if (isAnswered() || m_submitted) {
         return;
     }
-    const CCPoint point = convertTouchToNodeSpace(touch);
-    for (std::size_t k = 0; k < m_pictures.size(); ++k) {
-        if (m_pictures[k] && isInside(m_pictures[k], point)) {
-            m_submitted = true;
-            CQuestionMission::instance()->submitAnswer(kLetters[k], 0, 0, static_cast<int>(k));
-            return;
-        }
+    const int k = pictureAt(m_pictures, convertTouchToNodeSpace(touch));
+    if (k < 0) {
+        return;
     }
+    // Before the answer goes: the mission may take the screen down while it handles it.
+    m_submitted = true;
+    submitLetter(k);
 }
