@@ -12,10 +12,11 @@ const ccColor4B kShade = {0, 0, 0, 110};
 constexpr float kPenSeconds = 4.0f;
 constexpr float kPenTension = 0.5f;
 
-// A loop over the words, so the pen seems to write along them and comes back to its start.
+// A loop round the words, under them and back over them, so the paper never hides them.
 CCActionInterval* writingLoop(const CCPoint& start) {
-    CCPointArray* points = CCPointArray::create(6);
-    const CCPoint path[] = {ccp(0, 0), ccp(-120, 30), ccp(-200, -10), ccp(60, 20), ccp(190, -20), ccp(0, 0)};
+    const CCPoint path[] = {ccp(0, 0),      ccp(140, -68), ccp(290, -74), ccp(440, -68), ccp(560, 0),
+                            ccp(440, 68),   ccp(290, 74),  ccp(140, 68),  ccp(0, 0)};
+    CCPointArray* points = CCPointArray::create(9);
     for (const CCPoint& p : path) points->addControlPoint(ccpAdd(start, p));
     return CCCardinalSplineTo::create(kPenSeconds, points, kPenTension);
 }
@@ -43,16 +44,18 @@ bool CHD_LayerColorCover::init() {
     text->setPosition(words);
     addChild(text, 1);
 
+    // Paper under the words, the pen on the paper; both start at the left end of the words.
+    const CCPoint start = ccpAdd(words, ccp(-280, 0));
     CCSprite* paper = Pictures::sprite("zhi.png");
     paper->setScale(0.6f);
-    paper->setPosition(ccpAdd(words, ccp(0, -10)));
-    addChild(paper, 2);
-    paper->runAction(CCRepeatForever::create(writingLoop(paper->getPosition())));
+    paper->setPosition(start);
+    addChild(paper, 0);
+    paper->runAction(CCRepeatForever::create(writingLoop(start)));
 
     CCSprite* pen = Pictures::sprite("bi.png");
     pen->setScale(0.6f);
-    pen->setPosition(ccpAdd(words, ccp(30, 20)));
-    addChild(pen, 3);
+    pen->setPosition(ccpAdd(start, ccp(16, 16)));
+    addChild(pen, 2);
     pen->runAction(CCRepeatForever::create(writingLoop(pen->getPosition())));
     return true;
 }

@@ -47,6 +47,8 @@ constexpr int kPenaltySeconds = 6;
 // the left, clear of the option's text.
 constexpr float kMarkInset = 135;
 constexpr float kMarkScale = 0.6f;
+// Small enough to leave the question line above it readable.
+constexpr float kBigMarkScale = 0.6f;
 const ccColor3B kNameColour = {255, 255, 255};
 const ccColor3B kTipColour = {60, 40, 20};
 
@@ -387,7 +389,7 @@ void CHD_PlayLayer::onContestAnswer(int status) {
     addChild(cover, kAnswerCoverZ, kAnswerCoverTag);
     const bool right = status == 0;
     if (!oneToOne()) {
-        cover->addMark(right ? "answer_right.png" : "answer_error.png", coverCentre(), 1.0f,
+        cover->addMark(right ? "answer_right.png" : "answer_error.png", coverCentre(), kBigMarkScale,
                        CHD_PlayLayerColorCover::kOwnMarkTag);
         return;
     }
@@ -425,7 +427,8 @@ void CHD_PlayLayer::showOpponentMark(bool right, const std::string& answer) {
     const CCPoint at = k >= 0 ? ccpSub(optionPoint(k), ccp(kMarkInset, 0)) : ccpAdd(coverCentre(), ccp(170, -120));
     cover->addMark(right ? "select_right.png" : "select_error.png", at, kMarkScale,
                    CHD_PlayLayerColorCover::kOpponentMarkTag);
-    cover->addCaption(GameData::instance().opponent.name, ccpSub(at, ccp(0, 36)));
+    // Under the option button, whose mark it is.
+    cover->addCaption(GameData::instance().opponent.name, ccpSub(at, ccp(0, 58)));
 }
 
 void CHD_PlayLayer::showStillAnswering() {

@@ -56,7 +56,7 @@ CCSprite* CHD_PlayLayerColorCover::addMark(const std::string& picture, const CCP
 
 void CHD_PlayLayerColorCover::addCaption(const std::string& text, const CCPoint& windowPoint) {
     CCLabelTTF* caption = Pictures::label(text, 20, CCSizeZero, kCCTextAlignmentCenter);
-    caption->setColor(ccc3(255, 255, 255));
+    caption->setColor(ccc3(110, 62, 24));
     caption->setPosition(ccpSub(windowPoint, getPosition()));
     addChild(caption, 2);
 }

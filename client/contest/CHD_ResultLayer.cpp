@@ -23,8 +23,9 @@ constexpr float kCountSeconds = 0.01f;
 constexpr int kCountStep = 5;
 constexpr float kColumnX = 168;
 constexpr float kSureAboveBottom = 80;
-const ccColor3B kNameColour = {255, 230, 120};
-const ccColor3B kLineColour = {255, 255, 255};
+const ccColor3B kNameColour = {214, 96, 20};
+const ccColor3B kLineColour = {110, 62, 24};
+const ccColor3B kCaptionColour = {255, 255, 255};
 
 std::string text(const char* key) { return LocalText::instance().text(key); }
 
@@ -127,8 +128,9 @@ bool CHD_ResultLayer::init() {
     }
     // The layout's touches would outrank nothing here: the dialog claims every touch itself.
     m_layout->setTouchEnabled(false);
+    // A layer scales about its middle: placed over the window, it stays centred.
     m_layout->setScale(kLayoutScale);
-    m_layout->setPosition(ccp(-window.width * kLayoutScale / 2, -window.height * kLayoutScale / 2));
+    m_layout->setPosition(ccp(-window.width / 2, -window.height / 2));
     addChild(m_layout, 2);
 
     m_sure = Pictures::sprite("common_btn.png");
@@ -136,7 +138,7 @@ bool CHD_ResultLayer::init() {
     m_sure->setScaleY(0.55f);
     m_sure->setPosition(ccp(0, -window.height / 2 + kSureAboveBottom));
     addChild(m_sure, 3);
-    CCLabelTTF* caption = line(text("sure"), 30, kLineColour);
+    CCLabelTTF* caption = line(text("sure"), 30, kCaptionColour);
     caption->setPosition(m_sure->getPosition());
     addChild(caption, 4);
     return true;
