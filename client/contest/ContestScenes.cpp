@@ -1,8 +1,15 @@
 #include "contest/ContestScenes.h"
 
 #include "app/SceneDirector.h"
+#include "contest/CCHD_Mainlayer.h"
+#include "contest/CHD_ChallengeLayer.h"
+#include "contest/CHD_DoublesLayer.h"
 #include "contest/ContestPushRouter.h"
 
 void registerContestScenes() {
+    SceneDirector& director = SceneDirector::instance();
+    director.registerScene(21, &CCHD_Mainlayer::scene);
+    director.registerScene(23, &CHD_DoublesLayer::scene);
+    director.registerScene(28, &CHD_ChallengeLayer::scene);
     ContestPushRouter::install();
 }
