@@ -39,8 +39,15 @@ CCNode* showBox(CCNode* parent, const std::string& message, CCObject* target, SE
     if (parent == nullptr) return nullptr;
     const LocalText& texts = LocalText::instance();
     const bool cancel = withCancel || onCancel != nullptr;
-    CMyMessageBox* box = CMyMessageBox::create(title, message, texts.text(sureKey), cancel ? texts.text(cancelKey) : "",
-                                               "", target, 0, onSure, onCancel, nullptr, nullptr, false);
+    // A box without a target cannot close: a plain notice closes on its parent, calling nothing.
+    CCObject* owner = target ? target : parent;
+    // One button sits in the middle; two sit either side of it.
+    const std::string sure = texts.text(sureKey);
+    CMyMessageBox* box =
+        cancel ? CMyMessageBox::create(title, message, sure, "", texts.text(cancelKey), owner, 0, onSure, nullptr,
+                                       onCancel, nullptr, false)
+               : CMyMessageBox::create(title, message, "", sure, "", owner, 0, nullptr, onSure, nullptr, nullptr,
+                                       false);
     if (box == nullptr) {
         ClientLog::write("contest: message box for \"%s\" cannot be made", message.c_str());
         return nullptr;
