@@ -135,6 +135,8 @@ void CCHD_Mainlayer::onSchedule(int code) {
             slot = CCountDownLabel::create(entry.startTime, entry.serverTime, entry.endTime);
             if (slot == nullptr) continue;
             slot->setPosition(lineSpot(kCaptionButtons[entry.matchType - 1]));
+            // The longest line ("8 hours 0 minutes to go") has to fit between two cards.
+            slot->setScale(0.7f);
             addChild(slot, kLineZ);
         }
     }

@@ -27,7 +27,7 @@ constexpr int kRulesUiId = 6;
 // The popup rests below the window; the rabbit beside it peeks up when a challenge comes.
 constexpr float kPopupRise = 180, kPictureRise = 80;
 const CCPoint kPopupRest(0, -180);
-const CCPoint kPictureRest(215, -60);
+const CCPoint kPictureRest(190, 120);
 
 CCMenuItemSprite* popupButton(const char* key, CCObject* target, SEL_MenuHandler action) {
     CCSprite* normal = CCSprite::create("common_btn.png");
@@ -127,12 +127,12 @@ void CHD_ChallengeLayer::buildPopup() {
     if (CCSprite* bg = CCSprite::create("common_alertBg.png")) {
         bg->setScaleX(0.67f);
         bg->setScaleY(0.16f);
-        bg->setPosition(ccp(size.width / 2 + 60, 70));
+        bg->setPosition(ccp(size.width / 2 + 60, 100));
         m_popup->addChild(bg);
     }
     m_message = CCLabelTTF::create("", "simhei.ttf", 35);
     m_message->setColor(ccc3(60, 40, 20));
-    m_message->setPosition(ccp(size.width / 2 - 20, 95));
+    m_message->setPosition(ccp(size.width / 2 - 20, 125));
     m_message->setScale(0.8f);
     m_popup->addChild(m_message, 1);
     m_countdown = CCLabelTTF::create(
@@ -140,18 +140,18 @@ void CHD_ChallengeLayer::buildPopup() {
         "simhei.ttf", 40);
     m_countdown->setColor(ccc3(200, 60, 30));
     m_countdown->setScale(0.7f);
-    m_countdown->setPosition(ccp(size.width / 2 - 20, 48));
+    m_countdown->setPosition(ccp(size.width / 2 - 20, 78));
     m_popup->addChild(m_countdown, 1);
     CCMenuItemSprite* cancel = popupButton("cancel", this, menu_selector(CHD_ChallengeLayer::refuse));
     CCMenuItemSprite* sure = popupButton("sure", this, menu_selector(CHD_ChallengeLayer::accept));
     m_menu = CCMenu::create();
     m_menu->setPosition(CCPointZero);
     if (cancel) {
-        cancel->setPosition(ccp(size.width / 2 + 180, 95));
+        cancel->setPosition(ccp(size.width / 2 + 200, 125));
         m_menu->addChild(cancel);
     }
     if (sure) {
-        sure->setPosition(ccp(size.width / 2 + 180, 45));
+        sure->setPosition(ccp(size.width / 2 + 200, 75));
         m_menu->addChild(sure);
     }
     m_menu->setEnabled(false);
@@ -160,6 +160,8 @@ void CHD_ChallengeLayer::buildPopup() {
     if (m_picture) {
         m_picture->setScale(0.4f);
         m_picture->setPosition(kPictureRest);
+        // Only seen while a challenge waits: it rises over the popup's corner with it.
+        m_picture->setVisible(false);
         addChild(m_picture, kPopupZ + 1);
     }
 }
@@ -281,7 +283,14 @@ void CHD_ChallengeLayer::slidePopup(bool in) {
     m_popupUp = in;
     const float sign = in ? 1.0f : -1.0f;
     m_popup->runAction(CCMoveBy::create(1.0f, ccp(0, sign * kPopupRise)));
-    if (m_picture) m_picture->runAction(CCMoveBy::create(1.0f, ccp(0, sign * kPictureRise)));
+    if (m_picture == nullptr) return;
+    CCMoveBy* move = CCMoveBy::create(1.0f, ccp(0, sign * kPictureRise));
+    if (in) {
+        m_picture->setVisible(true);
+        m_picture->runAction(move);
+    } else {
+        m_picture->runAction(CCSequence::create(move, CCHide::create(), nullptr));
+    }
 }
 
 void CHD_ChallengeLayer::popupTick(float) {

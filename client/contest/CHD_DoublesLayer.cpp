@@ -27,9 +27,9 @@ constexpr int kBoxZ = 100000;
 constexpr int kRulesUiId = 4;
 // The popup waits below the window and rises onto its lower part.
 const CCPoint kPopupShown(0, 0);
-const CCPoint kPopupHidden(0, -330);
-const CCPoint kPictureShown(150, 190);
-const CCPoint kPictureHidden(150, -260);
+const CCPoint kPopupHidden(0, -280);
+const CCPoint kPictureShown(165, 160);
+const CCPoint kPictureHidden(165, -260);
 
 CCMenuItemSprite* popupButton(const char* key, CCObject* target, SEL_MenuHandler action) {
     CCSprite* normal = CCSprite::create("common_btn.png");
@@ -152,20 +152,20 @@ void CHD_DoublesLayer::buildPopup() {
     layer->setPosition(kPopupHidden);
     addChild(layer, kPopupZ, kPopupTag);
     if (CCSprite* bg = CCSprite::create("common_alertBg.png")) {
-        bg->setScaleX(0.67f);
-        bg->setScaleY(0.3f);
-        bg->setPosition(ccp(size.width / 2 + 60, 150));
+        bg->setScaleX(0.55f);
+        bg->setScaleY(0.22f);
+        bg->setPosition(ccp(size.width / 2 + 60, 135));
         layer->addChild(bg, 0, kPopupBgTag);
     }
     if (CCLabelTTF* message = CCLabelTTF::create("", "simhei.ttf", 35)) {
         message->setColor(ccc3(60, 40, 20));
-        message->setPosition(ccp(size.width / 2 + 60, 215));
+        message->setPosition(ccp(size.width / 2 + 60, 195));
         layer->addChild(message, 1, kMessageTag);
     }
     const std::string start = fillText(texts.text("HDDoublesTimeSurplus"), {std::to_string(kAnswerWindow)});
     if (CCLabelTTF* countdown = CCLabelTTF::create(start.c_str(), "simhei.ttf", 30)) {
         countdown->setColor(ccc3(200, 60, 30));
-        countdown->setPosition(ccp(size.width / 2 + 60, 165));
+        countdown->setPosition(ccp(size.width / 2 + 60, 150));
         layer->addChild(countdown, 1, kCountdownTag);
     }
     CCMenuItemSprite* cancel = popupButton("cancel", this, menu_selector(CHD_DoublesLayer::refuse));
@@ -175,14 +175,14 @@ void CHD_DoublesLayer::buildPopup() {
         if (item) menu->addChild(item);
     }
     menu->setPosition(CCPointZero);
-    if (cancel) cancel->setPosition(ccp(size.width / 2 - 40, 95));
-    if (sure) sure->setPosition(ccp(size.width / 2 + 160, 95));
+    if (cancel) cancel->setPosition(ccp(size.width / 2 - 40, 80));
+    if (sure) sure->setPosition(ccp(size.width / 2 + 160, 80));
     menu->setEnabled(false);
     layer->addChild(menu, 2, kPopupMenuTag);
     m_popupRest = kPopupHidden;
 
     if (CCSprite* picture = CCSprite::create("tuzi1.png")) {
-        picture->setScale(0.6f);
+        picture->setScale(0.5f);
         picture->setPosition(kPictureHidden);
         addChild(picture, kSlidingZ, kSlidingPictureTag);
     }

@@ -60,7 +60,7 @@ CHD_LoadingLayer* CHD_LoadingLayer::create(int, int level, const std::string& na
         if (!layer->CCLayer::init()) return false;
         layer->m_kind = kExam;
         const CCSize size = CCDirector::sharedDirector()->getWinSize();
-        CCLayerColor* shade = CCLayerColor::create(ccc4(20, 24, 48, 235), 960, 640);
+        CCLayerColor* shade = CCLayerColor::create(ccc4(20, 24, 48, 250), 960, 640);
         shade->ignoreAnchorPointForPosition(false);
         shade->setPosition(ccp(size.width / 2, size.height / 2));
         layer->addChild(shade);
@@ -80,7 +80,7 @@ bool CHD_LoadingLayer::initFaceOff(int kind) {
     if (!CCLayer::init()) return false;
     m_kind = kind;
     const CCSize size = CCDirector::sharedDirector()->getWinSize();
-    CCLayerColor* shade = CCLayerColor::create(ccc4(20, 24, 48, 235), 960, 640);
+    CCLayerColor* shade = CCLayerColor::create(ccc4(20, 24, 48, 250), 960, 640);
     shade->ignoreAnchorPointForPosition(false);
     shade->setPosition(ccp(size.width / 2, size.height / 2));
     addChild(shade);

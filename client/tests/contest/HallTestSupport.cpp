@@ -39,6 +39,7 @@ void collectBoxes(CCNode* node, std::vector<CMyMessageBox*>& found) {
 
 void HallTest::SetUp() {
     ClientTest::SetUp();
+    beforePictures();
     useGameResources();
     setGameTexts();
     NetManager::installFrameHook();

@@ -25,6 +25,8 @@ class HallTest : public ClientTest {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Runs before any picture is loaded (render tests switch to GL here).
+    virtual void beforePictures() {}
 
     // What the game port answers; change before the request goes out.
     struct Answers {
