@@ -176,3 +176,22 @@ TEST_F(ContestHallTest, TheMainMenuLeadsToTheContestHallAndSlowsTheHeartbeat) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ContestHallTest, EveryTextTheHallsShowIsInTheGamesTexts) {
+    for (const char* key :
+         {"HDDoublesRank", "HDDoublesInsturction", "HDChallengeRank", "HDChallengeInsturction", "HDDoublesChallengeNum",
+          "HDDoublesTimeSurplus", "HDDoublesThrowDownTheChallenge", "HDDoublesLayerLack", "HDDoublesLayerTrue",
+          "HDDoublesLayerTrueJ", "HDDoublesLayerOkOK", "HDMoneyNEnough", "bisaijinxingzhong", "HDNoWisdomKing",
+          "HDKingCanNotChallenge", "theNetIsDie", "matchConducting", "matchClosed", "TDSJiJiangStart", "TZSJiJiangStart",
+          "KSJiJiangStart", "matchClosedTip", "HDWait", "HDEndedTip", "HDMainLayerRunRegister", "RegisterNow", "nextTime",
+          "notLoginTip", "FriendlyTip", "sure", "cancel"}) {
+        const std::string chinese = text(key);
+        EXPECT_FALSE(chinese.empty()) << key;
+        // Every text is Chinese: at least one three-byte character.
+        EXPECT_TRUE(chinese.find_first_of("\xe4\xe5\xe6\xe7\xe8\xe9") != std::string::npos) << key << ": " << chinese;
+    }
+}
+
+} // namespace
