@@ -57,6 +57,9 @@ void ContestPlayTest::SetUp() {
             answer["answer"] = request["answer"];
             answer["addscore"] = m_verdict == "success" ? 10 : 0;
             for (const char* total : {"score", "money", "level", "levelupscore", "answercount"}) answer[total] = 7;
+        } else if (system == 49) {
+            answer["response"] = 1;
+            answer["prizearray"].append(m_teamPrize);
         } else if (system == 27) {
             answer["response"] = leaveResponse;
             answer["act"] = request["act"];

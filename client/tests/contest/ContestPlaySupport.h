@@ -45,6 +45,8 @@ protected:
     // The verdict the server gives the next contest answers: "success", "fail" or "nostart".
     std::string m_verdict = "success";
     int leaveResponse = 1;
+    // The team's line of the prize table answer.
+    Json::Value m_teamPrize;
 
     static Json::Value result(const std::string& challenge, const std::string& challenge2, int iswin, int flee = 0);
     static int childrenTagged(cocos2d::CCNode* parent, int tag);
