@@ -21,6 +21,7 @@ USING_NS_CC;
 
 namespace {
 
+constexpr int kPlayScene = 22;
 constexpr int kDoublesHall = 23;
 constexpr int kChallengeHall = 28;
 constexpr double kLongestAnswer = 40.0;
@@ -74,6 +75,14 @@ void CHD_CQuestionMission::stopTiming() {
 void CHD_CQuestionMission::update(float dt) { m_clock += dt; }
 
 void CHD_CQuestionMission::MsgResponseQuestionData(const Json::Value& v) {
+    // Contest questions are wanted in contest play and in the halls while the face-off runs; one
+    // arriving late elsewhere would come out as the next single-player question.
+    const int scene = SceneDirector::instance().currentSceneId();
+    if (scene != kPlayScene && scene != kDoublesHall && scene != kChallengeHall) {
+        ClientLog::write("CHD_CQuestionMission: question %d pushed on scene %d; dropped", JsonRead::intOf(v, "qsid"),
+                         scene);
+        return;
+    }
     QuizData& quiz = QuizData::instance();
     int code = -1;
     QuizParsers::question(v, &code);

@@ -51,6 +51,7 @@ constexpr float kMarkScale = 0.6f;
 constexpr float kBigMarkScale = 0.6f;
 const ccColor3B kNameColour = {255, 255, 255};
 const ccColor3B kTipColour = {60, 40, 20};
+constexpr float kTipWidth = 760;
 
 std::string text(const char* key) { return LocalText::instance().text(key); }
 
@@ -223,7 +224,9 @@ void CHD_PlayLayer::buildOneToOne() {
         m_counterLabel->setPosition(ccp(window.width / 2, 605));
         addChild(m_counterLabel, 1);
     }
-    m_tipLabel = Pictures::label("", 27, CCSizeMake(window.width - 370, 0), kCCTextAlignmentCenter);
+    // One line between the clock and the options: a long question is drawn smaller, not wrapped
+    // over them.
+    m_tipLabel = Pictures::label("", 27, CCSizeZero, kCCTextAlignmentCenter);
     m_tipLabel->setColor(kTipColour);
     m_tipLabel->setPosition(ccp(window.width / 2, window.height / 2 + 125));
     addChild(m_tipLabel, 1);
@@ -278,7 +281,12 @@ void CHD_PlayLayer::showCounter() {
 }
 
 void CHD_PlayLayer::showTip(const std::string& tip) {
-    if (m_tipLabel) m_tipLabel->setString(tip.c_str());
+    if (m_tipLabel == nullptr) return;
+    m_tipLabel->setString(tip.c_str());
+    if (oneToOne()) {
+        const float width = m_tipLabel->getContentSize().width;
+        m_tipLabel->setScale(width > kTipWidth ? kTipWidth / width : 1.0f);
+    }
 }
 
 void CHD_PlayLayer::startClock() {

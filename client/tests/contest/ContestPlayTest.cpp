@@ -1,6 +1,7 @@
 // Contest play on the manual clock: questions pushed through the heartbeat parser and shown by the
 // poll, the answers that reach the game server with their answering time, the clock worked out
 // from elapsed time, the waiting cover and the answer marks.
+#include "app/SceneDirector.h"
 #include "contest/CHD_CQuestionMission.h"
 #include "contest/CHD_LayerColorCover.h"
 #include "contest/CHD_PlayLayer.h"
@@ -139,8 +140,12 @@ TEST_F(ContestPlayAnswerTest, AQuestionPushedWhileAnotherIsShownReplacesItAtTheN
     EXPECT_EQ(std::string(play->tipLabel()->getString()), "第742题");
     EXPECT_EQ(std::string(play->counterLabel()->getString()), "2/5");
     EXPECT_EQ(answerMenu()->label(0)->getString(), answersOf(742)[0]);
+    // A long question stays on its one line between the clock and the options.
+    pushQuestion(743, 1, std::string(40, 'W') + "？");
+    engine::testing::stepSeconds(0.25f);
+    EXPECT_LE(play->tipLabel()->boundingBox().size.width, 761);
     // The counter never passes the contest's total.
-    for (int qsid = 743; qsid < 750; ++qsid) showQuestion(qsid);
+    for (int qsid = 744; qsid < 750; ++qsid) showQuestion(qsid);
     EXPECT_EQ(std::string(play->counterLabel()->getString()), "5/5");
 }
 
@@ -233,7 +238,12 @@ TEST_F(ContestPlayAnswerTest, TheWaitingCoverLeavesOnlyTheTopRightCornerOpen) {
     EXPECT_NE(play->getChildByTag(CHD_PlayLayer::kLeaveBoxTag), nullptr);
 }
 
-TEST_F(ContestPlayAnswerTest, AQuestionOfAnUnknownKindIsDroppedAndTheNextOneShows) {
+TEST_F(ContestPlayAnswerTest, AQuestionOfAnUnknownKindOrOutsideAContestIsDropped) {
+    // Late, on the main menu: it must not turn up as the next single-player question.
+    SceneDirector::instance().switchTo(2);
+    engine::testing::stepSeconds(0.3f);
+    pushQuestion(790);
+    EXPECT_TRUE(QuizData::instance().questionQueue.empty());
     CHD_PlayLayer* play = enterContest(23);
     ASSERT_NE(play, nullptr);
     pushText(R"({"system":29,"qsid":791,"flag":1,"gametype":1,"playtype":99,"question":"?","teammatchstatus":0})");
