@@ -164,7 +164,7 @@ void CHD_ResultLayer::setData(const ContestResult& own, const ContestResult& opp
 }
 
 void CHD_ResultLayer::fillColumn(const ContestResult& record, float x, int countTag) {
-    float y = 66;
+    float y = 58;
     auto add = [&](const std::string& s, float size, const ccColor3B& colour) {
         CCLabelTTF* label = line(s, size, colour);
         label->setPosition(ccp(x, y));
