@@ -191,7 +191,7 @@ void CHD_DoublesLayer::buildPopup() {
 
 void CHD_DoublesLayer::onEnter() {
     CCLayer::onEnter();
-    ContestPushRouter::setHallHandler([this](const Json::Value& push) { return onPush(push); });
+    ContestPushRouter::setHallHandler(this, [this](const Json::Value& push) { return onPush(push); });
     NetManager::instance().setHeartbeatInterval(1.0f);
     RequestCatalogue::matchPresence(1, kMatchType, Busy::Yes,
                                     {this, net_selector(CHD_DoublesLayer::onEnterAnswer),
@@ -199,7 +199,7 @@ void CHD_DoublesLayer::onEnter() {
 }
 
 void CHD_DoublesLayer::onExit() {
-    ContestPushRouter::clearHallHandler();
+    ContestPushRouter::clearHallHandler(this);
     CCLayer::onExit();
 }
 
@@ -214,6 +214,8 @@ void CHD_DoublesLayer::onExitTransitionDidStart() {
 }
 
 void CHD_DoublesLayer::keyBackClicked() {
+    // The face-off leads into play; the contest has begun and there is no way back from here.
+    if (m_facingOff) return;
     RequestCatalogue::matchPresence(2, kMatchType, Busy::Yes,
                                     {this, net_selector(CHD_DoublesLayer::onLeaveAnswer),
                                      net_selector(CHD_DoublesLayer::onRequestFailed)});
