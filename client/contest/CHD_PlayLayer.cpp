@@ -140,7 +140,7 @@ void CHD_PlayLayer::onEnter() {
     m_previous = SceneDirector::instance().previousSceneId();
     CHD_CQuestionMission::install();
     CHD_CQuestionMission::instance()->startTiming();
-    ContestPushRouter::setPlayHandler([this](const Json::Value& push) { return onPush(push); });
+    ContestPushRouter::setPlayHandler(this, [this](const Json::Value& push) { return onPush(push); });
     const int qscount = GameData::instance().opponent.qscount;
     m_total = qscount > 0 ? qscount : 5;
 
@@ -168,7 +168,7 @@ void CHD_PlayLayer::onExit() {
     CPlayLayer::onExit();
     unschedule(schedule_selector(CHD_PlayLayer::pollQuestion));
     stopActionByTag(kCoverLaterTag);
-    ContestPushRouter::clearPlayHandler();
+    ContestPushRouter::clearPlayHandler(this);
     CHD_CQuestionMission::instance()->stopTiming();
     // A question of this contest must not turn up in the next single-player run.
     QuizData::instance().questionQueue.clear();
