@@ -17,6 +17,7 @@
 #include "net/UserSession.h"
 #include "quiz/CAddAnswerMenu.h"
 #include "quiz/CChoiceYesOrNoLayer.h"
+#include "quiz/COneByOneSelect.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
@@ -82,11 +83,12 @@ CCPoint worldOf(CCNode* node) {
     return parent ? parent->convertToWorldSpace(node->getPosition()) : node->getPosition();
 }
 
-CAddAnswerMenu* answerMenuIn(CCNode* node) {
-    if (auto* menu = dynamic_cast<CAddAnswerMenu*>(node)) return menu;
+// The first node of class T in the subtree.
+template <class T> T* childOf(CCNode* node) {
+    if (auto* found = dynamic_cast<T*>(node)) return found;
     CCArray* children = node->getChildren();
     for (unsigned i = 0; children && i < children->count(); ++i) {
-        if (CAddAnswerMenu* menu = answerMenuIn(static_cast<CCNode*>(children->objectAtIndex(i)))) return menu;
+        if (T* found = childOf<T>(static_cast<CCNode*>(children->objectAtIndex(i)))) return found;
     }
     return nullptr;
 }
@@ -372,15 +374,25 @@ int CHD_PlayLayer::optionIndexOf(const std::string& answer) const {
     return -1;
 }
 
-CCPoint CHD_PlayLayer::optionPoint(int k) const {
-    if (CQuestionLayer* screen = QuestionStage::instance().current()) {
-        if (CAddAnswerMenu* menu = answerMenuIn(screen); menu && k >= 0 && k < CAddAnswerMenu::kOptionCount) {
-            if (CCNode* item = menu->item(k); item && item->isVisible()) return worldOf(item);
-        }
-        if (auto* yesNo = dynamic_cast<CChoiceYesOrNoLayer*>(screen); yesNo && (k == 0 || k == 1)) {
-            if (CCNode* button = yesNo->button(k)) return worldOf(button);
-        }
+bool CHD_PlayLayer::optionShown(int k, CCPoint* at) const {
+    CQuestionLayer* screen = QuestionStage::instance().current();
+    if (screen == nullptr || k < 0) return false;
+    if (CAddAnswerMenu* menu = childOf<CAddAnswerMenu>(screen); menu && k < CAddAnswerMenu::kOptionCount) {
+        if (CCNode* item = menu->item(k); item && item->isVisible()) return *at = worldOf(item), true;
     }
+    // One option at a time: only the one on screen has a place.
+    if (COneByOneSelect* select = childOf<COneByOneSelect>(screen); select && select->currentIndex() == k) {
+        if (CCNode* item = select->optionItem()) return *at = worldOf(item), true;
+    }
+    if (auto* yesNo = dynamic_cast<CChoiceYesOrNoLayer*>(screen); yesNo && k < 2) {
+        if (CCNode* button = yesNo->button(k)) return *at = worldOf(button), true;
+    }
+    return false;
+}
+
+CCPoint CHD_PlayLayer::optionPoint(int k) const {
+    CCPoint at;
+    if (optionShown(k, &at)) return at;
     // A screen that shows its options otherwise: the text choice's places.
     const QuestionRecord* question = QuizData::instance().current.get();
     const bool two = question && question->answers.size() == 2;
@@ -431,12 +443,21 @@ void CHD_PlayLayer::showOpponentMark(bool right, const std::string& answer) {
         if (cover == nullptr) return;
         addChild(cover, kAnswerCoverZ, kAnswerCoverTag);
     }
-    const int k = optionIndexOf(answer);
-    const CCPoint at = k >= 0 ? ccpSub(optionPoint(k), ccp(kMarkInset, 0)) : ccpAdd(coverCentre(), ccp(170, -120));
+    const std::string& name = GameData::instance().opponent.name;
+    CCPoint option;
+    if (optionShown(optionIndexOf(answer), &option)) {
+        const CCPoint at = ccpSub(option, ccp(kMarkInset, 0));
+        cover->addMark(right ? "select_right.png" : "select_error.png", at, kMarkScale,
+                       CHD_PlayLayerColorCover::kOpponentMarkTag);
+        // Under the option button, whose mark it is.
+        cover->addCaption(name, ccpSub(at, ccp(0, 58)));
+        return;
+    }
+    // An option not on screen (one at a time, or a time-out): the mark with what was answered.
+    const CCPoint at = ccpAdd(coverCentre(), ccp(0, -320));
     cover->addMark(right ? "select_right.png" : "select_error.png", at, kMarkScale,
                    CHD_PlayLayerColorCover::kOpponentMarkTag);
-    // Under the option button, whose mark it is.
-    cover->addCaption(GameData::instance().opponent.name, ccpSub(at, ccp(0, 58)));
+    cover->addCaption(answer == "-1" ? name : name + "：" + answer, ccpAdd(at, ccp(0, -44)));
 }
 
 void CHD_PlayLayer::showStillAnswering() {

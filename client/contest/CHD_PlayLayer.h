@@ -73,7 +73,10 @@ private:
     void pollQuestion(float dt);
     void addWaitingCover();
     void endQuestionDecorations();
-    // Where option k of the shown question stands, in window coordinates.
+    // Where option k of the shown question stands, in window coordinates; false when the screen
+    // does not show it.
+    bool optionShown(int k, cocos2d::CCPoint* at) const;
+    // The same, with the text choice's places for a screen that shows its options otherwise.
     cocos2d::CCPoint optionPoint(int k) const;
     int optionIndexOf(const std::string& answer) const;
 

@@ -109,4 +109,26 @@ TEST_F(ContestPlayRenderTest, ChallengeLayout) {
     EXPECT_GT(marked.differences(shown, 430, 370, 530, 470), 50) << "the big mark in the middle";
 }
 
+TEST_F(ContestPlayRenderTest, OneOptionAtATimeMarksTheShownOptionAndTellsTheOpponentsAnswer) {
+    ASSERT_NE(enterContest(23), nullptr);
+    Json::Value v(Json::objectValue);
+    v["system"] = 29;
+    v["qsid"] = 831;
+    v["flag"] = 1;
+    v["gametype"] = 1;
+    v["playtype"] = 9;
+    v["seltype"] = 1;
+    v["question"] = "“守株待兔”出自哪部典籍？";
+    for (const char* answer : {"韩非子", "庄子", "孟子", "荀子"}) v["answer"].append(answer);
+    push(v);
+    engine::testing::stepSeconds(0.6f);
+    Frame shown = shoot("");
+    engine::testing::tap(480, 320);
+    ASSERT_TRUE(pumpUntilIdle());
+    pushText(R"({"system":31,"bright":0,"answer":"庄子","teammatchstatus":0})");
+    engine::testing::stepSeconds(0.3f);
+    Frame marked = shoot("contest_one_at_a_time");
+    EXPECT_GT(marked.differences(shown, 400, 60, 560, 140), 20) << "the opponent's mark and answer at the bottom";
+}
+
 } // namespace
