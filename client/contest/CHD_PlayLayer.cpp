@@ -151,6 +151,7 @@ void CHD_PlayLayer::onEnter() {
             buildOneToOne();
         } else if (m_previous == 28 || teamMatch()) {
             buildScreen();
+            if (m_layout) m_layout->setTag(kLayoutTag);
             m_clockAt = m_clockLabel ? m_clockLabel->getPosition() : ccp(125, 550);
             if (!teamMatch()) m_counterLabel = m_answeredLabel;
         }
