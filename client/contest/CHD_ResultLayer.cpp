@@ -169,7 +169,7 @@ void CHD_ResultLayer::fillColumn(const ContestResult& record, float x, int count
         CCLabelTTF* label = line(s, size, colour);
         label->setPosition(ccp(x, y));
         addChild(label, 3);
-        y -= 34;
+        y -= 32;
         return label;
     };
     add(record.name, 28, kNameColour);
