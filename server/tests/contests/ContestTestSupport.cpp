@@ -161,6 +161,27 @@ Json::Value ContestTest::nextQuestion(ContestPlayer& p) {
     return p.take(29);
 }
 
+int ContestTest::playQuestion(ContestPlayer& a, bool aRight, ContestPlayer& b, bool bRight) {
+    const auto qa = nextQuestion(a);
+    const auto qb = nextQuestion(b);
+    EXPECT_FALSE(qa.isNull());
+    EXPECT_EQ(qa["qsid"], qb["qsid"]) << "the same question to both";
+    const int qsid = qa["qsid"].asInt();
+    const auto va = a.answer(qsid, aRight ? rightOf(qsid) : wrongOf(qsid));
+    EXPECT_EQ(va["response"].asString(), aRight ? "success" : "fail") << va;
+    const auto vb = b.answer(qsid, bRight ? rightOf(qsid) : wrongOf(qsid));
+    EXPECT_EQ(vb["response"].asString(), bRight ? "success" : "fail") << vb;
+    return qsid;
+}
+
+void ContestTest::playOut(ContestPlayer& a, int aRights, ContestPlayer& b, int bRights) {
+    for (int i = 0; i < 5; ++i) {
+        playQuestion(a, i < aRights, b, i < bRights);
+    }
+    a.drain();
+    b.drain();
+}
+
 std::string ContestTest::rightOf(int qsid) {
     quiz::QuizStore bank(server->app().services().storage);
     return bank.find(qsid)->right;

@@ -65,6 +65,11 @@ public:
     void pairUp(ContestPlayer& a, ContestPlayer& b);
     // The question the player's heartbeats fetched (a push 29), after draining the queue.
     Json::Value nextQuestion(ContestPlayer& p);
+    // Both fetch the current question and answer it, a first, right or wrong as asked; the
+    // question's id.
+    int playQuestion(ContestPlayer& a, bool aRight, ContestPlayer& b, bool bRight);
+    // All five questions: a gets the first aRights right, b the first bRights.
+    void playOut(ContestPlayer& a, int aRights, ContestPlayer& b, int bRights);
     std::string rightOf(int qsid);
     std::string wrongOf(int qsid);
 
