@@ -4,6 +4,8 @@
 #include "commands/PushQueue.h"
 #include "contests/ContestClock.h"
 
+#include <utility>
+
 namespace server {
 
 void HeartbeatCommand::registerInto(CommandRegistry& game, const ServerConfig& config, QuestionFetched fetched) {
@@ -17,7 +19,7 @@ void HeartbeatCommand::registerInto(CommandRegistry& game, const ServerConfig& c
             if (message.isObject() && !message.isMember("teammatchstatus")) {
                 message["teammatchstatus"] = beat.teamMatchStatus;
             }
-            if (fetched && message.isObject() && message["system"] == 29) {
+            if (fetched && std::as_const(message)["system"] == 29) {
                 fetched(context.playerId, message, now);
             }
             return Answer(std::move(message));

@@ -62,7 +62,8 @@ public:
     void tick();
 
     // Both players search in the one-to-one hall and are paired; the pushes of the start taken.
-    void pairUp(ContestPlayer& a, ContestPlayer& b);
+    // Unless bBeats, b's heartbeats have not fetched anything yet.
+    void pairUp(ContestPlayer& a, ContestPlayer& b, bool bBeats = true);
     // The question the player's heartbeats fetched (a push 29), after draining the queue.
     Json::Value nextQuestion(ContestPlayer& p);
     // Both fetch the current question and answer it, a first, right or wrong as asked; the
