@@ -96,6 +96,9 @@ ContestService::Reply ContestService::presenceLocked(int playerId, int act, int 
     Reply reply = accepted(27, act);
     switch (act) {
     case 1:
+        if (type != kOneToOne) {
+            stopSearch(p, playerId); // a search belongs to the one-to-one hall
+        }
         p.hall = type;
         reply.answer["enablecount"] = std::max(0, dailyCounts(type).max - played);
         reply.answer["isking"] = king == playerId ? 1 : 0;
