@@ -6,6 +6,8 @@
 #include "commands/HeartbeatCommand.h"
 #include "commands/QuizHooks.h"
 #include "commands/UserCommands.h"
+#include "contests/ContestClock.h"
+#include "contests/ContestCommands.h"
 #include "referrals/ReferralCommands.h"
 
 #include <algorithm>
@@ -24,10 +26,16 @@ ServerApp::ServerApp(ServerConfig config)
     Log::setLevel(m_config.logLevel);
     EntryCommands::registerInto(m_entryCommands, m_accounts);
     UserCommands::registerInto(m_gameCommands, m_accounts);
-    HeartbeatCommand::registerInto(m_gameCommands);
     ContentCommands::registerInto(m_gameCommands, m_content);
     registerQuizCommands(m_gameCommands, m_services);
     referrals::ReferralCommands::registerInto(m_gameCommands);
+    // After the quiz: contests ask the bank's questions.
+    m_contests = std::make_unique<contests::ContestService>(m_services);
+    contests::ContestCommands::registerInto(m_gameCommands, *m_contests, m_config);
+    HeartbeatCommand::registerInto(m_gameCommands, m_config,
+                                   [contests = m_contests.get()](int player, const Json::Value& push, std::int64_t now) {
+                                       contests->questionFetched(player, push, now);
+                                   });
 }
 
 std::vector<std::unique_ptr<asio::io_context>> ServerApp::makeContexts(int count) {
@@ -40,6 +48,9 @@ std::vector<std::unique_ptr<asio::io_context>> ServerApp::makeContexts(int count
 
 ServerApp::~ServerApp() {
     stop();
+    if (m_contestThread.joinable()) {
+        m_contestThread.join();
+    }
     m_workPool.join();
     try {
         flushOnlineTime();
@@ -83,6 +94,25 @@ void ServerApp::start() {
         listener->start();
     }
     scheduleSweep();
+    if (m_config.contestSweeper) {
+        startContestSweeper();
+    }
+}
+
+void ServerApp::startContestSweeper() {
+    // Time-outs, absent players, searches and challenges move on even when nobody asks anything.
+    m_contestThread = std::thread([this] {
+        std::unique_lock lock(m_contestStopMutex);
+        while (!m_contestStop.wait_for(lock, std::chrono::seconds(1), [this] { return m_contestStopping; })) {
+            lock.unlock();
+            try {
+                m_contests->tick(contests::ContestClock::nowMs(m_config));
+            } catch (const std::exception& e) {
+                Log::refusal("contests", std::string("tick failed: ") + e.what());
+            }
+            lock.lock();
+        }
+    });
 }
 
 std::size_t ServerApp::openConnections(ServerRole role) const {
@@ -123,6 +153,11 @@ void ServerApp::run() {
 }
 
 void ServerApp::stop() {
+    {
+        std::lock_guard lock(m_contestStopMutex);
+        m_contestStopping = true;
+    }
+    m_contestStop.notify_all();
     for (auto& work : m_work) {
         work.reset();
     }
