@@ -85,7 +85,9 @@ TEST_F(ContestPlayResultTest, TheSideThatNamesThePlayersIdIsTheOwnColumn) {
         EXPECT_NE(dialog->opponent().name, c.ownName);
         EXPECT_TRUE(badgeShown(dialog, c.badge));
         for (const char* other : {"win", "lose", "tied"}) {
-            if (std::string(other) != c.badge) EXPECT_FALSE(badgeShown(dialog, other)) << other;
+            if (std::string(other) != c.badge) {
+                EXPECT_FALSE(badgeShown(dialog, other)) << other;
+            }
         }
         // The rewards count up from 0 to what each side won.
         EXPECT_EQ(countText(dialog, CHD_ResultLayer::kOwnCountTag), fillText(text("getAward"), {"0"}));
