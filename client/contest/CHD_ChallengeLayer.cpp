@@ -132,7 +132,7 @@ void CHD_ChallengeLayer::buildPopup() {
     }
     m_message = CCLabelTTF::create("", "simhei.ttf", 35);
     m_message->setColor(ccc3(60, 40, 20));
-    m_message->setPosition(ccp(size.width / 2 - 20, 125));
+    m_message->setPosition(ccp(size.width / 2 - 60, 125));
     m_message->setScale(0.8f);
     m_popup->addChild(m_message, 1);
     m_countdown = CCLabelTTF::create(
@@ -140,18 +140,19 @@ void CHD_ChallengeLayer::buildPopup() {
         "simhei.ttf", 40);
     m_countdown->setColor(ccc3(200, 60, 30));
     m_countdown->setScale(0.7f);
-    m_countdown->setPosition(ccp(size.width / 2 - 20, 78));
+    m_countdown->setPosition(ccp(size.width / 2 - 60, 78));
     m_popup->addChild(m_countdown, 1);
     CCMenuItemSprite* cancel = popupButton("cancel", this, menu_selector(CHD_ChallengeLayer::refuse));
     CCMenuItemSprite* sure = popupButton("sure", this, menu_selector(CHD_ChallengeLayer::accept));
     m_menu = CCMenu::create();
     m_menu->setPosition(CCPointZero);
     if (cancel) {
-        cancel->setPosition(ccp(size.width / 2 + 200, 125));
+        // Side by side right of the message, clear of each other and of the popup's edge.
+        cancel->setPosition(ccp(size.width / 2 + 190, 100));
         m_menu->addChild(cancel);
     }
     if (sure) {
-        sure->setPosition(ccp(size.width / 2 + 200, 75));
+        sure->setPosition(ccp(size.width / 2 + 330, 100));
         m_menu->addChild(sure);
     }
     m_menu->setEnabled(false);
@@ -328,7 +329,7 @@ void CHD_ChallengeLayer::contestBegins(const Json::Value& push) {
     data.opponent.level = JsonRead::intOf(push, "level");
     data.opponent.qscount = JsonRead::intOf(push, "qscount");
     if (CHD_LoadingLayer* faceOff = CHD_LoadingLayer::create(CHD_LoadingLayer::kChallenge, data.user.level,
-                                                             data.user.nickname, data.opponent.level,
+                                                             hall_rules::ownShownName(), data.opponent.level,
                                                              data.opponent.name)) {
         addChild(faceOff, kFaceOffZ);
     }

@@ -460,7 +460,7 @@ void CHD_DoublesLayer::contestBegins(const Json::Value& push) {
     data.opponent.level = JsonRead::intOf(push, "level");
     data.opponent.qscount = JsonRead::intOf(push, "qscount");
     if (CHD_LoadingLayer* faceOff = CHD_LoadingLayer::create(CHD_LoadingLayer::kDoubles, data.user.level,
-                                                             data.user.nickname, data.opponent.level,
+                                                             hall_rules::ownShownName(), data.opponent.level,
                                                              data.opponent.name)) {
         addChild(faceOff, kFaceOffZ);
     }

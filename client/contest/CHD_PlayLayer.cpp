@@ -9,6 +9,7 @@
 #include "contest/CHD_CQuestionMission.h"
 #include "contest/CHD_LayerColorCover.h"
 #include "contest/CHD_PlayLayerColorCover.h"
+#include "contest/HallRules.h"
 #include "contest/ContestPushRouter.h"
 #include "net/GameData.h"
 #include "net/JsonRead.h"
@@ -26,6 +27,7 @@
 #include "widgets/Pictures.h"
 
 #include <cmath>
+#include <cstdio>
 
 USING_NS_CC;
 USING_NS_CC_EXT;
@@ -208,7 +210,7 @@ void CHD_PlayLayer::buildOneToOne() {
     other->setPosition(ccp(window.width - 55, 580));
     addChild(other, 1, kOpponentTitleTag);
 
-    const std::string ownName = user.nickname.empty() ? UserSession::instance().userName() : user.nickname;
+    const std::string ownName = hall_rules::ownShownName();
     m_names[0] = playerName(ownName, ccp(200, 600));
     m_names[1] = playerName(opponent.name, ccp(760, 600));
     addChild(m_names[0], 1);
@@ -542,7 +544,18 @@ void CHD_PlayLayer::showResult(const Json::Value& push) {
     m_result = CHD_ResultLayer::create();
     if (m_result == nullptr) return;
     m_result->retain();
-    m_result->setData(secondIsMine ? second : first, secondIsMine ? first : second, mode);
+    const ContestResult& own = secondIsMine ? second : first;
+    const ContestResult& theirs = secondIsMine ? first : second;
+    m_result->setData(own, theirs, mode);
+    // One line both players' logs can be compared by: each side as the dialog shows it.
+    auto side = [](const ContestResult& r) {
+        char line[160];
+        std::snprintf(line, sizeof line, "player %s right %d wrong %d time %.1f score %d money %d outcome %d",
+                      r.player.c_str(), r.right, r.wrong, static_cast<double>(r.timeUsed), r.score, r.rewardAmount,
+                      r.outcome);
+        return std::string(line);
+    };
+    ClientLog::write("contest result: %s | %s", side(own).c_str(), side(theirs).c_str());
 
     if (JsonRead::intOf(push, "flee") == 1) {
         CMyMessageBox* box = CMyMessageBox::create("", text("DuiShouTaoPao"), text("sure"), "", "", this, 0,

@@ -87,4 +87,9 @@ std::string ownSessionId() { return UserSession::instance().sessionId(); }
 
 std::string ownNickname() { return GameData::instance().user.nickname; }
 
+std::string ownShownName() {
+    const std::string& nickname = GameData::instance().user.nickname;
+    return nickname.empty() ? UserSession::instance().userName() : nickname;
+}
+
 } // namespace hall_rules

@@ -39,5 +39,7 @@ constexpr int kCaptionZ = 10;
 // The player's own id and nickname as requests carry them.
 std::string ownSessionId();
 std::string ownNickname();
+// The name the player sees for himself: the nickname, else the user name he logged in with.
+std::string ownShownName();
 
 } // namespace hall_rules
