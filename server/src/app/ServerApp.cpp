@@ -6,6 +6,8 @@
 #include "commands/HeartbeatCommand.h"
 #include "commands/QuizHooks.h"
 #include "commands/UserCommands.h"
+#include "contests/ContestClock.h"
+#include "contests/ContestCommands.h"
 #include "referrals/ReferralCommands.h"
 
 #include <algorithm>
@@ -20,14 +22,20 @@ ServerApp::ServerApp(ServerConfig config)
       m_content(m_storage, m_config.dataDir), m_accounts(m_players, m_sessions, m_config.passwordCost),
       m_entryDispatcher(ServerRole::Entry, m_entryCommands, m_services),
       m_gameDispatcher(ServerRole::Game, m_gameCommands, m_services),
-      m_workPool(static_cast<std::size_t>(m_config.workThreads)), m_ioContexts(makeContexts(m_config.ioThreads)), m_io(*m_ioContexts.front()), m_sweepTimer(m_io) {
+      m_workPool(static_cast<std::size_t>(m_config.workThreads)), m_ioContexts(makeContexts(m_config.ioThreads)), m_io(*m_ioContexts.front()), m_sweepTimer(m_io), m_contestTimer(m_io) {
     Log::setLevel(m_config.logLevel);
     EntryCommands::registerInto(m_entryCommands, m_accounts);
     UserCommands::registerInto(m_gameCommands, m_accounts);
-    HeartbeatCommand::registerInto(m_gameCommands);
     ContentCommands::registerInto(m_gameCommands, m_content);
     registerQuizCommands(m_gameCommands, m_services);
     referrals::ReferralCommands::registerInto(m_gameCommands);
+    // After the quiz: contests ask the bank's questions.
+    m_contests = std::make_unique<contests::ContestService>(m_services);
+    contests::ContestCommands::registerInto(m_gameCommands, *m_contests, m_config);
+    HeartbeatCommand::registerInto(m_gameCommands, m_config,
+                                   [contests = m_contests.get()](int player, const Json::Value& push, std::int64_t now) {
+                                       contests->questionFetched(player, push, now);
+                                   });
 }
 
 std::vector<std::unique_ptr<asio::io_context>> ServerApp::makeContexts(int count) {
@@ -83,6 +91,23 @@ void ServerApp::start() {
         listener->start();
     }
     scheduleSweep();
+    scheduleContestTick();
+}
+
+void ServerApp::scheduleContestTick() {
+    // Time-outs, absent players, searches and challenges move on even when nobody asks anything.
+    m_contestTimer.expires_after(std::chrono::seconds(1));
+    m_contestTimer.async_wait([this](const std::error_code& error) {
+        if (error) {
+            return;
+        }
+        try {
+            m_contests->tick(contests::ContestClock::nowMs(m_config));
+        } catch (const std::exception& e) {
+            Log::refusal("contests", std::string("tick failed: ") + e.what());
+        }
+        scheduleContestTick();
+    });
 }
 
 std::size_t ServerApp::openConnections(ServerRole role) const {

@@ -8,6 +8,7 @@
 #include "commands/CommandRegistry.h"
 #include "commands/Dispatcher.h"
 #include "commands/PushQueue.h"
+#include "contests/ContestService.h"
 #include "net/Listener.h"
 #include "referrals/ReferralStore.h"
 #include "storage/ContentStore.h"
@@ -51,9 +52,12 @@ public:
     std::size_t openConnections(ServerRole role) const;
     // Writes the online time the sessions gathered (the sweep does it every minute).
     void flushOnlineTime();
+    // Contests; tests call tick() on it after moving the contest clock.
+    contests::ContestService& contests() { return *m_contests; }
 
 private:
     void scheduleSweep();
+    void scheduleContestTick();
     static std::vector<std::unique_ptr<asio::io_context>> makeContexts(int count);
 
     ServerConfig m_config;
@@ -76,6 +80,8 @@ private:
     asio::io_context& m_io;
     std::vector<asio::executor_work_guard<asio::io_context::executor_type>> m_work;
     asio::steady_timer m_sweepTimer;
+    asio::steady_timer m_contestTimer;
+    std::unique_ptr<contests::ContestService> m_contests;
     std::vector<std::unique_ptr<Listener>> m_listeners;
     std::shared_ptr<EndpointState> m_entryEndpoint;
     std::shared_ptr<EndpointState> m_gameEndpoint;

@@ -30,6 +30,10 @@ struct ServerConfig {
     // The day (yyyymmdd) the daily question rules run on; empty: today's UTC date. Tests set it
     // to play across midnight without waiting for one.
     std::function<int()> quizDay;
+    // The clock of contests: the schedule, the daily counts, each question's 40 seconds, the
+    // 30 seconds a silent player keeps the place, searches and challenges. Empty: the system's.
+    // Tests move it by hand.
+    std::function<std::chrono::system_clock::time_point()> contestClock;
 
     std::size_t maxRequestBytes = 64 * 1024;
     std::chrono::milliseconds idleTimeout{10'000};

@@ -31,6 +31,25 @@ std::size_t PushQueue::pending(int playerId) const {
     return it == m_entries.end() ? 0 : it->second.messages.size();
 }
 
+PushQueue::Beat PushQueue::heartbeat(int playerId, std::int64_t nowMs) {
+    std::lock_guard lock(m_mutex);
+    auto& entry = m_entries[playerId];
+    entry.lastHeartbeat = nowMs;
+    Beat beat;
+    beat.teamMatchStatus = entry.teamMatchStatus;
+    if (!entry.messages.empty()) {
+        beat.message = std::move(entry.messages.front());
+        entry.messages.pop_front();
+    }
+    return beat;
+}
+
+std::int64_t PushQueue::lastHeartbeat(int playerId) const {
+    std::lock_guard lock(m_mutex);
+    auto it = m_entries.find(playerId);
+    return it == m_entries.end() ? 0 : it->second.lastHeartbeat;
+}
+
 void PushQueue::setTeamMatchStatus(int playerId, int status) {
     std::lock_guard lock(m_mutex);
     m_entries[playerId].teamMatchStatus = status;

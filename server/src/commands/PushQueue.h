@@ -8,6 +8,7 @@
 #include <json/value.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <mutex>
 #include <optional>
@@ -25,6 +26,17 @@ public:
     std::optional<Json::Value> pop(int playerId);
     std::size_t pending(int playerId) const;
 
+    // A heartbeat's work under one lock: the oldest message, the team-match status, and the time
+    // of this heartbeat kept for lastHeartbeat().
+    struct Beat {
+        std::optional<Json::Value> message;
+        int teamMatchStatus = 0;
+        std::int64_t lastHeartbeat = 0;
+    };
+    Beat heartbeat(int playerId, std::int64_t nowMs);
+    // The contest clock's time of the player's last heartbeat; 0 when none came.
+    std::int64_t lastHeartbeat(int playerId) const;
+
     void setTeamMatchStatus(int playerId, int status);
     int teamMatchStatus(int playerId) const;
 
@@ -34,6 +46,7 @@ private:
     struct Entry {
         std::deque<Json::Value> messages;
         int teamMatchStatus = 0;
+        std::int64_t lastHeartbeat = 0;
     };
 
     mutable std::mutex m_mutex;

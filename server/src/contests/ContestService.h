@@ -1,0 +1,135 @@
+// The live side of contests: who is in which hall, who searches, the challenges waiting for an
+// answer, and the running contests with each player's clock per question. All of it sits in
+// memory behind one lock; the database sees a contest only when it starts (counts, cost) and when
+// it ends (result and pay, once).
+//
+// Every method takes the contest clock's time, so the rules run on a clock tests move by hand.
+// tick() does what nobody asks for: time-outs, absent players, searches that give up, challenges
+// that expire. The server calls it every second.
+#pragma once
+
+#include "contests/ContestRules.h"
+#include "contests/ContestStore.h"
+#include "quiz/BankEntry.h"
+
+#include <json/value.h>
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <random>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace server {
+struct ServerServices;
+}
+
+namespace server::contests {
+
+class ContestService {
+public:
+    explicit ContestService(ServerServices& services);
+    ~ContestService();
+
+    // What a command answers; `refusal` (empty when all went well) is the log's reason.
+    struct Reply {
+        Json::Value answer{Json::objectValue};
+        std::string refusal;
+    };
+
+    Json::Value schedule(std::int64_t now);
+    // Command 27: 1 enter a hall, 2 leave it, 3 stop searching, 4 leave the running contest.
+    Reply presence(int playerId, int act, int type, std::int64_t now);
+    // Command 28: 0 ask for an opponent or challenge the king, 1 accept a challenge, 2 refuse it.
+    // `challenger` is the id the challenge push named (acts 1 and 2).
+    Reply pairing(int playerId, int act, int type, std::optional<int> challenger, std::int64_t now);
+    // Command 30: the player's answer to the contest's current question. The verdict without the
+    // player's totals (the command adds them once the lock is let go).
+    Reply answer(int playerId, std::optional<int> qsid, const std::string& text, std::int64_t now);
+
+    // A heartbeat just handed the player a question push: that player's clock for it starts now.
+    void questionFetched(int playerId, const Json::Value& push, std::int64_t now);
+    void tick(std::int64_t now);
+
+    bool inContest(int playerId) const;
+    std::size_t runningContests() const;
+
+private:
+    // One player's go at one question.
+    struct Turn {
+        std::int64_t shownAt = 0; // when that player's heartbeat fetched it; 0: not yet
+        bool done = false;        // answered or timed out
+        bool answered = false;    // by the player, not by the clock
+        bool right = false;
+        int tenths = 0;           // time taken, tenths of a second
+        std::string text;         // what counted ("-1" for a time-out)
+    };
+    struct Seat {
+        int playerId = 0;
+        std::string name;
+        bool absent = false; // silent too long: every question left counts as a time-out
+        Turn turns[kQuestions];
+    };
+    struct Contest {
+        std::int64_t id = 0;
+        int type = 0;
+        Seat seats[2];
+        std::vector<const quiz::BankEntry*> questions;
+        int current = 0;
+        std::int64_t pushedAt = 0; // the current question's push
+        bool over = false;
+    };
+    struct Presence {
+        int hall = 0;                // the hall's match type; 0 none
+        std::int64_t searching = 0;  // since when the player searches alone; 0 not
+        bool invited = false;        // this search was offered to an idle player already
+        std::int64_t seenAt = 0;     // the last contest request
+        std::int64_t contestId = 0;  // the running contest; 0 none
+    };
+    struct Challenge {
+        int from = 0;
+        int to = 0;
+        int type = 0;
+        std::int64_t at = 0;
+    };
+    enum class Begin { Started, NoQuestions, NoneLeft, NoMoney };
+    struct Begun {
+        Begin result = Begin::NoQuestions;
+        int refusedPlayer = 0;
+    };
+
+    // Halls and pairing (ContestHalls.cpp).
+    Reply ask(int playerId, int type, std::int64_t now);
+    Reply askOpponent(int playerId, std::int64_t now, int prechecked);
+    Reply challengeKing(int playerId, std::int64_t now, int prechecked, int king);
+    Reply answerChallenge(int playerId, int act, int type, std::optional<int> challenger, std::int64_t now);
+    int precheck(int playerId, int type, std::int64_t now); // 0, or the refusal's act (5, 7)
+    void tickSearches(std::int64_t now);
+    void stopSearch(Presence& presence, int playerId);
+    std::int64_t lastSeen(int playerId, const Presence& presence) const;
+    Presence& presenceOf(int playerId);
+
+    // Contests (ContestPlay.cpp).
+    Begun begin(int type, int first, bool firstCounted, int second, bool secondCounted, std::int64_t now);
+    const std::vector<quiz::BankEntry>& questionPool();
+    void pushQuestion(Contest& contest, std::int64_t now);
+    void endTurn(Contest& contest, int seat, const std::string& text, bool right, int tenths, bool answered);
+    void progress(Contest& contest, std::int64_t now);
+    void finish(Contest& contest, int fled);
+    void tickContests(std::int64_t now);
+    Contest* contestOf(int playerId);
+
+    ServerServices& m_services;
+    ContestStore m_store;
+    mutable std::mutex m_mutex;
+    std::unordered_map<int, Presence> m_presence;
+    std::vector<Challenge> m_challenges;
+    std::unordered_map<std::int64_t, std::unique_ptr<Contest>> m_contests;
+    std::vector<quiz::BankEntry> m_pool;
+    std::mt19937 m_random;
+};
+
+} // namespace server::contests
