@@ -22,7 +22,7 @@ ServerApp::ServerApp(ServerConfig config)
       m_content(m_storage, m_config.dataDir), m_accounts(m_players, m_sessions, m_config.passwordCost),
       m_entryDispatcher(ServerRole::Entry, m_entryCommands, m_services),
       m_gameDispatcher(ServerRole::Game, m_gameCommands, m_services),
-      m_workPool(static_cast<std::size_t>(m_config.workThreads)), m_ioContexts(makeContexts(m_config.ioThreads)), m_io(*m_ioContexts.front()), m_sweepTimer(m_io), m_contestTimer(m_io) {
+      m_workPool(static_cast<std::size_t>(m_config.workThreads)), m_ioContexts(makeContexts(m_config.ioThreads)), m_io(*m_ioContexts.front()), m_sweepTimer(m_io) {
     Log::setLevel(m_config.logLevel);
     EntryCommands::registerInto(m_entryCommands, m_accounts);
     UserCommands::registerInto(m_gameCommands, m_accounts);
@@ -48,6 +48,9 @@ std::vector<std::unique_ptr<asio::io_context>> ServerApp::makeContexts(int count
 
 ServerApp::~ServerApp() {
     stop();
+    if (m_contestThread.joinable()) {
+        m_contestThread.join();
+    }
     m_workPool.join();
     try {
         flushOnlineTime();
@@ -91,22 +94,24 @@ void ServerApp::start() {
         listener->start();
     }
     scheduleSweep();
-    scheduleContestTick();
+    if (m_config.contestSweeper) {
+        startContestSweeper();
+    }
 }
 
-void ServerApp::scheduleContestTick() {
+void ServerApp::startContestSweeper() {
     // Time-outs, absent players, searches and challenges move on even when nobody asks anything.
-    m_contestTimer.expires_after(std::chrono::seconds(1));
-    m_contestTimer.async_wait([this](const std::error_code& error) {
-        if (error) {
-            return;
+    m_contestThread = std::thread([this] {
+        std::unique_lock lock(m_contestStopMutex);
+        while (!m_contestStop.wait_for(lock, std::chrono::seconds(1), [this] { return m_contestStopping; })) {
+            lock.unlock();
+            try {
+                m_contests->tick(contests::ContestClock::nowMs(m_config));
+            } catch (const std::exception& e) {
+                Log::refusal("contests", std::string("tick failed: ") + e.what());
+            }
+            lock.lock();
         }
-        try {
-            m_contests->tick(contests::ContestClock::nowMs(m_config));
-        } catch (const std::exception& e) {
-            Log::refusal("contests", std::string("tick failed: ") + e.what());
-        }
-        scheduleContestTick();
     });
 }
 
@@ -148,6 +153,11 @@ void ServerApp::run() {
 }
 
 void ServerApp::stop() {
+    {
+        std::lock_guard lock(m_contestStopMutex);
+        m_contestStopping = true;
+    }
+    m_contestStop.notify_all();
     for (auto& work : m_work) {
         work.reset();
     }

@@ -20,7 +20,9 @@
 #include <asio/steady_timer.hpp>
 #include <asio/thread_pool.hpp>
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -57,7 +59,7 @@ public:
 
 private:
     void scheduleSweep();
-    void scheduleContestTick();
+    void startContestSweeper();
     static std::vector<std::unique_ptr<asio::io_context>> makeContexts(int count);
 
     ServerConfig m_config;
@@ -80,8 +82,13 @@ private:
     asio::io_context& m_io;
     std::vector<asio::executor_work_guard<asio::io_context::executor_type>> m_work;
     asio::steady_timer m_sweepTimer;
-    asio::steady_timer m_contestTimer;
     std::unique_ptr<contests::ContestService> m_contests;
+    // Contest time-outs run on their own thread, so paying a batch of finished contests never
+    // holds up an io thread's heartbeats.
+    std::thread m_contestThread;
+    std::mutex m_contestStopMutex;
+    std::condition_variable m_contestStop;
+    bool m_contestStopping = false;
     std::vector<std::unique_ptr<Listener>> m_listeners;
     std::shared_ptr<EndpointState> m_entryEndpoint;
     std::shared_ptr<EndpointState> m_gameEndpoint;

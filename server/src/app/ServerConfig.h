@@ -34,6 +34,9 @@ struct ServerConfig {
     // 30 seconds a silent player keeps the place, searches and challenges. Empty: the system's.
     // Tests move it by hand.
     std::function<std::chrono::system_clock::time_point()> contestClock;
+    // A thread runs the contests' time-outs every second. Tests that move the contest clock by
+    // hand may turn it off and run them (ContestService::tick) at the moments they choose.
+    bool contestSweeper = true;
 
     std::size_t maxRequestBytes = 64 * 1024;
     std::chrono::milliseconds idleTimeout{10'000};

@@ -72,6 +72,12 @@ void ContestService::stopSearch(Presence& presence, int playerId) {
 }
 
 ContestService::Reply ContestService::presence(int playerId, int act, int type, std::int64_t now) {
+    Reply reply = presenceLocked(playerId, act, type, now);
+    settle();
+    return reply;
+}
+
+ContestService::Reply ContestService::presenceLocked(int playerId, int act, int type, std::int64_t now) {
     if (!validMatchType(type) || act < 1 || act > 4) {
         Reply reply;
         reply.answer["response"] = 0;
@@ -90,6 +96,9 @@ ContestService::Reply ContestService::presence(int playerId, int act, int type, 
     Reply reply = accepted(27, act);
     switch (act) {
     case 1:
+        if (type != kOneToOne) {
+            stopSearch(p, playerId); // a search belongs to the one-to-one hall
+        }
         p.hall = type;
         reply.answer["enablecount"] = std::max(0, dailyCounts(type).max - played);
         reply.answer["isking"] = king == playerId ? 1 : 0;
@@ -331,9 +340,12 @@ void ContestService::tickSearches(std::int64_t now) {
 }
 
 void ContestService::tick(std::int64_t now) {
-    std::lock_guard lock(m_mutex);
-    tickContests(now);
-    tickSearches(now);
+    {
+        std::lock_guard lock(m_mutex);
+        tickContests(now);
+        tickSearches(now);
+    }
+    settle();
 }
 
 } // namespace server::contests

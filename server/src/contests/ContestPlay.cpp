@@ -160,6 +160,13 @@ void ContestService::progress(Contest& contest, std::int64_t now) {
 
 ContestService::Reply ContestService::answer(int playerId, std::optional<int> qsid, const std::string& text,
                                              std::int64_t now) {
+    Reply reply = answerLocked(playerId, qsid, text, now);
+    settle();
+    return reply;
+}
+
+ContestService::Reply ContestService::answerLocked(int playerId, std::optional<int> qsid, const std::string& text,
+                                                   std::int64_t now) {
     Reply reply;
     auto refuse = [&](const std::string& why) {
         reply.refusal = why;
@@ -250,15 +257,6 @@ void ContestService::finish(Contest& contest, int fled) {
     }
     // A challenge's winner is the king from now on; a tie leaves the crown where it is.
     const int newKing = contest.type == kKing && winner >= 0 ? contest.seats[winner].playerId : 0;
-    bool paid = false;
-    try {
-        paid = m_store.settle(contest.id, outcome[0], outcome[1], fled >= 0, newKing);
-    } catch (const std::exception& e) {
-        Log::refusal("contests", "contest " + std::to_string(contest.id) + " not paid: " + e.what());
-    }
-    if (!paid) {
-        Log::refusal("contests", "contest " + std::to_string(contest.id) + " was paid before; nothing paid again");
-    }
     const Json::Value result = ContestMessages::result(contest.type, outcome[0], contest.seats[0].name, outcome[1],
                                                        contest.seats[1].name, fled >= 0);
     for (const Seat& seat : contest.seats) {
@@ -268,12 +266,34 @@ void ContestService::finish(Contest& contest, int fled) {
             p->second.contestId = 0;
         }
     }
+    m_unsettled.push_back({contest.id, {outcome[0], outcome[1]}, fled >= 0, newKing});
     Log::info("contest " + std::to_string(contest.id) + " ends: " + ids(outcome[0].playerId, outcome[1].playerId) +
               ", right " + std::to_string(outcome[0].right) + ":" + std::to_string(outcome[1].right) + ", " +
               (winner < 0 ? std::string("a tie")
-                          : "won by " + std::to_string(contest.seats[winner].playerId) + (fled >= 0 ? " (the other left)" : "")) +
+                          : "won by " + std::to_string(contest.seats[winner].playerId) +
+                                (fled >= 0 ? " (the other left)" : "")) +
               (newKing ? ", king " + std::to_string(newKing) : ""));
     // The caller may still hold the contest: it is erased by whoever finds it over.
+}
+
+void ContestService::settle() {
+    // Held while paying, so whoever comes here after a finish (the request that ended a contest
+    // included) finds it paid on leaving, even when another thread took the batch.
+    std::lock_guard paying(m_settleMutex);
+    std::vector<Settlement> batch;
+    {
+        std::lock_guard lock(m_mutex);
+        batch.swap(m_unsettled);
+    }
+    for (const Settlement& s : batch) {
+        try {
+            if (!m_store.settle(s.contestId, s.outcome[0], s.outcome[1], s.fled, s.newKing)) {
+                Log::refusal("contests", "contest " + std::to_string(s.contestId) + " was paid before; nothing paid again");
+            }
+        } catch (const std::exception& e) {
+            Log::refusal("contests", "contest " + std::to_string(s.contestId) + " not paid: " + e.what());
+        }
+    }
 }
 
 void ContestService::tickContests(std::int64_t now) {

@@ -95,11 +95,23 @@ private:
         int type = 0;
         std::int64_t at = 0;
     };
+    // A finished contest whose pay is still to be written: the database is kept out of the lock.
+    struct Settlement {
+        std::int64_t contestId = 0;
+        ContestStore::Outcome outcome[2];
+        bool fled = false;
+        int newKing = 0;
+    };
     enum class Begin { Started, NoQuestions, NoneLeft, NoMoney };
     struct Begun {
         Begin result = Begin::NoQuestions;
         int refusedPlayer = 0;
     };
+
+    Reply presenceLocked(int playerId, int act, int type, std::int64_t now);
+    Reply answerLocked(int playerId, std::optional<int> qsid, const std::string& text, std::int64_t now);
+    // Pays the contests finish() ended; called with the lock let go.
+    void settle();
 
     // Halls and pairing (ContestHalls.cpp).
     Reply ask(int playerId, int type, std::int64_t now);
@@ -125,9 +137,11 @@ private:
     ServerServices& m_services;
     ContestStore m_store;
     mutable std::mutex m_mutex;
+    std::mutex m_settleMutex; // taken before m_mutex, never while holding it
     std::unordered_map<int, Presence> m_presence;
     std::vector<Challenge> m_challenges;
     std::unordered_map<std::int64_t, std::unique_ptr<Contest>> m_contests;
+    std::vector<Settlement> m_unsettled;
     std::vector<quiz::BankEntry> m_pool;
     std::mt19937 m_random;
 };

@@ -3,6 +3,8 @@
 // and guests turned away.
 #include "contests/ContestTestSupport.h"
 
+#include <thread>
+
 namespace server::test {
 namespace {
 
@@ -112,6 +114,30 @@ TEST_F(ContestPairing, ALoneSearcherIsOfferedToAnIdlePlayerThenGivesUpAt35Second
     EXPECT_EQ(nobody["matchtype"].asInt(), 1);
     EXPECT_FALSE(server->app().contests().inContest(searcher.id()));
     EXPECT_EQ(searcher.presence(1, 1)["enablecount"].asInt(), 10) << "nothing played, nothing counted";
+}
+
+// The server's own sweeper, not the test, ends a search nobody answers.
+class ContestSweeper : public ContestTest {
+protected:
+    void SetUp() override {
+        sweeper = true;
+        ContestTest::SetUp();
+    }
+};
+
+TEST_F(ContestSweeper, RunsTheTimeOutsWithoutAnyRequest) {
+    auto searcher = account();
+    searcher.presence(1, 1);
+    searcher.pair(0, 1);
+    searcher.beat();
+    pass(36000);
+    searcher.beat(); // still there, heartbeating
+    // Within a few of its once-a-second rounds the sweeper gives the search up.
+    for (int i = 0; i < 60 && !searcher.holds(28, 6); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        searcher.beat();
+    }
+    EXPECT_TRUE(searcher.holds(28, 6));
 }
 
 TEST_F(ContestPairing, AnAcceptedInvitationStartsTheContestAndAGiveUpWithdrawsIt) {

@@ -93,6 +93,7 @@ void ContestTest::SetUp() {
     server = std::make_unique<TestServer>([this](ServerConfig& c) {
         c.bankDir = std::string(BRINDLE_SERVER_SOURCE_DIR) + "/bank/questions";
         c.mediaDir = (fs::path(BRINDLE_SERVER_BINARY).parent_path().parent_path() / "server-data" / "media").string();
+        c.contestSweeper = sweeper;
         c.contestClock = [this] {
             return std::chrono::system_clock::time_point(std::chrono::milliseconds(now.load()));
         };

@@ -76,6 +76,7 @@ public:
 
     std::unique_ptr<TestServer> server;
     std::atomic<std::int64_t> now{0};
+    bool sweeper = false; // the server's own once-a-second tick; off: the test ticks
     int nextUser = 0;
 };
 
