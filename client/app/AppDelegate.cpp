@@ -4,6 +4,7 @@
 #include "app/ClientLog.h"
 #include "app/SceneDirector.h"
 #include "app/SoundManager.h"
+#include "contest/ContestScenes.h"
 #include "net/NetManager.h"
 #include "quiz/QuizScenes.h"
 
@@ -45,6 +46,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     SoundManager::installClickSound();
     registerStartScenes();
     registerQuizScenes();
+    registerContestScenes();
     SceneDirector::instance().showLogo();
     return true;
 }

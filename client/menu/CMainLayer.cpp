@@ -30,6 +30,7 @@ struct ButtonScene {
 const ButtonScene kButtons[] = {
     {"playbtn", 3},     {"signbtn", 5},         {"ranklistbtn", 4},       {"userinfobtn", -1}, {"userinfologoutbtn", -1},
     {"usertitle", -1},  {"shopbtn", 6},         {"moregamebtn", 7},       {"achievementbtn", 12}, {"eventbtn", 17},
+    {"pkbtn", 21},
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-// Scene 2, the hub: the menu layout with its nine buttons, the decorations, the announcement band,
+// Scene 2, the hub: the menu layout with its buttons, the decorations, the announcement band,
 // the settings panel, and on the first entry of a run the notice → events → guide → rewards chain.
 #pragma once
 

@@ -47,6 +47,7 @@ public:
     TeamRankPage teamRank;
     ContestRankPage contestRank;
     int enableCount = 0, isKing = 0;
+    ContestOpponent opponent;
     std::vector<ReferralItem> referrals;
     ReferralStats referralStats;
     int bonusMoney = 0;

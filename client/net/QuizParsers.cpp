@@ -100,6 +100,8 @@ void QuizParsers::question(const Json::Value& v, int* code) {
     record->seltype = seltype;
     record->question = t(v, "question");
     record->explain = t(v, "explain");
+    // Single-player questions never carry it; a contest question without it is answerable.
+    record->flag = JsonRead::has(v, "flag") ? i(v, "flag") : 1;
     const bool areaAnswers = gametype == 2 && (playtype == 6 || playtype == 10);
     if (!areaAnswers) {
         for (const Json::Value& item : JsonRead::arrayOf(v, "answer")) {

@@ -90,6 +90,13 @@ struct MatchSchedule {
     std::string startTime, endTime, serverTime;
 };
 
+// The other player of the contest that is about to start or running (push 28 "act" 3).
+struct ContestOpponent {
+    std::string name;
+    int level = 0;
+    int qscount = 0; // questions in this contest
+};
+
 struct TeamInfo {
     int teamId = 0, score = 0, number = 0, level = 0, teamMatchStatus = 0;
     std::string teamName, creater;

@@ -176,15 +176,19 @@ void CPlayLayer::update(float) {
     if (m_remaining <= kLowTimeSeconds) m_lowTimeFlag = false;
     m_remaining -= 1;
     if (m_remaining <= kWarningSeconds) {
-        SoundManager::instance().playEffect("Carrot.mp3");
-        if (m_clockLabel) {
-            CCFiniteTimeAction* pulse =
-                CCSequence::createWithTwoActions(CCScaleTo::create(0.2f, 3.0f), CCScaleTo::create(0.1f, 1.0f));
-            CCFiniteTimeAction* tint = CCTintTo::create(0.1f, kWarningTint.r, kWarningTint.g, kWarningTint.b);
-            m_clockLabel->runAction(CCSpawn::createWithTwoActions(pulse, tint));
-        }
+        warnLowTime();
     }
     showRemaining();
+}
+
+void CPlayLayer::warnLowTime() {
+    SoundManager::instance().playEffect("Carrot.mp3");
+    if (m_clockLabel) {
+        CCFiniteTimeAction* pulse =
+            CCSequence::createWithTwoActions(CCScaleTo::create(0.2f, 3.0f), CCScaleTo::create(0.1f, 1.0f));
+        CCFiniteTimeAction* tint = CCTintTo::create(0.1f, kWarningTint.r, kWarningTint.g, kWarningTint.b);
+        m_clockLabel->runAction(CCSpawn::createWithTwoActions(pulse, tint));
+    }
 }
 
 void CPlayLayer::timeOut() {

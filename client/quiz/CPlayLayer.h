@@ -43,8 +43,8 @@ public:
     void onQuestionChosen(int mode, std::string chosen) override;
 
     // The pause menu and its buttons (also reached by the back key). "GoOnGame" restarts the clock
-    // only when it was running as the menu opened.
-    void openPauseMenu();
+    // only when it was running as the menu opened. The contest scene asks to leave instead.
+    virtual void openPauseMenu();
     void resumePlay();
     void backToMain();
     void openStore();
@@ -71,6 +71,11 @@ protected:
     // Shows remaining on the clock label (never below 0).
     void showRemaining();
     void timeOut();
+    // The last ten seconds: the "Carrot.mp3" tick and the clock's red pulse.
+    void warnLowTime();
+    // "play.ExportJson" with its back button, the header and the tip line (the contest scene's
+    // challenge and team layouts are the same).
+    void buildScreen();
 
     cocos2d::CCLabelBMFont* m_scoreLabel = nullptr;
     cocos2d::CCLabelBMFont* m_moneyLabel = nullptr;
@@ -89,7 +94,6 @@ protected:
     bool m_ticking = false;
 
 private:
-    void buildScreen();
     void buildHeader();
     void startOrAsk();
     void startRun();

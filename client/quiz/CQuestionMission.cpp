@@ -254,7 +254,9 @@ void CQuestionMission::submitAnswer(const std::string& answer, int count, int aw
     Json::Value offer(Json::objectValue);
     offer["qsid"] = quiz.currentQsid;
     offer["answer"] = answer;
-    if (m_contestOffer && m_contestOffer(offer) && GameData::instance().teamMatchStatus != kTeamMatchRunning) {
+    // The contest mission takes only the answers of its own contests: one it took must not go out a
+    // second time as a single-player answer, whatever a team match elsewhere is doing.
+    if (m_contestOffer && m_contestOffer(offer)) {
         return;
     }
 

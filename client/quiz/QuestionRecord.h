@@ -39,6 +39,9 @@ struct QuestionRecord {
     std::vector<std::string> jumpUrls;
     std::vector<std::string> jumpNames;
     std::variant<ChoiceQuestion, ImageQuestion, MediaQuestion> details;
+    // Contest pushes only: the question's id, and 0 when it may be seen but no longer answered.
+    int qsid = -1;
+    int flag = 1;
 };
 
 struct AnswerResult {

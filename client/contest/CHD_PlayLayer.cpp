@@ -1,0 +1,630 @@
+#include "contest/CHD_PlayLayer.h"
+
+#include "app/ClientLog.h"
+#include "app/LevelTitles.h"
+#include "app/LocalText.h"
+#include "app/SceneDirector.h"
+#include "app/SoundManager.h"
+#include "app/TextFormat.h"
+#include "contest/CHD_CQuestionMission.h"
+#include "contest/CHD_LayerColorCover.h"
+#include "contest/CHD_PlayLayerColorCover.h"
+#include "contest/ContestPushRouter.h"
+#include "net/GameData.h"
+#include "net/JsonRead.h"
+#include "net/QuizParsers.h"
+#include "net/RequestCatalogue.h"
+#include "net/UserSession.h"
+#include "quiz/CAddAnswerMenu.h"
+#include "quiz/CChoiceYesOrNoLayer.h"
+#include "quiz/CQuestionMission.h"
+#include "quiz/QuestionStage.h"
+#include "quiz/QuizData.h"
+#include "widgets/CMotionStreakNode.h"
+#include "widgets/CMyMessageBox.h"
+#include "widgets/Pictures.h"
+
+#include <cmath>
+
+USING_NS_CC;
+USING_NS_CC_EXT;
+
+namespace {
+
+constexpr int kTouchPriority = 1;
+constexpr int kTeamMatchOver = 4;
+constexpr int kTeamCoverTag = 1011;
+constexpr int kCoverLaterTag = 7301;
+constexpr int kAnswerCoverZ = 100;
+constexpr int kBannerZ = 2000001;
+constexpr int kTrailZ = 10000;
+constexpr float kPollSeconds = 0.2f;
+constexpr float kCoverDelaySeconds = 2.0f;
+constexpr int kWarningSeconds = 10;
+constexpr int kLowTimeSeconds = 5;
+constexpr int kPenaltySeconds = 6;
+// The marks sit inside the ends of an option button: the player's on the right, the opponent's on
+// the left, clear of the option's text.
+constexpr float kMarkInset = 135;
+constexpr float kMarkScale = 0.6f;
+// Small enough to leave the question line above it readable.
+constexpr float kBigMarkScale = 0.6f;
+const ccColor3B kNameColour = {255, 255, 255};
+const ccColor3B kTipColour = {60, 40, 20};
+constexpr float kTipWidth = 760;
+
+std::string text(const char* key) { return LocalText::instance().text(key); }
+
+CCLabelBMFont* numberLabel(const std::string& value) {
+    CCLabelBMFont* label = CCLabelBMFont::create(value.c_str(), "NumFont.fnt");
+    if (label == nullptr) ClientLog::write("contest play: NumFont.fnt cannot be read");
+    return label;
+}
+
+CCLabelTTF* playerName(const std::string& name, const CCPoint& at) {
+    CCLabelTTF* label = CCLabelTTF::create(name.c_str(), "STHUPO.TTF", 30);
+    if (label == nullptr) label = Pictures::label(name, 30, CCSizeZero, kCCTextAlignmentCenter);
+    label->setColor(kNameColour);
+    label->setPosition(at);
+    return label;
+}
+
+CCPoint windowCentre() {
+    const CCSize window = CCDirector::sharedDirector()->getWinSize();
+    return ccp(window.width / 2, window.height / 2);
+}
+
+// The middle of the answer mark cover.
+CCPoint coverCentre() { return ccpAdd(windowCentre(), ccp(0, 100)); }
+
+CCPoint worldOf(CCNode* node) {
+    CCNode* parent = node->getParent();
+    return parent ? parent->convertToWorldSpace(node->getPosition()) : node->getPosition();
+}
+
+CAddAnswerMenu* answerMenuIn(CCNode* node) {
+    if (auto* menu = dynamic_cast<CAddAnswerMenu*>(node)) return menu;
+    CCArray* children = node->getChildren();
+    for (unsigned i = 0; children && i < children->count(); ++i) {
+        if (CAddAnswerMenu* menu = answerMenuIn(static_cast<CCNode*>(children->objectAtIndex(i)))) return menu;
+    }
+    return nullptr;
+}
+
+void removeTagged(CCNode* parent, int tag) {
+    if (parent->getChildByTag(tag)) parent->removeChildByTag(tag, true);
+}
+
+} // namespace
+
+CCScene* CHD_PlayLayer::scene() {
+    CCScene* scene = CCScene::create();
+    if (CHD_PlayLayer* layer = CHD_PlayLayer::create()) {
+        scene->addChild(layer);
+    }
+    return scene;
+}
+
+CHD_PlayLayer* CHD_PlayLayer::create() {
+    auto* layer = new CHD_PlayLayer;
+    if (layer->init()) {
+        layer->autorelease();
+        return layer;
+    }
+    CCLog("Fun CHD_PlayLayer::Create Error!");
+    delete layer;
+    return nullptr;
+}
+
+CHD_PlayLayer::~CHD_PlayLayer() {
+    if (m_result) m_result->release();
+}
+
+int CHD_PlayLayer::matchType() const {
+    switch (m_previous) {
+    case 23: return 1;
+    case 26: return 2;
+    case 28: return 3;
+    case 29: return 4;
+    default: return 0;
+    }
+}
+
+// --- entering and leaving
+
+void CHD_PlayLayer::onEnter() {
+    CCLayer::onEnter();
+    m_counter = 0;
+    CCDirector::sharedDirector()->getTouchDispatcher()->addTargetedDelegate(this, kTouchPriority, true);
+    QuestionStage::instance().setHost(this);
+    m_previous = SceneDirector::instance().previousSceneId();
+    CHD_CQuestionMission::install();
+    CHD_CQuestionMission::instance()->startTiming();
+    ContestPushRouter::setPlayHandler([this](const Json::Value& push) { return onPush(push); });
+    const int qscount = GameData::instance().opponent.qscount;
+    m_total = qscount > 0 ? qscount : 5;
+
+    if (m_layout == nullptr) {
+        if (oneToOne()) {
+            buildOneToOne();
+        } else if (m_previous == 28 || teamMatch()) {
+            buildScreen();
+            m_clockAt = m_clockLabel ? m_clockLabel->getPosition() : ccp(125, 550);
+            if (!teamMatch()) m_counterLabel = m_answeredLabel;
+        }
+        if (m_layout && SoundManager::instance().isMusicOn()) {
+            SoundManager::instance().playMusic("bgMusic_game.mp3", true);
+        }
+    }
+    if (pushedQuestions()) {
+        showCounter();
+        schedule(schedule_selector(CHD_PlayLayer::pollQuestion), kPollSeconds);
+    } else if (teamMatch()) {
+        CQuestionMission::instance()->start(0);
+    }
+}
+
+void CHD_PlayLayer::onExit() {
+    CPlayLayer::onExit();
+    unschedule(schedule_selector(CHD_PlayLayer::pollQuestion));
+    stopActionByTag(kCoverLaterTag);
+    ContestPushRouter::clearPlayHandler();
+    CHD_CQuestionMission::instance()->stopTiming();
+    // A question of this contest must not turn up in the next single-player run.
+    QuizData::instance().questionQueue.clear();
+}
+
+bool CHD_PlayLayer::ccTouchBegan(CCTouch*, CCEvent*) { return false; }
+
+void CHD_PlayLayer::buildOneToOne() {
+    const CCSize window = CCDirector::sharedDirector()->getWinSize();
+    UILayer* layer = UILayer::create();
+    m_layout = layer;
+    addChild(layer, 0, kLayoutTag);
+    if (UIWidget* root = GUIReader::shareReader()->widgetFromJsonFile("PK_PKing.ExportJson")) {
+        root->setZOrder(2);
+        layer->addWidget(root);
+    } else {
+        ClientLog::write("contest play: PK_PKing.ExportJson cannot be read");
+    }
+    m_backButton = layer->getWidgetByName("backbtn");
+    if (m_backButton) {
+        m_backButton->setTouchEnabled(true);
+        m_backButton->addTouchEventListener(this, toucheventselector(CHD_PlayLayer::onBackButton));
+    } else {
+        ClientLog::write("contest play: PK_PKing.ExportJson has no backbtn");
+    }
+    if (UIWidget* ring = layer->getWidgetByName("righttouxiangbg")) ring->setVisible(false);
+
+    const UserInfo& user = GameData::instance().user;
+    const ContestOpponent& opponent = GameData::instance().opponent;
+    CCSprite* own = Pictures::sprite(levelTitleImage(user.level));
+    own->setPosition(ccp(55, 580));
+    addChild(own, 1, kOwnTitleTag);
+    CCSprite* other = Pictures::sprite(levelTitleImage(opponent.level));
+    other->setPosition(ccp(window.width - 55, 580));
+    addChild(other, 1, kOpponentTitleTag);
+
+    const std::string ownName = user.nickname.empty() ? UserSession::instance().userName() : user.nickname;
+    m_names[0] = playerName(ownName, ccp(200, 600));
+    m_names[1] = playerName(opponent.name, ccp(760, 600));
+    addChild(m_names[0], 1);
+    addChild(m_names[1], 1);
+
+    UIWidget* clockFace = layer->getWidgetByName("timebg");
+    m_clockAt = clockFace ? worldOf(clockFace) : ccp(window.width / 2, 512);
+    m_remaining = kClockSeconds;
+    m_clockLabel = numberLabel(std::to_string(kClockSeconds));
+    if (m_clockLabel) {
+        m_clockLabel->setPosition(m_clockAt);
+        addChild(m_clockLabel, 3);
+    }
+    m_counterLabel = numberLabel("");
+    if (m_counterLabel) {
+        m_counterLabel->setPosition(ccp(window.width / 2, 605));
+        addChild(m_counterLabel, 1);
+    }
+    // One line between the clock and the options: a long question is drawn smaller, not wrapped
+    // over them.
+    m_tipLabel = Pictures::label("", 27, CCSizeZero, kCCTextAlignmentCenter);
+    m_tipLabel->setColor(kTipColour);
+    m_tipLabel->setPosition(ccp(window.width / 2, window.height / 2 + 125));
+    addChild(m_tipLabel, 1);
+    blinkJoining();
+}
+
+void CHD_PlayLayer::blinkJoining() {
+    CCSprite* joining = Pictures::sprite("duishouzhengzaijiaru.png");
+    joining->setPosition(windowCentre());
+    addChild(joining, 5, kJoiningTag);
+    joining->runAction(CCRepeatForever::create(
+        CCSequence::createWithTwoActions(CCFadeOut::create(0.5f), CCFadeIn::create(0.5f))));
+}
+
+void CHD_PlayLayer::onBackButton(CCObject*, TouchEventType type) {
+    if (type == TOUCH_EVENT_ENDED) openPauseMenu();
+}
+
+// --- the poll and the host contract
+
+void CHD_PlayLayer::pollQuestion(float) { CHD_CQuestionMission::instance()->showNextQuestion(); }
+
+void CHD_PlayLayer::refreshHeader() {
+    m_remaining = kClockSeconds;
+    if (m_clockLabel) m_clockLabel->runAction(CCTintTo::create(0.1f, 255, 255, 255));
+    showRemaining();
+    if (teamMatch() && m_answeredLabel) {
+        const int answered = GameData::instance().user.answerCount;
+        m_answeredLabel->setString(fillText(text("answerNum"), {std::to_string(answered)}).c_str());
+    }
+    m_counter += 1;
+    if (pushedQuestions()) {
+        if (m_counter > m_total) m_counter = m_total;
+        showCounter();
+    }
+    removeTagged(this, kAnswerCoverTag);
+    endQuestionDecorations();
+}
+
+void CHD_PlayLayer::endQuestionDecorations() {
+    // The cover promised 2 s after the last verdict must not fall on the question now shown.
+    stopActionByTag(kCoverLaterTag);
+    removeTagged(this, kBannerTag);
+    removeTagged(this, kJoiningTag);
+    m_bannerShown = false;
+}
+
+void CHD_PlayLayer::showCounter() {
+    if (m_counterLabel == nullptr) return;
+    const std::string line = fillText(text("OnePerAll"), {std::to_string(m_counter), std::to_string(m_total)});
+    m_counterLabel->setString(line.c_str());
+}
+
+void CHD_PlayLayer::showTip(const std::string& tip) {
+    if (m_tipLabel == nullptr) return;
+    m_tipLabel->setString(tip.c_str());
+    if (oneToOne()) {
+        const float width = m_tipLabel->getContentSize().width;
+        m_tipLabel->setScale(width > kTipWidth ? kTipWidth / width : 1.0f);
+    }
+}
+
+void CHD_PlayLayer::startClock() {
+    m_running = true;
+    m_ticking = true;
+    schedule(schedule_selector(CPlayLayer::update), 1.0f);
+    m_questionStart = CHD_CQuestionMission::instance()->now();
+    m_penalty = 0;
+    m_timedOut = false;
+    m_lowTimeFlag = true;
+    runTrail();
+}
+
+void CHD_PlayLayer::runTrail() {
+    removeTagged(this, kTrailTag);
+    CMotionStreakNode* trail = CMotionStreakNode::create();
+    if (trail == nullptr) return;
+    // Ten points once round the clock face, the last where the first was.
+    CCPointArray* points = CCPointArray::create(10);
+    const float radius = 58;
+    for (int i = 0; i < 10; ++i) {
+        const float angle = static_cast<float>(M_PI / 2 - 2 * M_PI * i / 9);
+        points->addControlPoint(ccpAdd(m_clockAt, ccp(radius * std::cos(angle), radius * std::sin(angle))));
+    }
+    trail->setPosition(points->getControlPointAtIndex(0));
+    trail->runAction(CCSequence::createWithTwoActions(CCCardinalSplineTo::create(2.5f, points, 0),
+                                                      CCRemoveSelf::create()));
+    addChild(trail, kTrailZ, kTrailTag);
+}
+
+void CHD_PlayLayer::update(float) {
+    if (!m_running) {
+        return;
+    }
+    if (m_remaining <= 0) {
+        contestTimeOut();
+        m_running = false;
+        m_remaining = 0;
+        showRemaining();
+        unschedule(schedule_selector(CPlayLayer::update));
+        m_ticking = false;
+        return;
+    }
+    if (m_remaining <= kLowTimeSeconds) m_lowTimeFlag = false;
+    const double elapsed = CHD_CQuestionMission::instance()->now() - m_questionStart;
+    m_remaining = static_cast<int>(kClockSeconds - elapsed) - m_penalty;
+    if (m_remaining <= kWarningSeconds) warnLowTime();
+    showRemaining();
+}
+
+void CHD_PlayLayer::contestTimeOut() {
+    if (QuestionStage::instance().current() == nullptr) {
+        return;
+    }
+    m_timedOut = true;
+    unschedule(schedule_selector(CPlayLayer::update));
+    m_ticking = false;
+    if (teamMatch()) {
+        CQuestionMission::instance()->submitAnswer("-1", 0, 0, -1);
+        return;
+    }
+    Json::Value offer(Json::objectValue);
+    offer["qsid"] = QuizData::instance().currentQsid;
+    offer["answer"] = "-1";
+    CHD_CQuestionMission::instance()->offerAnswer(offer);
+}
+
+void CHD_PlayLayer::timePenalty() {
+    const int taken = std::min(kPenaltySeconds, std::max(0, m_remaining));
+    m_penalty += taken;
+    m_remaining -= taken;
+    showRemaining();
+}
+
+// --- answers and marks
+
+int CHD_PlayLayer::optionIndexOf(const std::string& answer) const {
+    const QuestionRecord* question = QuizData::instance().current.get();
+    if (question == nullptr || answer.empty()) return -1;
+    for (std::size_t k = 0; k < question->answers.size(); ++k) {
+        if (question->answers[k] == answer) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+CCPoint CHD_PlayLayer::optionPoint(int k) const {
+    if (CQuestionLayer* screen = QuestionStage::instance().current()) {
+        if (CAddAnswerMenu* menu = answerMenuIn(screen); menu && k >= 0 && k < CAddAnswerMenu::kOptionCount) {
+            if (CCNode* item = menu->item(k); item && item->isVisible()) return worldOf(item);
+        }
+        if (auto* yesNo = dynamic_cast<CChoiceYesOrNoLayer*>(screen); yesNo && (k == 0 || k == 1)) {
+            if (CCNode* button = yesNo->button(k)) return worldOf(button);
+        }
+    }
+    // A screen that shows its options otherwise: the text choice's places.
+    const QuestionRecord* question = QuizData::instance().current.get();
+    const bool two = question && question->answers.size() == 2;
+    const CCPoint centre = windowCentre();
+    const CCPoint four[4] = {ccp(-180, 70), ccp(180, 70), ccp(-180, -135), ccp(180, -135)};
+    if (k < 0 || k > 3 || (two && k > 1)) return coverCentre();
+    return ccpAdd(centre, two ? ccp(four[k].x, 0) : four[k]);
+}
+
+void CHD_PlayLayer::onContestAnswer(int status) {
+    removeTagged(this, kAnswerCoverTag);
+    CHD_PlayLayerColorCover* cover = CHD_PlayLayerColorCover::create();
+    if (cover == nullptr) return;
+    addChild(cover, kAnswerCoverZ, kAnswerCoverTag);
+    const bool right = status == 0;
+    if (!oneToOne()) {
+        cover->addMark(right ? "answer_right.png" : "answer_error.png", coverCentre(), kBigMarkScale,
+                       CHD_PlayLayerColorCover::kOwnMarkTag);
+        return;
+    }
+    QuizData& quiz = QuizData::instance();
+    int k = optionIndexOf(quiz.lastResult ? quiz.lastResult->answer : std::string());
+    if (k < 0) k = quiz.selectedOptionIndex;
+    const CCPoint at = k >= 0 ? ccpAdd(optionPoint(k), ccp(kMarkInset, 0)) : coverCentre();
+    cover->addMark(right ? "select_right.png" : "select_error.png", at, kMarkScale,
+                   CHD_PlayLayerColorCover::kOwnMarkTag);
+    stopActionByTag(kCoverLaterTag);
+    CCAction* later = CCSequence::createWithTwoActions(
+        CCDelayTime::create(kCoverDelaySeconds), CCCallFunc::create(this, callfunc_selector(CHD_PlayLayer::addWaitingCover)));
+    later->setTag(kCoverLaterTag);
+    runAction(later);
+}
+
+void CHD_PlayLayer::addWaitingCover() {
+    if (getChildByTag(CHD_CQuestionMission::kWaitingCoverTag)) return;
+    if (CHD_LayerColorCover* cover = CHD_LayerColorCover::create()) {
+        addChild(cover, CHD_CQuestionMission::kWaitingCoverZ, CHD_CQuestionMission::kWaitingCoverTag);
+    }
+    // The cover says the same as the banner, in the same place.
+    removeTagged(this, kBannerTag);
+}
+
+void CHD_PlayLayer::showOpponentMark(bool right, const std::string& answer) {
+    ClientLog::write("=========n====%s", answer.c_str());
+    auto* cover = dynamic_cast<CHD_PlayLayerColorCover*>(getChildByTag(kAnswerCoverTag));
+    if (cover == nullptr) {
+        cover = CHD_PlayLayerColorCover::create();
+        if (cover == nullptr) return;
+        addChild(cover, kAnswerCoverZ, kAnswerCoverTag);
+    }
+    const int k = optionIndexOf(answer);
+    const CCPoint at = k >= 0 ? ccpSub(optionPoint(k), ccp(kMarkInset, 0)) : ccpAdd(coverCentre(), ccp(170, -120));
+    cover->addMark(right ? "select_right.png" : "select_error.png", at, kMarkScale,
+                   CHD_PlayLayerColorCover::kOpponentMarkTag);
+    // Under the option button, whose mark it is.
+    cover->addCaption(GameData::instance().opponent.name, ccpSub(at, ccp(0, 58)));
+}
+
+void CHD_PlayLayer::showStillAnswering() {
+    ClientLog::write("enemy is answering");
+    if (m_bannerShown || getChildByTag(kBannerTag)) return;
+    m_bannerShown = true;
+    if (getChildByTag(CHD_CQuestionMission::kWaitingCoverTag)) return; // the cover says so already
+    CCNode* banner = CCNode::create();
+    banner->setPosition(windowCentre());
+    banner->addChild(Pictures::sprite("duishoudaitishangweijieshu.png"), 1);
+    CCSprite* paper = Pictures::sprite("zhi.png");
+    paper->setScale(0.6f);
+    paper->setPosition(ccp(-290, 0));
+    banner->addChild(paper, 2);
+    CCSprite* pen = Pictures::sprite("bi.png");
+    pen->setScale(0.5f);
+    pen->setPosition(ccp(-280, 10));
+    banner->addChild(pen, 3);
+    pen->runAction(CCRepeatForever::create(
+        CCSequence::createWithTwoActions(CCMoveBy::create(0.3f, ccp(-14, -10)), CCMoveBy::create(0.3f, ccp(14, 10)))));
+    addChild(banner, kBannerZ, kBannerTag);
+}
+
+// --- pushes
+
+bool CHD_PlayLayer::onPush(const Json::Value& push) {
+    if (teamMatch() && JsonRead::has(push, "teammatchstatus") &&
+        JsonRead::intOf(push, "teammatchstatus") == kTeamMatchOver) {
+        teamMatchOver();
+        return true;
+    }
+    switch (JsonRead::intOf(push, "system")) {
+    case 30: {
+        int status = -1;
+        QuizParsers::answerResult(push, &status);
+        CHD_CQuestionMission::instance()->onAnswerVerdict(status);
+        return true;
+    }
+    case 31:
+        showOpponentMark(JsonRead::intOf(push, "bright") == 1, JsonRead::textOf(push, "answer"));
+        return true;
+    case 32:
+        if (JsonRead::intOf(push, "act") == 2) {
+            showStillAnswering();
+            return true;
+        }
+        if (JsonRead::intOf(push, "act") == 1) {
+            showResult(push);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void CHD_PlayLayer::showResult(const Json::Value& push) {
+    if (m_result) {
+        return; // one result per contest
+    }
+    unschedule(schedule_selector(CHD_PlayLayer::pollQuestion));
+    unschedule(schedule_selector(CPlayLayer::update));
+    m_running = m_ticking = false;
+    QuestionStage::instance().setAnswered(true);
+    // Nothing may stand between the player and the result's "sure".
+    stopActionByTag(kCoverLaterTag);
+    removeTagged(this, CHD_CQuestionMission::kWaitingCoverTag);
+    removeTagged(this, kBannerTag);
+    removeTagged(this, kJoiningTag);
+
+    const ContestResult first = ContestResult::fromPush(push, "");
+    const ContestResult second = ContestResult::fromPush(push, "2");
+    const std::string me = std::to_string(UserSession::instance().userId());
+    const bool secondIsMine = second.player == me && first.player != me;
+    if (first.player != me && second.player != me) {
+        ClientLog::write("contest result names players %s and %s, not %s; the first side is shown as ours",
+                         first.player.c_str(), second.player.c_str(), me.c_str());
+    }
+    int mode = JsonRead::intOf(push, "matchtype");
+    if (mode != 1 && mode != 3) mode = matchType();
+    m_result = CHD_ResultLayer::create();
+    if (m_result == nullptr) return;
+    m_result->retain();
+    m_result->setData(secondIsMine ? second : first, secondIsMine ? first : second, mode);
+
+    if (JsonRead::intOf(push, "flee") == 1) {
+        CMyMessageBox* box = CMyMessageBox::create("", text("DuiShouTaoPao"), text("sure"), "", "", this, 0,
+                                                   callfunc_selector(CHD_PlayLayer::addResultDialog), nullptr,
+                                                   nullptr, nullptr, false);
+        if (box) {
+            box->setPosition(windowCentre());
+            addChild(box, kBoxZ, kFleeBoxTag);
+            return;
+        }
+    }
+    addResultDialog();
+}
+
+void CHD_PlayLayer::addResultDialog() {
+    if (m_result && m_result->getParent() == nullptr) {
+        addChild(m_result, kResultZ);
+    }
+}
+
+void CHD_PlayLayer::teamMatchOver() {
+    GameData& data = GameData::instance();
+    if (data.teamMatchStatus == kTeamMatchOver) {
+        return;
+    }
+    data.teamMatchStatus = kTeamMatchOver;
+    if (CCScene* running = CCDirector::sharedDirector()->getRunningScene()) {
+        removeTagged(running, kTeamCoverTag);
+    }
+    RequestCatalogue::prizeTable(this, net_selector(CHD_PlayLayer::onTeamResult), nullptr, Busy::No);
+}
+
+void CHD_PlayLayer::onTeamResult(int) {
+    const std::vector<PrizeItem>& prizes = GameData::instance().prizeTable;
+    if (m_result || prizes.empty()) {
+        ClientLog::write("team match over: no result to show");
+        return;
+    }
+    unschedule(schedule_selector(CPlayLayer::update));
+    m_running = m_ticking = false;
+    m_result = CHD_ResultLayer::create();
+    if (m_result == nullptr) return;
+    m_result->retain();
+    m_result->setData(ContestResult::fromTeamPrize(prizes.front(), GameData::instance().myTeam.myTeamName),
+                      ContestResult{}, 2);
+    addResultDialog();
+}
+
+// --- leaving
+
+void CHD_PlayLayer::openPauseMenu() {
+    if (getChildByTag(kLeaveBoxTag) || (m_result && m_result->getParent())) {
+        return;
+    }
+    QuestionStage::instance().setAnswered(true);
+    CMyMessageBox* box = CMyMessageBox::create("", text("HDPlayLayerBackToMain"), text("sure"), text("cancel"), "",
+                                               this, 0, callfunc_selector(CHD_PlayLayer::confirmLeave),
+                                               callfunc_selector(CHD_PlayLayer::cancelLeave), nullptr, nullptr,
+                                               false);
+    if (box == nullptr) return;
+    box->setPosition(windowCentre());
+    addChild(box, kBoxZ, kLeaveBoxTag);
+}
+
+void CHD_PlayLayer::confirmLeave() {
+    if (m_leaving) return;
+    m_leaving = true;
+    RequestCatalogue::matchPresence(4, matchType(), Busy::Yes,
+                                    {this, net_selector(CHD_PlayLayer::onLeaveAnswer),
+                                     net_selector(CHD_PlayLayer::onLeaveFailed)});
+    if (teamMatch()) {
+        SceneDirector::instance().switchTo(25);
+    }
+}
+
+void CHD_PlayLayer::cancelLeave() {
+    const int qsid = QuizData::instance().currentQsid;
+    const int sent = teamMatch() ? CQuestionMission::instance()->lastSubmittedQsid()
+                                 : CHD_CQuestionMission::instance()->lastSubmittedQsid();
+    // A question already answered or run out stays locked; one still open is the player's again.
+    if (sent != qsid && !m_timedOut && getChildByTag(kAnswerCoverTag) == nullptr && m_result == nullptr) {
+        QuestionStage::instance().setAnswered(false);
+    }
+}
+
+void CHD_PlayLayer::onLeaveAnswer(int code) {
+    if (teamMatch()) return;
+    if (code != 1) {
+        // Whatever the server thinks of it, the player asked to go: no contest holds him here.
+        ClientLog::write("contest play: leaving answered with code %d; leaving all the same", code);
+    }
+    leaveToHall();
+}
+
+void CHD_PlayLayer::onLeaveFailed(int) {
+    m_leaving = false;
+    cancelLeave();
+}
+
+void CHD_PlayLayer::leaveToHall() {
+    switch (m_previous) {
+    case 23:
+    case 28:
+    case 29: SceneDirector::instance().switchTo(m_previous); break;
+    default: SceneDirector::instance().switchTo(21); break;
+    }
+}

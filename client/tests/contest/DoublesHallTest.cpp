@@ -1,0 +1,264 @@
+// The one-to-one hall: what the day's counts draw and ask, the search and its give-up, and the
+// challenge popup with its 30-second answer window.
+#include "contest/CHD_DoublesLayer.h"
+#include "contest/CHD_LoadingLayer.h"
+#include "contest/HallTestSupport.h"
+#include "app/SceneDirector.h"
+#include "app/TextFormat.h"
+#include "net/GameData.h"
+#include "net/NetManager.h"
+#include "widgets/CMyMessageBox.h"
+
+#include "testing/EngineTesting.h"
+
+USING_NS_CC;
+using namespace test_support;
+
+namespace {
+
+constexpr const char* kChallengeFromA =
+    R"({"system":28,"act":0,"name":"大灰狼","challenge":"10001","eqquse":1,"matchtype":1,"teammatchstatus":0})";
+constexpr const char* kChallengeFromB =
+    R"({"system":28,"act":0,"name":"狐狸","challenge":"10009","eqquse":1,"matchtype":1,"teammatchstatus":0})";
+constexpr const char* kContestBegins =
+    R"({"system":28,"act":3,"matchtype":1,"eqquse":1,"challenge":"10001","name":"大灰狼","level":17,)"
+    R"("winper":60,"headpic":"","qscount":5,"teammatchstatus":0})";
+
+class HallDoublesTest : public HallTest {
+protected:
+    CHD_DoublesLayer* enterWith(int enableCount, int enterResponse = 1) {
+        Answers answers;
+        answers.enableCount = enableCount;
+        answers.enterResponse = enterResponse;
+        setAnswers(answers);
+        feedSchedule(openDay());
+        enter(23);
+        return screen<CHD_DoublesLayer>();
+    }
+    static CCMenuItem* popupItem(CHD_DoublesLayer* hall, int index) {
+        CCMenu* menu = hall->popupMenu();
+        if (menu == nullptr || menu->getChildrenCount() <= static_cast<unsigned>(index)) return nullptr;
+        return dynamic_cast<CCMenuItem*>(static_cast<CCObject*>(menu->getChildren()->objectAtIndex(index)));
+    }
+    // The popup's "sure" (index 1) or "cancel" (index 0), tapped where the player sees it.
+    static void tapPopup(CHD_DoublesLayer* hall, int index) {
+        CCMenuItem* item = popupItem(hall, index);
+        ASSERT_NE(item, nullptr);
+        tapNode(item);
+    }
+    static std::string countdownShown(CHD_DoublesLayer* hall) {
+        return hall->countdownText() ? hall->countdownText()->getString() : std::string();
+    }
+};
+
+TEST_F(HallDoublesTest, EnteringAsksForTheCountsAndDrawsAtMostAHundredCarrots) {
+    CHD_DoublesLayer* hall = enterWith(150);
+    ASSERT_NE(hall, nullptr);
+    EXPECT_FLOAT_EQ(NetManager::instance().heartbeatInterval(), 1.0f);
+    const auto asked = sent(27, 1);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0]["matchtype"].asInt(), 1);
+    EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kEnterCoverTag), nullptr) << "the enter answer lifts the cover";
+    EXPECT_EQ(hall->remaining(), 100);
+    const auto icons = childrenOf<CCSprite>(hall->iconLayer());
+    ASSERT_EQ(icons.size(), 100u);
+    // P = 5 - 3: the first two carrots are the paid ones.
+    EXPECT_EQ(icons[0]->getTag(), 1);
+    EXPECT_EQ(icons[1]->getTag(), 1);
+    EXPECT_EQ(icons[2]->getTag(), 0);
+    EXPECT_FLOAT_EQ(icons[0]->getPosition().x, 730);
+    EXPECT_FLOAT_EQ(icons[3]->getPosition().x, 730 - 210);
+    EXPECT_FLOAT_EQ(icons[3]->getPosition().y, 460);
+}
+
+TEST_F(HallDoublesTest, TheAskConfirmationFollowsTheFreeAndPaidCounts) {
+    struct Case {
+        int remaining;
+        std::string message;
+        bool asks;
+    };
+    const Case cases[] = {{3, text("HDDoublesLayerTrue"), true},
+                          {2, fillText(text("HDDoublesLayerTrueJ"), {"5"}), true},
+                          {0, text("HDDoublesLayerLack"), false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("R = " + std::to_string(c.remaining));
+        CHD_DoublesLayer* hall = enterWith(c.remaining);
+        ASSERT_NE(hall, nullptr);
+        const size_t askedBefore = sent(28, 0).size();
+        tapWidget(hall->widget("challengebtn"));
+        CMyMessageBox* box = boxSaying(c.message);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(boxes().size(), 1u);
+        EXPECT_EQ(hasCancel(box), c.asks);
+        pressSure(box);
+        settle();
+        EXPECT_EQ(sent(28, 0).size() - askedBefore, c.asks ? 1u : 0u);
+        EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag) != nullptr, c.asks);
+    }
+    const Json::Value ask = sent(28, 0).back();
+    EXPECT_EQ(ask["matchtype"].asInt(), 1);
+    EXPECT_EQ(ask["eqquse"].asInt(), 1);
+    EXPECT_EQ(ask["challenge"].asString(), "s-10002");
+    EXPECT_EQ(ask["name"].asString(), "小白兔");
+}
+
+TEST_F(HallDoublesTest, ASearchGivesUpAfterFortySecondsAndLiftsItsCoverFiveLater) {
+    CHD_DoublesLayer* hall = enterWith(3);
+    tapWidget(hall->widget("challengebtn"));
+    pressSure(boxSaying(text("HDDoublesLayerTrue")));
+    wait(39.5f);
+    EXPECT_TRUE(sent(27, 3).empty());
+    wait(1.0f);
+    ASSERT_EQ(sent(27, 3).size(), 1u);
+    EXPECT_EQ(sent(27, 3)[0]["matchtype"].asInt(), 1);
+    EXPECT_NE(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
+    wait(5.5f);
+    EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
+}
+
+TEST_F(HallDoublesTest, NobodyToPairOrRefusedAskingEndsTheSearchWithoutAGiveUp) {
+    CHD_DoublesLayer* hall = enterWith(3);
+    tapWidget(hall->widget("challengebtn"));
+    pressSure(boxSaying(text("HDDoublesLayerTrue")));
+    settle();
+    push(R"({"system":28,"act":6,"matchtype":1,"teammatchstatus":0})");
+    EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
+    EXPECT_TRUE(logged("DoublesLayer pkSever mei ren !"));
+    wait(41);
+    EXPECT_TRUE(sent(27, 3).empty()) << "the give-up step went with the search";
+
+    Answers answers;
+    answers.enableCount = 3;
+    answers.challenge["system"] = 28;
+    answers.challenge["response"] = 0;
+    answers.challenge["act"] = 5;
+    answers.challenge["tip"] = "money";
+    setAnswers(answers);
+    tapWidget(hall->widget("challengebtn"));
+    pressSure(boxSaying(text("HDDoublesLayerTrue")));
+    settle();
+    EXPECT_NE(boxSaying(text("HDMoneyNEnough")), nullptr);
+    EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
+}
+
+TEST_F(HallDoublesTest, AcceptingWithAFreeContestLeftSendsAtOnce) {
+    CHD_DoublesLayer* hall = enterWith(3);
+    push(kChallengeFromA);
+    EXPECT_EQ(hall->messageText()->getString(), "大灰狼" + text("HDDoublesThrowDownTheChallenge"));
+    wait(1.0f); // the popup slides in
+    tapPopup(hall, 1);
+    settle();
+    const auto accepted = sent(28, 1);
+    ASSERT_EQ(accepted.size(), 1u);
+    EXPECT_EQ(accepted[0]["challenge"].asString(), "10001");
+    EXPECT_EQ(accepted[0]["name"].asString(), "大灰狼");
+    EXPECT_EQ(accepted[0]["matchtype"].asInt(), 1);
+    EXPECT_TRUE(boxes().empty());
+    wait(35);
+    EXPECT_TRUE(sent(28, 2).empty()) << "an answered challenge is not refused later";
+}
+
+TEST_F(HallDoublesTest, AcceptingAPaidContestAsksFirst) {
+    CHD_DoublesLayer* hall = enterWith(2);
+    push(kChallengeFromA);
+    wait(1.0f);
+    tapPopup(hall, 1);
+    settle();
+    EXPECT_TRUE(sent(28, 1).empty());
+    CMyMessageBox* box = boxSaying(fillText(text("HDDoublesLayerOkOK"), {"5"}));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->getTag(), CHD_DoublesLayer::kPayBoxTag);
+    pressSure(box);
+    settle();
+    ASSERT_EQ(sent(28, 1).size(), 1u);
+    EXPECT_EQ(sent(28, 1)[0]["challenge"].asString(), "10001");
+    wait(35);
+    EXPECT_TRUE(sent(28, 2).empty());
+}
+
+TEST_F(HallDoublesTest, ASecondChallengeWhileThePopupIsOpenIsIgnored) {
+    CHD_DoublesLayer* hall = enterWith(3);
+    push(kChallengeFromA);
+    wait(2);
+    push(kChallengeFromB);
+    EXPECT_EQ(hall->messageText()->getString(), "大灰狼" + text("HDDoublesThrowDownTheChallenge"));
+    tapPopup(hall, 0);
+    settle();
+    const auto refused = sent(28, 2);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_EQ(refused[0]["challenge"].asString(), "10001");
+    EXPECT_EQ(hall->pendingCountdown(), -1);
+    // Once answered, the next challenge opens the popup again.
+    push(kChallengeFromB);
+    EXPECT_EQ(hall->messageText()->getString(), "狐狸" + text("HDDoublesThrowDownTheChallenge"));
+}
+
+TEST_F(HallDoublesTest, TheCountdownStartsAtThirtyNeverGoesBelowZeroAndRefusesOnce) {
+    CHD_DoublesLayer* hall = enterWith(3);
+    push(kChallengeFromA);
+    std::vector<std::string> shown;
+    for (int i = 0; i < 80; ++i) {
+        engine::testing::stepSeconds(0.5f);
+        settle();
+        const std::string now = countdownShown(hall);
+        if (shown.empty() || shown.back() != now) shown.push_back(now);
+    }
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.front(), fillText(text("HDDoublesTimeSurplus"), {"30"}));
+    for (const std::string& s : shown) EXPECT_EQ(s.find('-'), std::string::npos) << s;
+    EXPECT_EQ(shown.back(), fillText(text("HDDoublesTimeSurplus"), {"1"}));
+    const auto refused = sent(28, 2);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_EQ(refused[0]["challenge"].asString(), "10001");
+    EXPECT_EQ(hall->pendingCountdown(), -1);
+}
+
+TEST_F(HallDoublesTest, AContestBeginningKeepsTheOpponentAndFacesOffIntoPlay) {
+    CHD_DoublesLayer* hall = enterWith(3);
+    tapWidget(hall->widget("challengebtn"));
+    pressSure(boxSaying(text("HDDoublesLayerTrue")));
+    settle();
+    push(kContestBegins);
+    const ContestOpponent& opponent = GameData::instance().opponent;
+    EXPECT_EQ(opponent.name, "大灰狼");
+    EXPECT_EQ(opponent.level, 17);
+    EXPECT_EQ(opponent.qscount, 5);
+    const auto faceOffs = childrenOf<CHD_LoadingLayer>(hall);
+    ASSERT_EQ(faceOffs.size(), 1u);
+    EXPECT_EQ(faceOffs[0]->kind(), CHD_LoadingLayer::kDoubles);
+    EXPECT_EQ(faceOffs[0]->getZOrder(), 200000);
+    EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
+    push(kContestBegins);
+    EXPECT_EQ(childrenOf<CHD_LoadingLayer>(hall).size(), 1u) << "one face-off per contest";
+    wait(3.0f);
+    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 23);
+    wait(1.0f);
+    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 22);
+    EXPECT_TRUE(sent(27, 3).empty());
+}
+
+TEST_F(HallDoublesTest, WithoutAnEnterAnswerTheCoverSwallowsTouchesAndGivesUpAfterThirtySeconds) {
+    CHD_DoublesLayer* hall = enterWith(3, 0);
+    ASSERT_NE(hall->getChildByTag(CHD_DoublesLayer::kEnterCoverTag), nullptr);
+    tapWidget(hall->widget("challengebtn"));
+    EXPECT_TRUE(boxes().empty()) << "nothing under the cover answers";
+    wait(29.5f);
+    EXPECT_EQ(boxSaying(text("theNetIsDie")), nullptr);
+    wait(1.0f);
+    CMyMessageBox* box = boxSaying(text("theNetIsDie"));
+    ASSERT_NE(box, nullptr);
+    pressSure(box);
+    engine::testing::stepSeconds(0.3f);
+    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 21);
+}
+
+TEST_F(HallDoublesTest, TheBackButtonLeavesOnceTheServerLetsGo) {
+    CHD_DoublesLayer* hall = enterWith(3);
+    tapWidget(hall->widget("backbtn"));
+    settle();
+    engine::testing::stepSeconds(0.3f);
+    ASSERT_EQ(sent(27, 2).size(), 1u);
+    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 21);
+}
+
+} // namespace
