@@ -168,7 +168,7 @@ void CHD_ChallengeLayer::buildPopup() {
 
 void CHD_ChallengeLayer::onEnter() {
     CCLayer::onEnter();
-    ContestPushRouter::setHallHandler([this](const Json::Value& push) { return onPush(push); });
+    ContestPushRouter::setHallHandler(this, [this](const Json::Value& push) { return onPush(push); });
     NetManager::instance().setHeartbeatInterval(1.0f);
     RequestCatalogue::matchPresence(1, kMatchType, Busy::Yes,
                                     {this, net_selector(CHD_ChallengeLayer::onEnterAnswer),
@@ -176,7 +176,7 @@ void CHD_ChallengeLayer::onEnter() {
 }
 
 void CHD_ChallengeLayer::onExit() {
-    ContestPushRouter::clearHallHandler();
+    ContestPushRouter::clearHallHandler(this);
     CCLayer::onExit();
 }
 
@@ -191,6 +191,8 @@ void CHD_ChallengeLayer::onExitTransitionDidStart() {
 }
 
 void CHD_ChallengeLayer::keyBackClicked() {
+    // The face-off leads into play; the contest has begun and there is no way back from here.
+    if (m_facingOff) return;
     // Leaving does not wait for the server: the hall is gone whatever it answers.
     RequestCatalogue::matchPresence(2, kMatchType, Busy::Yes, {});
     SceneDirector::instance().switchTo(kContestHallScene);

@@ -191,7 +191,7 @@ void CHD_DoublesLayer::buildPopup() {
 
 void CHD_DoublesLayer::onEnter() {
     CCLayer::onEnter();
-    ContestPushRouter::setHallHandler([this](const Json::Value& push) { return onPush(push); });
+    ContestPushRouter::setHallHandler(this, [this](const Json::Value& push) { return onPush(push); });
     NetManager::instance().setHeartbeatInterval(1.0f);
     RequestCatalogue::matchPresence(1, kMatchType, Busy::Yes,
                                     {this, net_selector(CHD_DoublesLayer::onEnterAnswer),
@@ -199,7 +199,7 @@ void CHD_DoublesLayer::onEnter() {
 }
 
 void CHD_DoublesLayer::onExit() {
-    ContestPushRouter::clearHallHandler();
+    ContestPushRouter::clearHallHandler(this);
     CCLayer::onExit();
 }
 
@@ -214,6 +214,8 @@ void CHD_DoublesLayer::onExitTransitionDidStart() {
 }
 
 void CHD_DoublesLayer::keyBackClicked() {
+    // The face-off leads into play; the contest has begun and there is no way back from here.
+    if (m_facingOff) return;
     RequestCatalogue::matchPresence(2, kMatchType, Busy::Yes,
                                     {this, net_selector(CHD_DoublesLayer::onLeaveAnswer),
                                      net_selector(CHD_DoublesLayer::onRequestFailed)});
@@ -302,15 +304,18 @@ void CHD_DoublesLayer::giveUp() {
     drawIcons();
     RequestCatalogue::matchPresence(3, kMatchType, Busy::No,
                                     {this, net_selector(CHD_DoublesLayer::onGiveUpAnswer),
-                                     net_selector(CHD_DoublesLayer::onRequestFailed)});
+                                     net_selector(CHD_DoublesLayer::onGiveUpFailed)});
 }
 
-void CHD_DoublesLayer::onGiveUpAnswer(int code) {
-    if (code != 1) return;
+void CHD_DoublesLayer::onGiveUpAnswer(int) {
+    // Whatever the server says, the player gets the hall back: a cover that stays would leave no
+    // way out but closing the game (a pairing made meanwhile still arrives as its push).
     runAction(CCSequence::create(CCDelayTime::create(5.0f),
                                  CCCallFunc::create(this, callfunc_selector(CHD_DoublesLayer::removeSearchCover)),
                                  nullptr));
 }
+
+void CHD_DoublesLayer::onGiveUpFailed(int) { onGiveUpAnswer(0); }
 
 void CHD_DoublesLayer::removeSearchCover() { removeChildByTag(kSearchCoverTag); }
 
@@ -396,6 +401,12 @@ void CHD_DoublesLayer::accept(CCObject*) {
     if (m_pending < 0) return;
     drawIcons();
     const MatchSchedule entry = hall_rules::scheduleEntry(kMatchType);
+    if (m_remaining <= 0) {
+        // Nothing to pay for: no contest is left today. The popup stays for the refusal.
+        hall_rules::showBox(this, LocalText::instance().text("HDDoublesLayerLack"), nullptr, nullptr, false, nullptr,
+                            kBoxZ);
+        return;
+    }
     if (hall_rules::paidCount(entry) < m_remaining) {
         sendAcceptance();
         return;

@@ -27,6 +27,7 @@ public:
     void onLeaveAnswer(int code);
     void onAskAnswer(int code);
     void onGiveUpAnswer(int code);
+    void onGiveUpFailed(int status);
     void onAcceptAnswer(int code);
     void onRequestFailed(int) {}
 

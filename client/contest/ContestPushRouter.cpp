@@ -18,16 +18,50 @@ ContestPushRouter::Handler& playSlot() {
     return slot;
 }
 
+const void*& hallOwner() {
+    static const void* owner = nullptr;
+    return owner;
+}
+
+const void*& playOwner() {
+    static const void* owner = nullptr;
+    return owner;
+}
+
 } // namespace
 
 void ContestPushRouter::install() {
     ContestParsers::hooks().contestPush = &ContestPushRouter::dispatch;
 }
 
-void ContestPushRouter::setHallHandler(Handler handler) { hallSlot() = std::move(handler); }
-void ContestPushRouter::clearHallHandler() { hallSlot() = nullptr; }
-void ContestPushRouter::setPlayHandler(Handler handler) { playSlot() = std::move(handler); }
-void ContestPushRouter::clearPlayHandler() { playSlot() = nullptr; }
+void ContestPushRouter::setHallHandler(Handler handler) { setHallHandler(nullptr, std::move(handler)); }
+void ContestPushRouter::clearHallHandler() {
+    hallSlot() = nullptr;
+    hallOwner() = nullptr;
+}
+void ContestPushRouter::setPlayHandler(Handler handler) { setPlayHandler(nullptr, std::move(handler)); }
+void ContestPushRouter::clearPlayHandler() {
+    playSlot() = nullptr;
+    playOwner() = nullptr;
+}
+
+void ContestPushRouter::setHallHandler(const void* owner, Handler handler) {
+    hallSlot() = std::move(handler);
+    hallOwner() = owner;
+}
+
+void ContestPushRouter::clearHallHandler(const void* owner) {
+    if (hallOwner() == owner) clearHallHandler();
+}
+
+void ContestPushRouter::setPlayHandler(const void* owner, Handler handler) {
+    playSlot() = std::move(handler);
+    playOwner() = owner;
+}
+
+void ContestPushRouter::clearPlayHandler(const void* owner) {
+    if (playOwner() == owner) clearPlayHandler();
+}
 
 bool ContestPushRouter::dispatch(int sceneId, const Json::Value& push) {
     // Copy first: a handler may switch scene and clear its own slot while it runs.

@@ -23,6 +23,13 @@ public:
     static void setPlayHandler(Handler handler);
     static void clearPlayHandler();
 
+    // The same, remembering who set the slot. During a scene change the next screen may enter
+    // before the last one exits; clearing with an owner leaves a slot that another screen took.
+    static void setHallHandler(const void* owner, Handler handler);
+    static void clearHallHandler(const void* owner);
+    static void setPlayHandler(const void* owner, Handler handler);
+    static void clearPlayHandler(const void* owner);
+
     // What the hook does: forwards by scene id, false when nobody takes it.
     static bool dispatch(int sceneId, const Json::Value& push);
 };

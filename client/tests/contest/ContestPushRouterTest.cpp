@@ -72,3 +72,24 @@ TEST_F(ContestPushRouterTest, AHandlerMayClearItselfWhileRunning) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ContestPushRouterTest, AScreenLeavingLateDoesNotClearTheNextScreensSlot) {
+    int leaving = 0, entering = 0;
+    ContestPushRouter::setHallHandler(&leaving, [this](const Json::Value&) {
+        m_seen.push_back("old");
+        return true;
+    });
+    ContestPushRouter::setHallHandler(&entering, [this](const Json::Value&) {
+        m_seen.push_back("new");
+        return true;
+    });
+    ContestPushRouter::clearHallHandler(&leaving);
+    EXPECT_TRUE(ContestPushRouter::dispatch(23, Json::Value()));
+    ContestPushRouter::clearHallHandler(&entering);
+    EXPECT_FALSE(ContestPushRouter::dispatch(23, Json::Value()));
+    EXPECT_EQ(m_seen, (std::vector<std::string>{"new"}));
+}
+
+} // namespace

@@ -39,7 +39,7 @@ protected:
         if (m_gl == nullptr) GTEST_SKIP() << "no GL context here";
     }
     Frame shoot(const std::string& name) { return shootScene(m_gl, name); }
-    // Pixels that differ from the hall without the part.
+    // Pixels that differ between two frames of the same hall.
     static int changed(const Frame& a, const Frame& b, int left, int bottom, int right, int top) {
         return a.differences(b, left, bottom, right, top);
     }
