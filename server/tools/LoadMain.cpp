@@ -1,5 +1,6 @@
 // brindle-load: a loopback load generator for the game server (guest login, then heartbeats),
 // for an HTTP server (GET with Connection: close) and for mass guest logins.
+#include "ContestLoad.h"
 #include "LoadRunner.h"
 
 #include "commands/JsonText.h"
@@ -22,6 +23,9 @@ const char* const kUsage = R"(Usage: brindle-load --target game|http|login [OPTI
   --target game    log in as a guest at --entry-port, then send heartbeats to --port
   --target http    GET --path from the HTTP server at --port, Connection: close
   --target login   log in --requests different guests at the entry server at --port
+  --target contest registered players at --entry-port who search the one-to-one hall of the game
+                   server at --port, play their contests and heartbeat once a second each; added
+                   --step at a time up to --players while the p99 heartbeat stays in --p99-ms
   --port N         the port under load (always on 127.0.0.1: this tool is loopback only)
   --entry-port N   the entry server (game target)
   --host HOST      must be a loopback address (default 127.0.0.1)
@@ -29,8 +33,14 @@ const char* const kUsage = R"(Usage: brindle-load --target game|http|login [OPTI
   --requests N     stop after N requests (default 10000)
   --seconds S      stop after S seconds (default 10)
   --threads N      concurrent connections (default 2)
+  --players N      contest: the most players (default 8000)
+  --step N         contest: players added per step (default 1000)
+  --step-seconds S contest: measured seconds per step (default 10)
+  --p99-ms N       contest: the heartbeat p99 a step must keep (default 20)
+  --server-pid N   contest: report this process's resident memory at each step
 
-Prints requests, errors, seconds, rps, p50_ms, p99_ms and answer_bytes, one per line.
+Prints requests, errors, seconds, rps, p50_ms, p99_ms and answer_bytes, one per line; the
+contest target prints a line per step, then contest_players_held and contest_rss_kb.
 )";
 
 bool toNumber(const char* text, long long& out) {
@@ -73,6 +83,11 @@ int main(int argc, char** argv) {
     long long requests = 10'000;
     long long seconds = 10;
     long long threads = 2;
+    long long players = 8000;
+    long long step = 1000;
+    long long stepSeconds = 10;
+    long long p99Ms = 20;
+    long long serverPid = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const char* v = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -102,6 +117,16 @@ int main(int argc, char** argv) {
             number(seconds);
         } else if (a == "--threads") {
             number(threads);
+        } else if (a == "--players") {
+            number(players);
+        } else if (a == "--step") {
+            number(step);
+        } else if (a == "--step-seconds") {
+            number(stepSeconds);
+        } else if (a == "--p99-ms") {
+            number(p99Ms);
+        } else if (a == "--server-pid") {
+            number(serverPid);
         } else {
             std::fprintf(stderr, "brindle-load: unknown option %s\n\n%s", a.c_str(), kUsage);
             return 2;
@@ -114,6 +139,24 @@ int main(int argc, char** argv) {
     if (port <= 0 || port > 65535 || threads < 1 || threads > 1024) {
         std::fprintf(stderr, "brindle-load: --port (1-65535) and --threads (1-1024) are needed\n\n%s", kUsage);
         return 2;
+    }
+    if (target == "contest") {
+        if (entryPort <= 0 || step < 1 || players < step || players > 100'000) {
+            std::fprintf(stderr, "brindle-load: contest needs --entry-port, and 1 <= --step <= --players <= 100000\n");
+            return 2;
+        }
+        server::load::ContestPlan contest;
+        contest.entryPort = static_cast<int>(entryPort);
+        contest.gamePort = static_cast<int>(port);
+        contest.maxPlayers = static_cast<int>(players);
+        contest.stepPlayers = static_cast<int>(step);
+        contest.stepTime = std::chrono::seconds(stepSeconds);
+        contest.p99LimitMs = static_cast<double>(p99Ms);
+        contest.threads = static_cast<int>(threads);
+        contest.serverPid = static_cast<int>(serverPid);
+        const server::load::ContestStep held = server::load::ContestLoad::run(contest, stdout);
+        std::printf("contest_players_held %d\ncontest_rss_kb %ld\n", held.inContest, held.rssKb);
+        return held.players > 0 ? 0 : 1;
     }
     LoadPlan plan;
     plan.port = static_cast<int>(port);

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# Two real clients find each other in the one-to-one hall of one real server, play a whole contest
+# on the pushed questions and both show the result with the same numbers seen from either side;
+# then a third client challenges the reigning king, who accepts, and both play it out.
+# Everything is driven by timed clicks, as a player would; BRINDLE_SHOT_DIR keeps the pictures.
+set -euo pipefail
+BIN="$1"
+WORK="$(mktemp -d)"
+PORT=$((10000 + RANDOM % 20000)) # below the ephemeral range
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$WORK"' EXIT
+export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
+unset BRINDLE_ENTRY
+SHOTS="${BRINDLE_SHOT_DIR:-$WORK/shots}"
+mkdir -p "$SHOTS"
+
+fail() {
+    echo "FAIL: $*" >&2
+    for f in "$WORK"/*.log; do
+        [ -f "$f" ] && { echo "--- $f" >&2; grep -v -i "questionlist\|screenshot" "$f" | tail -n 25 >&2; }
+    done
+    exit 1
+}
+listening() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
+digest() { printf '%s' "$1" | md5sum | cut -d' ' -f1 | tr 'a-f' 'A-F'; }
+
+# The challenge of the king runs in the afternoon; the server's contest clock starts there.
+"$BIN/brindle-server" --entry-port "$PORT" --game-port $((PORT + 1)) --db "$WORK/brindle.db" \
+    --password-cost min --contest-clock "2026-12-09 12:00:00" >"$WORK/server.log" 2>&1 &
+for _ in $(seq 1 100); do listening "$PORT" && break; sleep 0.1; done
+listening "$PORT" || fail "the server did not start"
+
+# Three registered players, each remembered by its own user folder, past the first-day guides.
+for who in a b c; do
+    name="1390000000${who//[abc]/}"
+    case "$who" in a) name=13900000001 ;; b) name=13900000002 ;; c) name=13900000003 ;; esac
+    exec 3<>"/dev/tcp/127.0.0.1/$PORT"
+    printf '{"system":1,"username":"%s","pwd":"%s","mac":"DUEL-%s","tuijian":0}' "$name" "$(digest duel123)" "$who" >&3
+    answer="$(tail -c +5 <&3)"
+    exec 3<&-
+    [[ "$answer" == *'"response":1'* ]] || fail "registration of $who refused: $answer"
+    mkdir -p "$WORK/$who"
+    cat >"$WORK/$who/UserDefault.xml" <<EOF
+<?xml version="1.0" encoding="utf-8" ?>
+<userDefaultRoot>
+    <userName>$name</userName>
+    <pwd>duel123</pwd>
+    <bRememberPwd>true</bRememberPwd>
+    <isRegisterPlayer>true</isRegisterPlayer>
+    <main_hadGuide>true</main_hadGuide>
+    <wall_hadGuide>true</wall_hadGuide>
+</userDefaultRoot>
+EOF
+    chmod 600 "$WORK/$who/UserDefault.xml"
+done
+
+# From the start to a hall: close the notice and the event boxes, open the contest hall, pick a hall.
+to_hall() { echo "--tap 678,478@5 --tap 678,478@6.5 --tap 275,290@8.5 --tap $1@11"; }
+# Clicks on one option every 2 s from 18 s on: each lands on the question on screen, or on the
+# cover while the player waits, which takes it harmlessly.
+answers() { local t out=""; for t in $(seq 18 2 "$2"); do out="$out --tap $1@$t"; done; echo "$out"; }
+shots() { local t out=""; for t in "${@:2}"; do out="$out --screenshot $SHOTS/$1-$t.png --screenshot-at $t"; done; echo "$out"; }
+play() { "$BIN/brindle" --entry "127.0.0.1:$PORT" --user-dir "$WORK/$1" "${@:3}" >"$WORK/$2.log" 2>&1; }
+result_line() { sed -n 's/.*contest result: //p' "$WORK/$1.log" | tail -n 1; }
+
+# 1. The duel: both search at once; a picks option A every time, b option B.
+# shellcheck disable=SC2046
+play a duel-a $(to_hall 130,130) --tap 480,300@13.5 --tap 360,270@15 $(answers 300,390 62) \
+    $(shots duel-a 12 16 17 20 24 31 66) --quit-after 68 &
+# shellcheck disable=SC2046
+play b duel-b $(to_hall 130,130) --tap 480,300@13.5 --tap 360,270@15 $(answers 660,390 62) \
+    $(shots duel-b 20 24 31 66) --quit-after 68 &
+wait || true
+grep -q "contest 1 (type 1) begins" "$WORK/server.log" || fail "the two searchers were not paired"
+grep -q "contest 1 ends" "$WORK/server.log" || fail "the duel did not end"
+mine_a="$(result_line duel-a)"
+mine_b="$(result_line duel-b)"
+[ -n "$mine_a" ] && [ -n "$mine_b" ] || fail "a client did not show the result"
+# Each line reads "own ... | opponent ...": a's own side is b's opponent side and the other way.
+[ "${mine_a%% | *}" = "${mine_b##* | }" ] && [ "${mine_a##* | }" = "${mine_b%% | *}" ] ||
+    fail "the results differ: a saw '$mine_a', b saw '$mine_b'"
+echo "duel: $mine_a"
+
+# 2. The winner of the duel is the king (the highest week score); c challenges him and he accepts.
+king=a
+[[ "$mine_a" == *"outcome 1"* ]] || king=b
+# shellcheck disable=SC2046
+play "$king" king $(to_hall 596,130) $(for t in 17 18 19 20 21; do echo "--tap 810,100@$t"; done) \
+    $(answers 300,390 64) $(shots king 16 18 22 30 66) --quit-after 68 &
+# shellcheck disable=SC2046
+play c challenger $(to_hall 596,130) --tap 480,300@13.5 --tap 360,270@15 $(answers 660,390 64) \
+    $(shots challenger 13 16 22 30 66) --quit-after 68 &
+wait || true
+grep -q "contest 2 (type 3) begins" "$WORK/server.log" || fail "the king's challenge did not begin"
+grep -q "contest 2 ends" "$WORK/server.log" || fail "the king's challenge did not end"
+mine_k="$(result_line king)"
+mine_c="$(result_line challenger)"
+[ -n "$mine_k" ] && [ -n "$mine_c" ] || fail "a client did not show the challenge's result"
+[ "${mine_k%% | *}" = "${mine_c##* | }" ] || fail "the challenge results differ: '$mine_k' and '$mine_c'"
+! grep -q "Sanitizer\|runtime error" "$WORK"/*.log || fail "a sanitizer spoke"
+echo "challenge: $mine_c"
