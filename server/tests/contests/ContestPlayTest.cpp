@@ -258,6 +258,65 @@ TEST_F(ContestPlay, LeavingARunningContestLosesItAndReleasesBoth) {
     pairUp(a, b);
 }
 
+TEST_F(ContestPlay, BackInAHallWhileSeatedCountsAsLeavingAndTheRequestGoesOn) {
+    auto a = account();
+    auto b = account();
+    pairUp(a, b);
+    playQuestion(a, true, b, true);
+    // a's game starts anew and enters the hall; its new session's heartbeats keep the old
+    // contest's clock happy, so only the hall tells that a left.
+    const auto beforeA = a.record();
+    const auto beforeB = b.record();
+    a.restart();
+    a.beat();
+    const auto entered = a.presence(1, 1);
+    EXPECT_EQ(entered["response"].asInt(), 1) << entered;
+    EXPECT_EQ(entered["act"].asInt(), 1);
+    EXPECT_TRUE(entered.isMember("enablecount"));
+    EXPECT_FALSE(server->app().contests().inContest(a.id()));
+    EXPECT_FALSE(server->app().contests().inContest(b.id()));
+    b.drain();
+    const auto result = b.take(32, 1);
+    ASSERT_FALSE(result.isNull());
+    EXPECT_EQ(result["flee"].asInt(), 1);
+    EXPECT_EQ(result["challenge"].asString(), a.idText());
+    EXPECT_EQ(result["iswin"].asInt(), 0) << "the one who left";
+    EXPECT_EQ(result["iswin2"].asInt(), 1);
+    EXPECT_EQ(result["money2"].asInt(), 10);
+    EXPECT_EQ(b.record().money, beforeB.money + 10);
+    EXPECT_EQ(b.record().score, beforeB.score + result["core2"].asInt());
+    EXPECT_EQ(a.record().money, beforeA.money);
+    // Entering again, or the left contest's last answer, pays nothing more.
+    EXPECT_EQ(a.presence(1, 1)["response"].asInt(), 1);
+    EXPECT_EQ(b.answer(result["qsid"], "x")["response"].asString(), "nostart");
+    EXPECT_EQ(b.record().money, beforeB.money + 10);
+
+    // Asking for an opponent while seated (with c now): a leaves that contest, and the search
+    // it asked for goes on at once, paired with b who searches already.
+    auto c = account();
+    pairUp(a, c);
+    ASSERT_EQ(b.pair(0, 1)["response"].asInt(), 1);
+    EXPECT_FALSE(server->app().contests().inContest(b.id())) << "b searches alone";
+    const auto beforeC = c.record();
+    a.restart();
+    const auto asked = a.pair(0, 1);
+    EXPECT_EQ(asked["response"].asInt(), 1) << asked;
+    EXPECT_EQ(asked["act"].asInt(), 0);
+    c.drain();
+    const auto left = c.take(32, 1);
+    ASSERT_FALSE(left.isNull());
+    EXPECT_EQ(left["flee"].asInt(), 1);
+    EXPECT_EQ(left["iswin2"].asInt(), 1) << "c stayed";
+    EXPECT_EQ(c.record().money, beforeC.money + 10);
+    EXPECT_TRUE(server->app().contests().inContest(a.id()));
+    EXPECT_TRUE(server->app().contests().inContest(b.id()));
+    a.drain();
+    b.drain();
+    EXPECT_EQ(a.take(28, 3)["challenge"].asString(), b.idText());
+    EXPECT_EQ(b.take(28, 3)["challenge"].asString(), a.idText());
+    EXPECT_EQ(server->app().contests().runningContests(), 1u);
+}
+
 TEST_F(ContestPlay, RacingFinalAnswersPayTheResultOnce) {
     for (int round = 0; round < 4; ++round) {
         auto a = account();
