@@ -1,6 +1,8 @@
 // A one-to-one contest played through over loopback: the questions and verdicts as each side
 // sees them, each player's own 40 seconds, the 30 seconds a silent player keeps the place,
 // leaving, racing final answers, and answers that do not belong.
+#include "accounts/MaskedTel.h"
+#include "contests/ContestMessages.h"
 #include "contests/ContestTestSupport.h"
 
 #include <set>
@@ -315,6 +317,87 @@ TEST_F(ContestPlay, BackInAHallWhileSeatedCountsAsLeavingAndTheRequestGoesOn) {
     EXPECT_EQ(a.take(28, 3)["challenge"].asString(), b.idText());
     EXPECT_EQ(b.take(28, 3)["challenge"].asString(), a.idText());
     EXPECT_EQ(server->app().contests().runningContests(), 1u);
+}
+
+// Every string anywhere in a message, members of nested objects and lists included.
+void strings(const Json::Value& v, std::vector<std::string>& out) {
+    if (v.isString()) {
+        out.push_back(v.asString());
+    }
+    if (v.isObject() || v.isArray()) {
+        for (const auto& member : v) {
+            strings(member, out);
+        }
+    }
+}
+
+TEST_F(ContestPlay, PlayersAreNamedByNicknameElseTheMaskedNumberNeverTheWholeOne) {
+    auto a = account();
+    auto b = account();
+    Json::Value change(Json::objectValue);
+    change["system"] = 1;
+    change["act"] = "change";
+    change["nickname"] = "阿明";
+    change["sex"] = 1;
+    ASSERT_EQ(a.game(change)["response"].asInt(), 1);
+    const std::string aUser = a.record().userName;
+    const std::string bUser = b.record().userName;
+    ASSERT_EQ(bUser.size(), 11u);
+    const std::string bShown = bUser.substr(0, 3) + "****" + bUser.substr(7);
+
+    // b offered to a idling in the hall, the start, the questions, the verdicts, the result.
+    ASSERT_EQ(a.presence(1, 1)["response"].asInt(), 1);
+    ASSERT_EQ(b.presence(1, 1)["response"].asInt(), 1);
+    ASSERT_EQ(b.pair(0, 1)["response"].asInt(), 1);
+    live(9000, {&a, &b});
+    const auto offer = a.take(28, 0);
+    ASSERT_FALSE(offer.isNull());
+    EXPECT_EQ(offer["name"].asString(), bShown);
+    ASSERT_EQ(a.pair(1, 1, offer["challenge"])["response"].asInt(), 1);
+    a.drain();
+    b.drain();
+    std::vector<Json::Value> toA{offer, a.take(28, 3)};
+    std::vector<Json::Value> toB{b.take(28, 3)};
+    EXPECT_EQ(toA.back()["name"].asString(), bShown);
+    EXPECT_EQ(toB.back()["name"].asString(), "阿明");
+    for (int i = 0; i < 5; ++i) {
+        playQuestion(a, i < 2, b, i < 3);
+        a.drain();
+        b.drain();
+        for (const auto& [p, seen] : {std::pair{&a, &toA}, std::pair{&b, &toB}}) {
+            seen->insert(seen->end(), p->inbox.begin(), p->inbox.end());
+            std::erase_if(p->inbox, [](const Json::Value& m) { return m["system"].asInt() != 29; });
+        }
+    }
+    const auto result = toA.back();
+    ASSERT_EQ(result["system"].asInt(), 32);
+    EXPECT_EQ(result["name"].asString(), bShown) << "a accepted: b's search is the first side";
+    EXPECT_EQ(result["name2"].asString(), "阿明");
+    EXPECT_EQ(toB.back(), result);
+    // Neither whole number reaches the other side, in any member.
+    for (const auto& [messages, foreign] : {std::pair{&toA, bUser}, std::pair{&toB, aUser}}) {
+        for (const auto& m : *messages) {
+            std::vector<std::string> texts;
+            strings(m, texts);
+            for (const auto& t : texts) {
+                EXPECT_EQ(t.find(foreign), std::string::npos) << m;
+            }
+        }
+    }
+
+    // The masking (as the referral list shows numbers) and the last resort, the id.
+    const std::pair<const char*, const char*> tels[] = {
+        {"13812345678", "138****5678"}, {"1381234567890", "138****567890"}, {"12345", "123****"},
+        {"123", "123"},                 {"", ""},                           {"电话号码一二三四五", "电话号****四五"},
+    };
+    for (const auto& [tel, shown] : tels) {
+        EXPECT_EQ(maskedTel(tel), shown) << tel;
+    }
+    PlayerRecord nobody;
+    nobody.id = 10042;
+    nobody.guest = true;
+    nobody.userName = "13800000000";
+    EXPECT_EQ(contests::ContestMessages::nameOf(nobody), "10042");
 }
 
 TEST_F(ContestPlay, RacingFinalAnswersPayTheResultOnce) {
