@@ -88,7 +88,7 @@ Json::Value ContestMessages::result(int type, const ContestStore::Outcome& first
         v["name" + suffix] = name;
         v["right" + suffix] = o.right;
         v["err" + suffix] = o.wrong;
-        v["time" + suffix] = o.tenths / 10.0;
+        v["time" + suffix] = o.tenths / 10.0; // whole tenths: one decimal on the wire
         v["core" + suffix] = o.points;
         v["money" + suffix] = o.money;
         v["iswin" + suffix] = o.win;

@@ -5,6 +5,12 @@
 #include "contests/ContestMessages.h"
 #include "contests/ContestTestSupport.h"
 
+#include "commands/JsonText.h"
+#include "integration/TestClient.h"
+
+#include <wire/frame.h>
+
+#include <regex>
 #include <set>
 #include <thread>
 
@@ -398,6 +404,46 @@ TEST_F(ContestPlay, PlayersAreNamedByNicknameElseTheMaskedNumberNeverTheWholeOne
     nobody.guest = true;
     nobody.userName = "13800000000";
     EXPECT_EQ(contests::ContestMessages::nameOf(nobody), "10042");
+}
+
+TEST_F(ContestPlay, TheResultsTimesGoOutWithOneDecimal) {
+    auto a = account();
+    auto b = account();
+    pairUp(a, b);
+    // a takes 2.3 s and then 2.5 s four times (12.3 s); b 4.1 s each time (20.5 s).
+    for (int i = 0; i < 5; ++i) {
+        const int qsid = nextQuestion(a)["qsid"].asInt();
+        ASSERT_EQ(nextQuestion(b)["qsid"].asInt(), qsid);
+        pass(i == 0 ? 2300 : 2500);
+        ASSERT_EQ(a.answer(qsid, rightOf(qsid))["response"].asString(), "success");
+        pass(i == 0 ? 1800 : 1600);
+        ASSERT_EQ(b.answer(qsid, rightOf(qsid))["response"].asString(), "success");
+    }
+    a.drain();
+    // b's heartbeat as the bytes arrive: the text of the result, not its parsed value.
+    Json::Value beat(Json::objectValue);
+    beat["system"] = 10;
+    beat["mac"] = b.mac;
+    beat["sessionid"] = b.login["sessionid"];
+    beat["id"] = b.login["id"];
+    std::string text;
+    for (int i = 0; i < 100 && text.find("\"system\":32") == std::string::npos; ++i) {
+        const auto ex = TestClient::exchange(server->gamePort(), wire::encodeRequest(JsonText::write(beat)));
+        ASSERT_TRUE(ex.answered);
+        const auto decoded = wire::decodeBody(ex.body);
+        ASSERT_TRUE(decoded.ok) << decoded.error;
+        text = decoded.text;
+        if (text.find("\"system\":10") != std::string::npos) {
+            break;
+        }
+    }
+    EXPECT_TRUE(std::regex_search(text, std::regex(R"("time":12\.3[,}])"))) << text;
+    EXPECT_TRUE(std::regex_search(text, std::regex(R"("time2":20\.5[,}])"))) << text;
+    Json::Value result;
+    std::string error;
+    ASSERT_TRUE(JsonText::parse(text, result, error)) << error;
+    EXPECT_EQ(result["iswin"].asInt(), 1) << "as many right, a was quicker";
+    EXPECT_DOUBLE_EQ(result["time"].asDouble(), 12.3);
 }
 
 TEST_F(ContestPlay, RacingFinalAnswersPayTheResultOnce) {
