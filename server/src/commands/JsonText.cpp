@@ -26,6 +26,11 @@ std::string JsonText::write(const Json::Value& value) {
         Json::StreamWriterBuilder builder;
         builder["indentation"] = "";
         builder["emitUTF8"] = true;
+        // 15 significant digits: every number written as decimal text of up to 15 digits (all
+        // that answers carry: contest times in tenths, seeded content) comes out as written, 12.3
+        // and not 12.300000000000001 as 17 digits would have it.
+        builder["precision"] = 15;
+        builder["precisionType"] = "significant";
         return std::unique_ptr<Json::StreamWriter>(builder.newStreamWriter());
     }();
     thread_local std::ostringstream stream;

@@ -1,5 +1,6 @@
 #include "contests/ContestMessages.h"
 
+#include "accounts/MaskedTel.h"
 #include "quiz/QuestionView.h"
 
 namespace server::contests {
@@ -19,7 +20,14 @@ Json::Value push(int system, int act) {
 } // namespace
 
 std::string ContestMessages::nameOf(const PlayerRecord& player) {
-    return player.nickname.empty() ? std::to_string(player.id) : player.nickname;
+    if (!player.nickname.empty()) {
+        return player.nickname;
+    }
+    // The user name of an account is its mobile number: the opponent sees it masked.
+    if (!player.guest && !player.userName.empty()) {
+        return maskedTel(player.userName);
+    }
+    return std::to_string(player.id);
 }
 
 Json::Value ContestMessages::challenge(const PlayerRecord& from, int type) {
@@ -80,7 +88,7 @@ Json::Value ContestMessages::result(int type, const ContestStore::Outcome& first
         v["name" + suffix] = name;
         v["right" + suffix] = o.right;
         v["err" + suffix] = o.wrong;
-        v["time" + suffix] = o.tenths / 10.0;
+        v["time" + suffix] = o.tenths / 10.0; // whole tenths: one decimal on the wire
         v["core" + suffix] = o.points;
         v["money" + suffix] = o.money;
         v["iswin" + suffix] = o.win;
