@@ -1,6 +1,7 @@
 #include "referrals/ReferralCommands.h"
 
 #include "accounts/AccountService.h"
+#include "accounts/MaskedTel.h"
 #include "app/Log.h"
 #include "app/ServerConfig.h"
 #include "commands/CommandRegistry.h"
@@ -102,7 +103,8 @@ Answer referralList(const Json::Value& request, RequestContext& context) {
     for (const auto& r : rows) {
         Json::Value item(Json::objectValue);
         item["recommenduuid"] = r.id;
-        item["tel"] = r.tel;
+        // The referrer sees whom he brought in, but not their whole mobile number.
+        item["tel"] = maskedTel(r.tel);
         item["regdate"] = r.regDate;
         item["rightcount"] = clamped(r.rightCount);
         item["wrongcount"] = clamped(r.wrongCount);
