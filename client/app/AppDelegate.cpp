@@ -27,6 +27,8 @@ AppDelegate::AppDelegate(CommandLine options) : m_options(std::move(options)) {
     auto byTime = [](const auto& a, const auto& b) { return a.at < b.at; };
     std::stable_sort(m_options.screenshots.begin(), m_options.screenshots.end(), byTime);
     std::stable_sort(m_options.taps.begin(), m_options.taps.end(), byTime);
+    m_screenshotsTaken.assign(m_options.screenshots.size(), false);
+    m_tapsDone.assign(m_options.taps.size(), false);
     setLoopHook([this](double elapsed) { onLoop(elapsed); });
 }
 
@@ -78,16 +80,41 @@ void AppDelegate::tapAt(float x, float y) {
     view->handleEvent(event);
 }
 
+double AppDelegate::dueAt(double at, int scene) const {
+    if (scene < 0) return at;
+    const auto shown = m_sceneFirstShown.find(scene);
+    return shown == m_sceneFirstShown.end() ? -1 : shown->second + at;
+}
+
 void AppDelegate::onLoop(double elapsed) {
-    // One picture per pass at most: a request saves the frame being drawn next.
-    if (m_screenshotsTaken < m_options.screenshots.size() &&
-        elapsed >= m_options.screenshots[m_screenshotsTaken].at) {
-        const std::string& file = m_options.screenshots[m_screenshotsTaken++].file;
+    const int scene = SceneDirector::instance().currentSceneId();
+    if (scene >= 0) m_sceneFirstShown.emplace(scene, elapsed);
+    // One picture per pass at most: a request saves the frame being drawn next. Of those due, the
+    // earliest goes first.
+    std::size_t shot = m_options.screenshots.size();
+    double shotDue = 0;
+    for (std::size_t i = 0; i < m_options.screenshots.size(); ++i) {
+        const double due = dueAt(m_options.screenshots[i].at, m_options.screenshots[i].scene);
+        if (!m_screenshotsTaken[i] && due >= 0 && elapsed >= due && (shot == m_options.screenshots.size() || due < shotDue)) {
+            shot = i;
+            shotDue = due;
+        }
+    }
+    if (shot < m_options.screenshots.size()) {
+        m_screenshotsTaken[shot] = true;
+        const std::string& file = m_options.screenshots[shot].file;
         CCEGLView::sharedOpenGLView()->requestScreenshot(file);
         ClientLog::write("screenshot to %s", file.c_str());
     }
-    while (m_tapsDone < m_options.taps.size() && elapsed >= m_options.taps[m_tapsDone].at) {
-        const CommandLine::Tap& tap = m_options.taps[m_tapsDone++];
+    std::vector<std::pair<double, std::size_t>> dueTaps;
+    for (std::size_t i = 0; i < m_options.taps.size(); ++i) {
+        const double due = dueAt(m_options.taps[i].at, m_options.taps[i].scene);
+        if (!m_tapsDone[i] && due >= 0 && elapsed >= due) dueTaps.emplace_back(due, i);
+    }
+    std::stable_sort(dueTaps.begin(), dueTaps.end());
+    for (const auto& [due, i] : dueTaps) {
+        m_tapsDone[i] = true;
+        const CommandLine::Tap& tap = m_options.taps[i];
         ClientLog::write("tap at %.0f,%.0f", tap.x, tap.y);
         tapAt(tap.x, tap.y);
     }
@@ -96,7 +123,8 @@ void AppDelegate::onLoop(double elapsed) {
         m_sceneSeenAt = elapsed;
     }
     const bool sceneDone = m_sceneSeenAt >= 0 && elapsed >= m_sceneSeenAt + 1.0;
-    if (sceneDone || (m_options.quitAfter >= 0 && elapsed >= m_options.quitAfter)) {
+    const double quitDue = m_options.quitAfter >= 0 ? dueAt(m_options.quitAfter, m_options.quitAfterScene) : -1;
+    if (sceneDone || (quitDue >= 0 && elapsed >= quitDue)) {
         CCDirector::sharedDirector()->end();
     }
 }

@@ -6,6 +6,7 @@
 #include "cocos2d.h"
 #include "platform/CCApplication.h"
 
+#include <map>
 #include <vector>
 
 class AppDelegate : public cocos2d::CCApplication {
@@ -28,8 +29,13 @@ private:
     // A left click at a design point, through the window's own event path.
     static void tapAt(float x, float y);
 
+    // When a --tap or --screenshot falls due: its seconds after start, or after its scene first
+    // showed; < 0 while that scene has not shown yet.
+    double dueAt(double at, int scene) const;
+
     CommandLine m_options;
-    std::size_t m_screenshotsTaken = 0; // in the order of their times
-    std::size_t m_tapsDone = 0;
+    std::vector<bool> m_screenshotsTaken;
+    std::vector<bool> m_tapsDone;
+    std::map<int, double> m_sceneFirstShown; // scene id -> seconds after start
     double m_sceneSeenAt = -1; // when --quit-on-scene's scene first showed
 };

@@ -64,13 +64,29 @@ bool CommandLine::parseTap(const std::string& text, Tap& tap) {
         return false;
     }
     int x = 0, y = 0;
-    double when = 0;
+    Moment when;
     if (!parseInt(std::string_view(text).substr(0, comma), x) ||
         !parseInt(std::string_view(text).substr(comma + 1, at - comma - 1), y) ||
-        !parseNumber(text.substr(at + 1), when) || x < 0 || y < 0 || x > 16384 || y > 16384) {
+        !parseMoment(text.substr(at + 1), when) || x < 0 || y < 0 || x > 16384 || y > 16384) {
         return false;
     }
-    tap = Tap{static_cast<float>(x), static_cast<float>(y), when};
+    tap = Tap{static_cast<float>(x), static_cast<float>(y), when.at, when.scene};
+    return true;
+}
+
+bool CommandLine::parseMoment(const std::string& text, Moment& moment) {
+    if (text.empty() || text[0] != 's') {
+        moment.scene = -1;
+        return parseNumber(text, moment.at);
+    }
+    const auto plus = text.find('+');
+    int scene = -1;
+    double seconds = 0;
+    if (plus == std::string::npos || !parseInt(std::string_view(text).substr(1, plus - 1), scene) || scene < 0 ||
+        !parseNumber(text.substr(plus + 1), seconds)) {
+        return false;
+    }
+    moment = Moment{seconds, scene};
     return true;
 }
 
@@ -81,9 +97,10 @@ std::string CommandLine::usage() {
            "  --user-dir DIR         writable folder (default: $XDG_DATA_HOME/brindle)\n"
            "  --window WxH           window size (default 960x640)\n"
            "  --screenshot FILE      save the window as PNG at the --screenshot-at after it\n"
-           "  --screenshot-at SECONDS  (default 3; both may be given several times)\n"
-           "  --tap X,Y@SECONDS      click at a design point (origin bottom left), repeatable\n"
-           "  --quit-after SECONDS   close the game after this time\n"
+           "  --screenshot-at WHEN   (default 3; both may be given several times)\n"
+           "  --tap X,Y@WHEN         click at a design point (origin bottom left), repeatable\n"
+           "                         WHEN: seconds after start, or sID+SECONDS after scene ID first shows\n"
+           "  --quit-after WHEN      close the game at this moment\n"
            "  --quit-on-scene ID     close the game a second after scene ID shows\n"
            "  --help                 this text\n";
 }
@@ -123,13 +140,21 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
                 error = "--screenshot-at needs a --screenshot before it";
                 return std::nullopt;
             }
-            ok = parseNumber(value, line.screenshots.back().at);
+            Moment when;
+            ok = parseMoment(value, when);
+            line.screenshots.back().at = when.at;
+            line.screenshots.back().scene = when.scene;
         } else if (option == "--tap") {
             Tap tap;
             ok = parseTap(value, tap);
             if (ok) line.taps.push_back(tap);
         }
-        else if (option == "--quit-after") ok = parseNumber(value, line.quitAfter);
+        else if (option == "--quit-after") {
+            Moment when;
+            ok = parseMoment(value, when);
+            line.quitAfter = when.at;
+            line.quitAfterScene = when.scene;
+        }
         else if (option == "--quit-on-scene") ok = parseInt(value, line.quitOnScene) && line.quitOnScene >= 0;
         else {
             error = "unknown option " + option;

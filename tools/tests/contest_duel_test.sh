@@ -53,23 +53,36 @@ EOF
     chmod 600 "$WORK/$who/UserDefault.xml"
 done
 
-# From the start to a hall: close the notice and the event boxes, open the contest hall, pick a hall.
-to_hall() { echo "--tap 678,478@5 --tap 678,478@6.5 --tap 275,290@8.5 --tap $1@11"; }
-# Clicks on one option every 2 s from 18 s on: each lands on the question on screen, or on the
-# cover while the player waits, which takes it harmlessly.
-answers() { local t out=""; for t in $(seq 18 2 "$2"); do out="$out --tap $1@$t"; done; echo "$out"; }
-shots() { local t out=""; for t in "${@:2}"; do out="$out --screenshot $SHOTS/$1-$t.png --screenshot-at $t"; done; echo "$out"; }
-play() { "$BIN/brindle" --entry "127.0.0.1:$PORT" --user-dir "$WORK/$1" "${@:3}" >"$WORK/$2.log" 2>&1; }
+# Clicks count from the first showing of a scene (sID+SECONDS), so a slow machine stays in step.
+# From the main menu (2) to a hall: close the notice and the event boxes, open the contest hall
+# (21), pick a hall.
+to_hall() { echo "--tap 678,478@s2+1.2 --tap 678,478@s2+2.7 --tap 678,478@s2+4 --tap 275,290@s2+5.5 --tap $1@s21+2"; }
+# Clicks every 2 s once contest play (22) shows: one option of the four-option screen, then the
+# option the one-at-a-time screen shows first. Each lands on the question on screen, or on its mark
+# or the cover once it is answered, which take it harmlessly.
+answers() {
+    local t out=""
+    for t in $(seq 2 2 60); do out="$out --tap $1@s22+$t --tap 480,320@s22+$t.5"; done
+    echo "$out"
+}
+shots() { local t out=""; for t in "${@:2}"; do out="$out --screenshot $SHOTS/$1-${t//+/-}.png --screenshot-at $t"; done; echo "$out"; }
+# Each client ends 70 s into its contest, or after three minutes whatever happens.
+play() {
+    timeout 180 "$BIN/brindle" --entry "127.0.0.1:$PORT" --user-dir "$WORK/$1" "${@:3}" --quit-after s22+70 \
+        >"$WORK/$2.log" 2>&1
+}
 result_line() { sed -n 's/.*contest result: //p' "$WORK/$1.log" | tail -n 1; }
 
 # 1. The duel: both search at once; a picks option A every time, b option B.
 # shellcheck disable=SC2046
-play a duel-a $(to_hall 130,130) --tap 480,300@13.5 --tap 360,270@15 $(answers 300,390 62) \
-    $(shots duel-a 12 16 17 20 24 31 66) --quit-after 68 &
+play a duel-a $(to_hall 130,130) --tap 480,300@s23+2.5 --tap 360,270@s23+4 $(answers 300,390) \
+    $(shots duel-a s21+1.5 s23+3 s23+5 s22+1 s22+4 s22+9 s22+68) &
+first=$!
 # shellcheck disable=SC2046
-play b duel-b $(to_hall 130,130) --tap 480,300@13.5 --tap 360,270@15 $(answers 660,390 62) \
-    $(shots duel-b 20 24 31 66) --quit-after 68 &
-wait || true
+play b duel-b $(to_hall 130,130) --tap 480,300@s23+2.5 --tap 360,270@s23+4 $(answers 660,390) \
+    $(shots duel-b s22+4 s22+9 s22+68) &
+second=$!
+wait "$first" "$second" || true
 grep -q "contest 1 (type 1) begins" "$WORK/server.log" || fail "the two searchers were not paired"
 grep -q "contest 1 ends" "$WORK/server.log" || fail "the duel did not end"
 mine_a="$(result_line duel-a)"
@@ -80,16 +93,21 @@ mine_b="$(result_line duel-b)"
     fail "the results differ: a saw '$mine_a', b saw '$mine_b'"
 echo "duel: $mine_a"
 
-# 2. The winner of the duel is the king (the highest week score); c challenges him and he accepts.
+# 2. Until the first challenge, the king is the player with the highest week score (the lower id
+# on a tie): here whoever scored more in the duel. c challenges him and he accepts.
+score_of() { sed -n 's/.* score \([0-9]*\) .*/\1/p' <<<"$1"; }
 king=a
-[[ "$mine_a" == *"outcome 1"* ]] || king=b
+[ "$(score_of "${mine_a##* | }")" -gt "$(score_of "${mine_a%% | *}")" ] && king=b
+echo "king: $king"
 # shellcheck disable=SC2046
-play "$king" king $(to_hall 596,130) $(for t in 17 18 19 20 21; do echo "--tap 810,100@$t"; done) \
-    $(answers 300,390 64) $(shots king 16 18 22 30 66) --quit-after 68 &
+play "$king" king $(to_hall 596,130) $(for t in $(seq 6 16); do echo "--tap 830,100@s28+$t"; done) \
+    $(answers 300,390) $(shots king s28+5 s28+7 s22+4 s22+9 s22+68) &
+first=$!
 # shellcheck disable=SC2046
-play c challenger $(to_hall 596,130) --tap 480,300@13.5 --tap 360,270@15 $(answers 660,390 64) \
-    $(shots challenger 13 16 22 30 66) --quit-after 68 &
-wait || true
+play c challenger $(to_hall 596,130) --tap 480,300@s28+2.5 --tap 360,270@s28+4 $(answers 660,390) \
+    $(shots challenger s28+3 s28+5 s22+4 s22+9 s22+68) &
+second=$!
+wait "$first" "$second" || true
 grep -q "contest 2 (type 3) begins" "$WORK/server.log" || fail "the king's challenge did not begin"
 grep -q "contest 2 ends" "$WORK/server.log" || fail "the king's challenge did not end"
 mine_k="$(result_line king)"

@@ -47,6 +47,8 @@ TEST(CommandLine, RefusesMalformedInput) {
         {"--quit-after"},      {"--screenshot-at", "x"}, {"--bogus", "1"},      {"--bogus"},
         {"--screenshot-at", "2"}, {"--tap", "10,20"},   {"--tap", "10@2"},      {"--tap", "-1,5@1"},
         {"--tap", "1,2@x"},    {"--tap", "1@2,3"},     {"--quit-on-scene", "-1"}, {"--quit-on-scene", "two"},
+        {"--tap", "1,2@s22"},  {"--tap", "1,2@s+2"},   {"--tap", "1,2@s-1+2"}, {"--tap", "1,2@s2+x"},
+        {"--tap", "1,2@s2+-1"},
     };
     for (const auto& args : bad) {
         std::string error;
@@ -85,6 +87,22 @@ TEST(CommandLine, SeveralScreenshotsPairWithTheirTimesAndTapsAreDesignPoints) {
     EXPECT_DOUBLE_EQ(line->taps[0].at, 9.5);
     EXPECT_DOUBLE_EQ(line->taps[1].at, 1);
     EXPECT_EQ(line->quitOnScene, 2);
+}
+
+TEST(CommandLine, MomentsMayCountFromTheFirstShowingOfAScene) {
+    std::string error;
+    const auto line = CommandLine::parse({"--tap", "480,300@s23+2.5", "--screenshot", "p.png", "--screenshot-at",
+                                          "s22+0", "--tap", "1,1@4", "--quit-after", "s22+60"},
+                                         nullptr, error);
+    ASSERT_TRUE(line) << error;
+    ASSERT_EQ(line->taps.size(), 2u);
+    EXPECT_EQ(line->taps[0].scene, 23);
+    EXPECT_DOUBLE_EQ(line->taps[0].at, 2.5);
+    EXPECT_EQ(line->taps[1].scene, -1);
+    EXPECT_EQ(line->screenshots[0].scene, 22);
+    EXPECT_DOUBLE_EQ(line->screenshots[0].at, 0);
+    EXPECT_EQ(line->quitAfterScene, 22);
+    EXPECT_DOUBLE_EQ(line->quitAfter, 60);
 }
 
 } // namespace
