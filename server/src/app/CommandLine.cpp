@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "contests/ContestClock.h"
+
 #include <charconv>
 #include <filesystem>
 
@@ -40,6 +42,9 @@ Options:
   --session-hours N    idle hours before a session expires (default 2)
   --wall-at N          add a wall before a player's answer N (the wall list's "index"),
                        besides those of walls.json; 0 (default) adds none
+  --contest-clock "YYYY-MM-DD HH:MM:SS"
+                       contests run as if the local time were this at start-up, the clock
+                       going on in real time from there (scripted runs at any hour)
   --min-version V      clients older than this must update (default 2.2.2)
   --current-version V  clients older than this may update (default 2.2.2)
   --update-url URL     download address named in update answers
@@ -136,6 +141,16 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::
         } else if (a == "--wall-at") {
             if (!number(0, 1'000'000, n)) return fail("--wall-at needs an answer count");
             c.wallAt = static_cast<int>(n);
+        } else if (a == "--contest-clock") {
+            const auto at = value(text) ? contests::ContestClock::parseLocal(text) : std::nullopt;
+            if (!at) {
+                return fail("--contest-clock needs a local time \"YYYY-MM-DD HH:MM:SS\", e.g. \"2026-12-09 12:00:00\"");
+            }
+            // A fixed distance from the system clock, taken now: the contest clock then runs on
+            // in real time from the time given.
+            const auto offset = std::chrono::milliseconds(*at) - std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                                     std::chrono::system_clock::now().time_since_epoch());
+            c.contestClock = [offset] { return std::chrono::system_clock::now() + offset; };
         } else if (a == "--min-version") {
             if (!value(c.minVersion)) return fail("--min-version needs a version");
         } else if (a == "--current-version") {

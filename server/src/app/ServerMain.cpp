@@ -4,6 +4,7 @@
 #include "app/Log.h"
 #include "app/ServerApp.h"
 #include "commands/QuizHooks.h"
+#include "contests/ContestClock.h"
 
 #include <asio/signal_set.hpp>
 
@@ -40,6 +41,9 @@ int serverMain(int argc, char** argv) {
         break;
     }
     Log::setLevel(line.config.logLevel); // before the start-up lines
+    if (line.config.contestClock) {
+        Log::info("contest clock set: it reads " + contests::ContestClock::stamp(contests::ContestClock::nowMs(line.config)));
+    }
     try {
         if (line.action == CommandLine::Action::Import) {
             line.config.runEntry = false;

@@ -39,6 +39,45 @@ std::string ContestClock::stamp(std::int64_t ms) {
     return text;
 }
 
+std::optional<std::int64_t> ContestClock::parseLocal(const std::string& text) {
+    static const char kShape[] = "dddd-dd-dd dd:dd:dd";
+    if (text.size() != sizeof kShape - 1) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (kShape[i] == 'd' ? !digit : text[i] != kShape[i]) {
+            return std::nullopt;
+        }
+    }
+    auto field = [&text](std::size_t at, std::size_t length) { return std::stoi(text.substr(at, length)); };
+    const Local wanted{field(0, 4), field(5, 2), field(8, 2), field(11, 2), field(14, 2), field(17, 2), 0};
+    if (wanted.year < 1970) {
+        return std::nullopt;
+    }
+    std::tm tm{};
+    tm.tm_year = wanted.year - 1900;
+    tm.tm_mon = wanted.month - 1;
+    tm.tm_mday = wanted.day;
+    tm.tm_hour = wanted.hour;
+    tm.tm_min = wanted.minute;
+    tm.tm_sec = wanted.second;
+    tm.tm_isdst = -1;
+    const std::time_t t = std::mktime(&tm);
+    if (t == static_cast<std::time_t>(-1)) {
+        return std::nullopt;
+    }
+    // mktime carries 2026-02-30 over to March and 25:00 to the next day: only a time that reads
+    // back as written is one.
+    const std::int64_t ms = static_cast<std::int64_t>(t) * 1000;
+    const Local got = local(ms);
+    if (got.year != wanted.year || got.month != wanted.month || got.day != wanted.day || got.hour != wanted.hour ||
+        got.minute != wanted.minute || got.second != wanted.second) {
+        return std::nullopt;
+    }
+    return ms;
+}
+
 int ContestClock::dayNumber(std::int64_t ms) {
     const Local l = local(ms);
     return l.year * 10000 + l.month * 100 + l.day;

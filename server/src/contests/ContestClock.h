@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace server {
@@ -27,6 +28,9 @@ public:
     static std::string stamp(std::int64_t ms);
     // yyyymmdd, local time: the day the daily counts belong to.
     static int dayNumber(std::int64_t ms);
+    // "YYYY-MM-DD HH:MM:SS" as a local time, in milliseconds since 1970; nothing for any other
+    // text, a date that does not exist, or a time the local clock skips.
+    static std::optional<std::int64_t> parseLocal(const std::string& text);
 };
 
 } // namespace server::contests

@@ -96,6 +96,7 @@ ContestService::Reply ContestService::presenceLocked(int playerId, int act, int 
     Reply reply = accepted(27, act);
     switch (act) {
     case 1:
+        leftForHall(playerId);
         if (type != kOneToOne) {
             stopSearch(p, playerId); // a search belongs to the one-to-one hall
         }
@@ -143,9 +144,36 @@ int ContestService::precheck(int playerId, int type, std::int64_t now) {
     return 0;
 }
 
+void ContestService::leftForHall(int playerId) {
+    Contest* contest = contestOf(playerId);
+    if (contest == nullptr) {
+        return;
+    }
+    // The client shows a hall only after its contest screen has gone (left, or the game started
+    // anew): the contest can no longer be played from there. Waiting for its heartbeats to stop
+    // would never end, since the new session beats for the same player.
+    const std::int64_t id = contest->id;
+    Log::info("contest " + std::to_string(id) + ": player " + std::to_string(playerId) +
+              " came back to a hall; counted as leaving");
+    finish(*contest, contest->seats[0].playerId == playerId ? 0 : 1);
+    m_contests.erase(id);
+}
+
 ContestService::Reply ContestService::pairing(int playerId, int act, int type, std::optional<int> challenger,
                                               std::int64_t now) {
+    Reply reply = pairingLocked(playerId, act, type, challenger, now);
+    settle(); // asking from a hall may have ended a contest the player left behind
+    return reply;
+}
+
+ContestService::Reply ContestService::pairingLocked(int playerId, int act, int type, std::optional<int> challenger,
+                                                    std::int64_t now) {
     if (act == 0) {
+        {
+            // Before any refusal: whatever the answer, the player asks from a hall.
+            std::lock_guard lock(m_mutex);
+            leftForHall(playerId);
+        }
         return ask(playerId, type, now);
     }
     if (act == 1 || act == 2) {
@@ -171,6 +199,7 @@ ContestService::Reply ContestService::ask(int playerId, int type, std::int64_t n
     Presence& p = presenceOf(playerId);
     p.seenAt = now;
     if (p.contestId != 0) {
+        // Begun since the contest left behind was ended: a search of this player found a partner.
         return refused(kBusy, "already in contest " + std::to_string(p.contestId));
     }
     return type == kOneToOne ? askOpponent(playerId, now, prechecked) : challengeKing(playerId, now, prechecked, king);

@@ -1,5 +1,6 @@
 #include "contests/ContestMessages.h"
 
+#include "accounts/MaskedTel.h"
 #include "quiz/QuestionView.h"
 
 namespace server::contests {
@@ -19,7 +20,14 @@ Json::Value push(int system, int act) {
 } // namespace
 
 std::string ContestMessages::nameOf(const PlayerRecord& player) {
-    return player.nickname.empty() ? std::to_string(player.id) : player.nickname;
+    if (!player.nickname.empty()) {
+        return player.nickname;
+    }
+    // The user name of an account is its mobile number: the opponent sees it masked.
+    if (!player.guest && !player.userName.empty()) {
+        return maskedTel(player.userName);
+    }
+    return std::to_string(player.id);
 }
 
 Json::Value ContestMessages::challenge(const PlayerRecord& from, int type) {

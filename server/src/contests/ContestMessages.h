@@ -30,7 +30,8 @@ public:
     static Json::Value result(int type, const ContestStore::Outcome& first, const std::string& firstName,
                               const ContestStore::Outcome& second, const std::string& secondName, bool fled);
 
-    // The name a player goes by in contests: the nickname, else the id.
+    // The name a player goes by in contests: the nickname, else the masked mobile number of an
+    // account, else the id. Never a whole number: every name here goes to another player.
     static std::string nameOf(const PlayerRecord& player);
 };
 

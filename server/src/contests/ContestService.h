@@ -109,6 +109,9 @@ private:
     };
 
     Reply presenceLocked(int playerId, int act, int type, std::int64_t now);
+    Reply pairingLocked(int playerId, int act, int type, std::optional<int> challenger, std::int64_t now);
+    // A player back in a hall while still seated in a contest: that contest's screen is gone.
+    void leftForHall(int playerId);
     Reply answerLocked(int playerId, std::optional<int> qsid, const std::string& text, std::int64_t now);
     // Pays the contests finish() ended; called with the lock let go.
     void settle();

@@ -1,6 +1,17 @@
 #include "app/CommandLine.h"
+#include "contests/ContestClock.h"
+#include "integration/ChildServer.h"
+#include "integration/TestClient.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
 
 namespace server {
 namespace {
@@ -50,6 +61,77 @@ TEST(CommandLine, FlagsAndRefusals) {
         const auto line = CommandLine::parse(args, "/b");
         EXPECT_EQ(line.action, CommandLine::Action::Error) << args[0];
         EXPECT_FALSE(line.error.empty());
+    }
+}
+
+std::int64_t systemMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+TEST(CommandLine, ContestClockStartsAtTheGivenLocalTimeAndRunsOn) {
+    using contests::ContestClock;
+    EXPECT_FALSE(CommandLine::parse({}, "/b").config.contestClock) << "the system's unless asked";
+    const auto line = CommandLine::parse({"--contest-clock", "2026-12-09 03:30:00"}, "/b");
+    ASSERT_EQ(line.action, CommandLine::Action::Serve) << line.error;
+    ASSERT_TRUE(line.config.contestClock);
+    const std::int64_t first = ContestClock::nowMs(line.config);
+    const std::int64_t started = systemMs();
+    EXPECT_EQ(ContestClock::stamp(first).substr(0, 12), "202612090330") << ContestClock::stamp(first);
+    EXPECT_LT(first - *ContestClock::parseLocal("2026-12-09 03:30:00"), 2000);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const std::int64_t later = ContestClock::nowMs(line.config);
+    EXPECT_NEAR(static_cast<double>(later - first), static_cast<double>(systemMs() - started), 100.0)
+        << "it runs in real time";
+
+    // Across a month's end and a leap day; everything else is refused.
+    EXPECT_TRUE(ContestClock::parseLocal("2028-02-29 23:59:59"));
+    const char* bad[] = {"2026-12-09",          "2026-12-09T12:00:00", "2026-12-9 12:00:00",  "2026-02-29 12:00:00",
+                         "2026-04-31 12:00:00", "2026-12-09 24:00:00", "2026-12-09 12:60:00", "2026-12-09 12:00:60",
+                         "2026-00-09 12:00:00", " 2026-12-09 12:00:00", "2026-12-09 12:00:00 ", "abcd-ef-gh ij:kl:mn",
+                         "1969-12-31 23:59:59", ""};
+    for (const char* text : bad) {
+        const auto refused = CommandLine::parse({"--contest-clock", text}, "/b");
+        EXPECT_EQ(refused.action, CommandLine::Action::Error) << "\"" << text << "\"";
+        EXPECT_NE(refused.error.find("YYYY-MM-DD HH:MM:SS"), std::string::npos) << refused.error;
+    }
+    EXPECT_EQ(CommandLine::parse({"--contest-clock"}, "/b").action, CommandLine::Action::Error);
+}
+
+TEST(CommandLine, TheBinaryServesContestsOnTheGivenClockAndRefusesAMalformedOne) {
+    test::TempDir dir;
+    const std::string err = dir.file("err.txt");
+    const std::string command = std::string(BRINDLE_SERVER_BINARY) +
+                                " --entry-port 0 --game-port 0 --contest-clock '2026-12-09 25:00:00' 2>" + err;
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    std::stringstream said;
+    said << std::ifstream(err).rdbuf();
+    EXPECT_NE(said.str().find("--contest-clock needs a local time"), std::string::npos) << said.str();
+
+    // At 03:00 the challenge's hours have not begun: the schedule names today's 08:00 session.
+    test::ChildServer child(dir.file("b.db"), {"--quiet", "--contest-clock", "2026-12-09 03:00:00"});
+    ASSERT_NE(child.gamePort(), 0);
+    Json::Value login(Json::objectValue);
+    login["system"] = 2;
+    login["username"] = "";
+    login["pwd"] = "";
+    login["mac"] = "CLOCKTEST";
+    login = test::TestClient::entry(child.entryPort(), login);
+    ASSERT_EQ(login["response"].asInt(), 1) << login;
+    Json::Value ask(Json::objectValue);
+    ask["system"] = 26;
+    ask["mac"] = "CLOCKTEST";
+    ask["sessionid"] = login["sessionid"];
+    ask["id"] = login["id"];
+    const auto schedule = test::TestClient::game(child.gamePort(), ask);
+    ASSERT_EQ(schedule["matchact"].size(), 4u) << schedule;
+    for (const auto& entry : schedule["matchact"]) {
+        EXPECT_EQ(entry["servertime"].asString().substr(0, 10), "2026120903") << entry;
+        if (entry["matchtype"].asInt() == 3) {
+            EXPECT_EQ(entry["starttime"].asString(), "20261209080000");
+        }
     }
 }
 

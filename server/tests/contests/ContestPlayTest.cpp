@@ -1,6 +1,8 @@
 // A one-to-one contest played through over loopback: the questions and verdicts as each side
 // sees them, each player's own 40 seconds, the 30 seconds a silent player keeps the place,
 // leaving, racing final answers, and answers that do not belong.
+#include "accounts/MaskedTel.h"
+#include "contests/ContestMessages.h"
 #include "contests/ContestTestSupport.h"
 
 #include <set>
@@ -256,6 +258,146 @@ TEST_F(ContestPlay, LeavingARunningContestLosesItAndReleasesBoth) {
     EXPECT_EQ(b.presence(4, 1)["response"].asInt(), 0) << "nothing left to leave";
     // Both can play again at once.
     pairUp(a, b);
+}
+
+TEST_F(ContestPlay, BackInAHallWhileSeatedCountsAsLeavingAndTheRequestGoesOn) {
+    auto a = account();
+    auto b = account();
+    pairUp(a, b);
+    playQuestion(a, true, b, true);
+    // a's game starts anew and enters the hall; its new session's heartbeats keep the old
+    // contest's clock happy, so only the hall tells that a left.
+    const auto beforeA = a.record();
+    const auto beforeB = b.record();
+    a.restart();
+    a.beat();
+    const auto entered = a.presence(1, 1);
+    EXPECT_EQ(entered["response"].asInt(), 1) << entered;
+    EXPECT_EQ(entered["act"].asInt(), 1);
+    EXPECT_TRUE(entered.isMember("enablecount"));
+    EXPECT_FALSE(server->app().contests().inContest(a.id()));
+    EXPECT_FALSE(server->app().contests().inContest(b.id()));
+    b.drain();
+    const auto result = b.take(32, 1);
+    ASSERT_FALSE(result.isNull());
+    EXPECT_EQ(result["flee"].asInt(), 1);
+    EXPECT_EQ(result["challenge"].asString(), a.idText());
+    EXPECT_EQ(result["iswin"].asInt(), 0) << "the one who left";
+    EXPECT_EQ(result["iswin2"].asInt(), 1);
+    EXPECT_EQ(result["money2"].asInt(), 10);
+    EXPECT_EQ(b.record().money, beforeB.money + 10);
+    EXPECT_EQ(b.record().score, beforeB.score + result["core2"].asInt());
+    EXPECT_EQ(a.record().money, beforeA.money);
+    // Entering again, or the left contest's last answer, pays nothing more.
+    EXPECT_EQ(a.presence(1, 1)["response"].asInt(), 1);
+    EXPECT_EQ(b.answer(result["qsid"], "x")["response"].asString(), "nostart");
+    EXPECT_EQ(b.record().money, beforeB.money + 10);
+
+    // Asking for an opponent while seated (with c now): a leaves that contest, and the search
+    // it asked for goes on at once, paired with b who searches already.
+    auto c = account();
+    pairUp(a, c);
+    ASSERT_EQ(b.pair(0, 1)["response"].asInt(), 1);
+    EXPECT_FALSE(server->app().contests().inContest(b.id())) << "b searches alone";
+    const auto beforeC = c.record();
+    a.restart();
+    const auto asked = a.pair(0, 1);
+    EXPECT_EQ(asked["response"].asInt(), 1) << asked;
+    EXPECT_EQ(asked["act"].asInt(), 0);
+    c.drain();
+    const auto left = c.take(32, 1);
+    ASSERT_FALSE(left.isNull());
+    EXPECT_EQ(left["flee"].asInt(), 1);
+    EXPECT_EQ(left["iswin2"].asInt(), 1) << "c stayed";
+    EXPECT_EQ(c.record().money, beforeC.money + 10);
+    EXPECT_TRUE(server->app().contests().inContest(a.id()));
+    EXPECT_TRUE(server->app().contests().inContest(b.id()));
+    a.drain();
+    b.drain();
+    EXPECT_EQ(a.take(28, 3)["challenge"].asString(), b.idText());
+    EXPECT_EQ(b.take(28, 3)["challenge"].asString(), a.idText());
+    EXPECT_EQ(server->app().contests().runningContests(), 1u);
+}
+
+// Every string anywhere in a message, members of nested objects and lists included.
+void strings(const Json::Value& v, std::vector<std::string>& out) {
+    if (v.isString()) {
+        out.push_back(v.asString());
+    }
+    if (v.isObject() || v.isArray()) {
+        for (const auto& member : v) {
+            strings(member, out);
+        }
+    }
+}
+
+TEST_F(ContestPlay, PlayersAreNamedByNicknameElseTheMaskedNumberNeverTheWholeOne) {
+    auto a = account();
+    auto b = account();
+    Json::Value change(Json::objectValue);
+    change["system"] = 1;
+    change["act"] = "change";
+    change["nickname"] = "阿明";
+    change["sex"] = 1;
+    ASSERT_EQ(a.game(change)["response"].asInt(), 1);
+    const std::string aUser = a.record().userName;
+    const std::string bUser = b.record().userName;
+    ASSERT_EQ(bUser.size(), 11u);
+    const std::string bShown = bUser.substr(0, 3) + "****" + bUser.substr(7);
+
+    // b offered to a idling in the hall, the start, the questions, the verdicts, the result.
+    ASSERT_EQ(a.presence(1, 1)["response"].asInt(), 1);
+    ASSERT_EQ(b.presence(1, 1)["response"].asInt(), 1);
+    ASSERT_EQ(b.pair(0, 1)["response"].asInt(), 1);
+    live(9000, {&a, &b});
+    const auto offer = a.take(28, 0);
+    ASSERT_FALSE(offer.isNull());
+    EXPECT_EQ(offer["name"].asString(), bShown);
+    ASSERT_EQ(a.pair(1, 1, offer["challenge"])["response"].asInt(), 1);
+    a.drain();
+    b.drain();
+    std::vector<Json::Value> toA{offer, a.take(28, 3)};
+    std::vector<Json::Value> toB{b.take(28, 3)};
+    EXPECT_EQ(toA.back()["name"].asString(), bShown);
+    EXPECT_EQ(toB.back()["name"].asString(), "阿明");
+    for (int i = 0; i < 5; ++i) {
+        playQuestion(a, i < 2, b, i < 3);
+        a.drain();
+        b.drain();
+        for (const auto& [p, seen] : {std::pair{&a, &toA}, std::pair{&b, &toB}}) {
+            seen->insert(seen->end(), p->inbox.begin(), p->inbox.end());
+            std::erase_if(p->inbox, [](const Json::Value& m) { return m["system"].asInt() != 29; });
+        }
+    }
+    const auto result = toA.back();
+    ASSERT_EQ(result["system"].asInt(), 32);
+    EXPECT_EQ(result["name"].asString(), bShown) << "a accepted: b's search is the first side";
+    EXPECT_EQ(result["name2"].asString(), "阿明");
+    EXPECT_EQ(toB.back(), result);
+    // Neither whole number reaches the other side, in any member.
+    for (const auto& [messages, foreign] : {std::pair{&toA, bUser}, std::pair{&toB, aUser}}) {
+        for (const auto& m : *messages) {
+            std::vector<std::string> texts;
+            strings(m, texts);
+            for (const auto& t : texts) {
+                EXPECT_EQ(t.find(foreign), std::string::npos) << m;
+            }
+        }
+    }
+
+    // The masking (as the referral list shows numbers) and the last resort, the id.
+    const std::pair<const char*, const char*> tels[] = {
+        {"13812345678", "138****5678"}, {"1381234567890", "138****567890"}, {"12345", "123****"},
+        {"123", "123"},                 {"", ""},                           {"电话号码一二三四五", "电话号****四五"},
+    };
+    for (const auto& [tel, shown] : tels) {
+        EXPECT_EQ(maskedTel(tel), shown) << tel;
+    }
+    PlayerRecord nobody;
+    nobody.id = 10042;
+    nobody.guest = true;
+    nobody.userName = "13800000000";
+    EXPECT_EQ(contests::ContestMessages::nameOf(nobody), "10042");
 }
 
 TEST_F(ContestPlay, RacingFinalAnswersPayTheResultOnce) {

@@ -87,6 +87,16 @@ Json::Value ContestPlayer::answer(const Json::Value& qsid, const Json::Value& te
 
 PlayerRecord ContestPlayer::record() const { return *test->server->app().services().players.find(id()); }
 
+void ContestPlayer::restart() {
+    Json::Value r = object(2);
+    r["username"] = record().userName;
+    r["pwd"] = kDigest;
+    r["mac"] = mac;
+    login = TestClient::entry(test->server->entryPort(), r);
+    EXPECT_EQ(login["response"].asInt(), 1) << login;
+    inbox.clear();
+}
+
 void ContestTest::SetUp() {
     namespace fs = std::filesystem;
     at(12, 0);

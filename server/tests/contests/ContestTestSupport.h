@@ -41,6 +41,8 @@ struct ContestPlayer {
     Json::Value pair(int act, int type, const Json::Value& challenge = Json::Value()) const;
     Json::Value answer(const Json::Value& qsid, const Json::Value& text) const;
     PlayerRecord record() const;
+    // The game started anew on the same device: a fresh login (a new session), nothing fetched.
+    void restart();
 };
 
 class ContestTest : public ::testing::Test {
