@@ -19,6 +19,8 @@ using namespace test_support;
 
 namespace {
 
+// Schedules set by the test: the hours around the openings and a closed one-to-one, which the
+// real server's fixed day never shows at one time.
 class ContestHallTest : public HallTest {
 protected:
     CCHD_Mainlayer* enterWith(const Json::Value& schedule) {
@@ -39,10 +41,16 @@ protected:
     }
 };
 
-TEST_F(ContestHallTest, TheScheduleSetsALineOverEachCompetition) {
-    CCHD_Mainlayer* hall = enterWith(openDay());
+// The schedule as the real server sends it at noon (its contest clock): one-to-one and the
+// challenge running, teams and exams waiting for the evening.
+class ContestHallServerTest : public HallServerTest {};
+
+TEST_F(ContestHallServerTest, TheScheduleSetsALineOverEachCompetition) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    enter(21);
+    CCHD_Mainlayer* hall = screen<CCHD_Mainlayer>();
     ASSERT_NE(hall, nullptr);
-    EXPECT_EQ(sent(26).size(), 1u);
+    EXPECT_TRUE(answered(served(26), 1));
     ASSERT_NE(hall->openLine(), nullptr);
     EXPECT_EQ(std::string(hall->openLine()->getString()), text("matchConducting"));
     ASSERT_NE(hall->countdown(2), nullptr);
@@ -50,7 +58,11 @@ TEST_F(ContestHallTest, TheScheduleSetsALineOverEachCompetition) {
     ASSERT_NE(hall->countdown(4), nullptr);
     EXPECT_EQ(hall->countdown(2)->state(), CCountDownLabel::kWaiting);
     EXPECT_EQ(hall->countdown(3)->state(), CCountDownLabel::kRunning);
+    EXPECT_EQ(hall->countdown(4)->state(), CCountDownLabel::kWaiting);
     EXPECT_FALSE(hall->widget("gonggaodiwen")->isVisible());
+    tapWidget(hall->widget("pkchallenge"));
+    engine::testing::stepSeconds(0.3f);
+    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 28);
 }
 
 TEST_F(ContestHallTest, TheChallengeButtonFollowsItsCountdown) {

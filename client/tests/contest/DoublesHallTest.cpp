@@ -24,6 +24,23 @@ constexpr const char* kContestBegins =
     R"({"system":28,"act":3,"matchtype":1,"eqquse":1,"challenge":"10001","name":"大灰狼","level":17,)"
     R"("winper":60,"headpic":"","qscount":5,"teammatchstatus":0})";
 
+CCMenuItem* popupItem(CHD_DoublesLayer* hall, int index) {
+    CCMenu* menu = hall->popupMenu();
+    if (menu == nullptr || menu->getChildrenCount() <= static_cast<unsigned>(index)) return nullptr;
+    return dynamic_cast<CCMenuItem*>(static_cast<CCObject*>(menu->getChildren()->objectAtIndex(index)));
+}
+// The popup's "sure" (index 1) or "cancel" (index 0), tapped where the player sees it.
+void tapPopup(CHD_DoublesLayer* hall, int index) {
+    CCMenuItem* item = popupItem(hall, index);
+    ASSERT_NE(item, nullptr);
+    tapNode(item);
+}
+std::string countdownShown(CHD_DoublesLayer* hall) {
+    return hall->countdownText() ? hall->countdownText()->getString() : std::string();
+}
+
+// Answers set by the test: counts the real server reaches only after a day of contests (a
+// hundred left, the paid ones, none), a refusal for money, and a hall that never answers.
 class HallDoublesTest : public HallTest {
 protected:
     CHD_DoublesLayer* enterWith(int enableCount, int enterResponse = 1) {
@@ -35,20 +52,28 @@ protected:
         enter(23);
         return screen<CHD_DoublesLayer>();
     }
-    static CCMenuItem* popupItem(CHD_DoublesLayer* hall, int index) {
-        CCMenu* menu = hall->popupMenu();
-        if (menu == nullptr || menu->getChildrenCount() <= static_cast<unsigned>(index)) return nullptr;
-        return dynamic_cast<CCMenuItem*>(static_cast<CCObject*>(menu->getChildren()->objectAtIndex(index)));
+};
+
+// The one-to-one hall against the real server, the remote player searching, challenging or
+// being found.
+class HallDoublesServerTest : public HallServerTest {
+protected:
+    CHD_DoublesLayer* enterHall() {
+        enter(21); // the day's schedule, as the player comes in
+        enter(23);
+        return screen<CHD_DoublesLayer>();
     }
-    // The popup's "sure" (index 1) or "cancel" (index 0), tapped where the player sees it.
-    static void tapPopup(CHD_DoublesLayer* hall, int index) {
-        CCMenuItem* item = popupItem(hall, index);
-        ASSERT_NE(item, nullptr);
-        tapNode(item);
+    // The remote player searches alone; after 8 s of the server's time it is offered to the
+    // client idling in the hall.
+    bool offeredBy(CHD_DoublesLayer* hall) {
+        if (m_remote.presence(1, 1)["response"].asInt() != 1) return false;
+        if (m_remote.pair(0, 1)["response"].asInt() != 1) return false;
+        return ContestServer::until([&] {
+            m_remote.beat();
+            return hall->pendingCountdown() >= 0;
+        }, 15, 0.1f);
     }
-    static std::string countdownShown(CHD_DoublesLayer* hall) {
-        return hall->countdownText() ? hall->countdownText()->getString() : std::string();
-    }
+    std::string offerText() const { return "HDDoublesThrowDownTheChallenge"; }
 };
 
 TEST_F(HallDoublesTest, EnteringAsksForTheCountsAndDrawsAtMostAHundredCarrots) {
@@ -102,15 +127,22 @@ TEST_F(HallDoublesTest, TheAskConfirmationFollowsTheFreeAndPaidCounts) {
     EXPECT_EQ(ask["name"].asString(), "小白兔");
 }
 
-TEST_F(HallDoublesTest, ASearchGivesUpAfterFortySecondsAndLiftsItsCoverFiveLater) {
-    CHD_DoublesLayer* hall = enterWith(3);
+TEST_F(HallDoublesServerTest, ASearchGivesUpAfterFortySecondsAndLiftsItsCoverFiveLater) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
     tapWidget(hall->widget("challengebtn"));
     pressSure(boxSaying(text("HDDoublesLayerTrue")));
+    settle();
+    EXPECT_TRUE(answered(served(28, 0), 1));
+    // Game time runs far ahead of the server's: its own end of the search (35 s) never comes first.
     wait(39.5f);
-    EXPECT_TRUE(sent(27, 3).empty());
+    EXPECT_TRUE(served(27, 3).empty());
     wait(1.0f);
-    ASSERT_EQ(sent(27, 3).size(), 1u);
-    EXPECT_EQ(sent(27, 3)[0]["matchtype"].asInt(), 1);
+    const auto gaveUp = served(27, 3);
+    ASSERT_EQ(gaveUp.size(), 1u);
+    EXPECT_NE(gaveUp[0].find("matchtype=1"), std::string::npos);
+    EXPECT_TRUE(answered(gaveUp, 1)) << "the search the server still held";
     EXPECT_NE(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
     wait(5.5f);
     EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
@@ -141,21 +173,23 @@ TEST_F(HallDoublesTest, NobodyToPairOrRefusedAskingEndsTheSearchWithoutAGiveUp) 
     EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
 }
 
-TEST_F(HallDoublesTest, AcceptingWithAFreeContestLeftSendsAtOnce) {
-    CHD_DoublesLayer* hall = enterWith(3);
-    push(kChallengeFromA);
-    EXPECT_EQ(hall->messageText()->getString(), "大灰狼" + text("HDDoublesThrowDownTheChallenge"));
+TEST_F(HallDoublesServerTest, AcceptingWithAFreeContestLeftSendsAtOnce) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
+    EXPECT_EQ(hall->remaining(), 10);
+    ASSERT_TRUE(offeredBy(hall));
+    const std::string shown = hall->messageText()->getString();
+    EXPECT_NE(shown.find(text(offerText().c_str())), std::string::npos) << shown;
+    EXPECT_EQ(shown.find("13900000003"), std::string::npos) << "never the whole number of another player";
     wait(1.0f); // the popup slides in
     tapPopup(hall, 1);
     settle();
-    const auto accepted = sent(28, 1);
-    ASSERT_EQ(accepted.size(), 1u);
-    EXPECT_EQ(accepted[0]["challenge"].asString(), "10001");
-    EXPECT_EQ(accepted[0]["name"].asString(), "大灰狼");
-    EXPECT_EQ(accepted[0]["matchtype"].asInt(), 1);
     EXPECT_TRUE(boxes().empty());
+    EXPECT_TRUE(answered(served(28, 1), 1)) << "the server knew the challenger by the id it pushed";
+    EXPECT_FALSE(m_remote.awaitPush(28, 3).isNull()) << "the contest began for the challenger too";
     wait(35);
-    EXPECT_TRUE(sent(28, 2).empty()) << "an answered challenge is not refused later";
+    EXPECT_TRUE(served(28, 2).empty()) << "an answered challenge is not refused later";
 }
 
 TEST_F(HallDoublesTest, AcceptingAPaidContestAsksFirst) {
@@ -193,9 +227,11 @@ TEST_F(HallDoublesTest, ASecondChallengeWhileThePopupIsOpenIsIgnored) {
     EXPECT_EQ(hall->messageText()->getString(), "狐狸" + text("HDDoublesThrowDownTheChallenge"));
 }
 
-TEST_F(HallDoublesTest, TheCountdownStartsAtThirtyNeverGoesBelowZeroAndRefusesOnce) {
-    CHD_DoublesLayer* hall = enterWith(3);
-    push(kChallengeFromA);
+TEST_F(HallDoublesServerTest, TheCountdownStartsAtThirtyNeverGoesBelowZeroAndRefusesOnce) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
+    ASSERT_TRUE(offeredBy(hall));
     std::vector<std::string> shown;
     for (int i = 0; i < 80; ++i) {
         engine::testing::stepSeconds(0.5f);
@@ -207,34 +243,42 @@ TEST_F(HallDoublesTest, TheCountdownStartsAtThirtyNeverGoesBelowZeroAndRefusesOn
     EXPECT_EQ(shown.front(), fillText(text("HDDoublesTimeSurplus"), {"30"}));
     for (const std::string& s : shown) EXPECT_EQ(s.find('-'), std::string::npos) << s;
     EXPECT_EQ(shown.back(), fillText(text("HDDoublesTimeSurplus"), {"1"}));
-    const auto refused = sent(28, 2);
-    ASSERT_EQ(refused.size(), 1u);
-    EXPECT_EQ(refused[0]["challenge"].asString(), "10001");
+    // Accepted by the server: the refusal named the challenger by the id it pushed.
+    EXPECT_TRUE(answered(served(28, 2), 1));
     EXPECT_EQ(hall->pendingCountdown(), -1);
 }
 
-TEST_F(HallDoublesTest, AContestBeginningKeepsTheOpponentAndFacesOffIntoPlay) {
-    CHD_DoublesLayer* hall = enterWith(3);
+TEST_F(HallDoublesServerTest, AContestBeginningKeepsTheOpponentAndFacesOffIntoPlay) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    ASSERT_EQ(m_remote.presence(1, 1)["response"].asInt(), 1);
+    ASSERT_EQ(m_remote.pair(0, 1)["response"].asInt(), 1);
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
     tapWidget(hall->widget("challengebtn"));
     pressSure(boxSaying(text("HDDoublesLayerTrue")));
     settle();
-    push(kContestBegins);
+    // Paired at once with the one who searched first; the start comes with a heartbeat.
+    ASSERT_TRUE(ContestServer::until([&] { return !childrenOf<CHD_LoadingLayer>(hall).empty(); }, 10, 0.1f));
+    const Json::Value theirs = m_remote.awaitPush(28, 3);
+    ASSERT_FALSE(theirs.isNull());
+    EXPECT_EQ(theirs["challenge"].asString(), std::to_string(clientId()));
     const ContestOpponent& opponent = GameData::instance().opponent;
-    EXPECT_EQ(opponent.name, "大灰狼");
-    EXPECT_EQ(opponent.level, 17);
+    EXPECT_FALSE(opponent.name.empty());
+    EXPECT_EQ(opponent.name.find("13900000003"), std::string::npos);
+    EXPECT_EQ(opponent.level, m_remote.record()["level"].asInt());
     EXPECT_EQ(opponent.qscount, 5);
     const auto faceOffs = childrenOf<CHD_LoadingLayer>(hall);
     ASSERT_EQ(faceOffs.size(), 1u);
     EXPECT_EQ(faceOffs[0]->kind(), CHD_LoadingLayer::kDoubles);
     EXPECT_EQ(faceOffs[0]->getZOrder(), 200000);
     EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
-    push(kContestBegins);
+    push(kContestBegins); // the same start again, as a late duplicate would come
     EXPECT_EQ(childrenOf<CHD_LoadingLayer>(hall).size(), 1u) << "one face-off per contest";
-    wait(3.0f);
+    wait(2.5f);
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 23);
-    wait(1.0f);
+    wait(1.5f);
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 22);
-    EXPECT_TRUE(sent(27, 3).empty());
+    EXPECT_TRUE(served(27, 3).empty());
 }
 
 TEST_F(HallDoublesTest, WithoutAnEnterAnswerTheCoverSwallowsTouchesAndGivesUpAfterThirtySeconds) {
@@ -252,12 +296,14 @@ TEST_F(HallDoublesTest, WithoutAnEnterAnswerTheCoverSwallowsTouchesAndGivesUpAft
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 21);
 }
 
-TEST_F(HallDoublesTest, TheBackButtonLeavesOnceTheServerLetsGo) {
-    CHD_DoublesLayer* hall = enterWith(3);
+TEST_F(HallDoublesServerTest, TheBackButtonLeavesOnceTheServerLetsGo) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
     tapWidget(hall->widget("backbtn"));
     settle();
     engine::testing::stepSeconds(0.3f);
-    ASSERT_EQ(sent(27, 2).size(), 1u);
+    EXPECT_TRUE(answered(served(27, 2), 1));
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 21);
 }
 
