@@ -31,6 +31,23 @@ protected:
     std::string clockText() const { return contestLayer()->clockLabel()->getString(); }
 };
 
+// A whole contest against the real server, the remote player answering the other side.
+class ContestPlayAnswerServerTest : public ContestPlayServerTest {
+protected:
+    CHD_PlayLayerColorCover* answerCover() const {
+        return dynamic_cast<CHD_PlayLayerColorCover*>(contestLayer()->getChildByTag(CHD_PlayLayer::kAnswerCoverTag));
+    }
+    CCNode* waitingCover() const { return contestLayer()->getChildByTag(CHD_CQuestionMission::kWaitingCoverTag); }
+    std::string clockText() const { return contestLayer()->clockLabel()->getString(); }
+    int optionShowing(const std::string& text) const {
+        if (answerMenu() == nullptr) return -1;
+        for (int k = 0; k < CAddAnswerMenu::kOptionCount; ++k) {
+            if (answerMenu()->label(k) && answerMenu()->label(k)->getString() == text) return k;
+        }
+        return -1;
+    }
+};
+
 TEST_F(ContestPlayAnswerTest, AnswersGoOutWithTheirTimeInTenthsBetweenAHundredthAndForty) {
     ASSERT_NE(enterContest(23), nullptr);
     struct Case {
@@ -149,39 +166,50 @@ TEST_F(ContestPlayAnswerTest, AQuestionPushedWhileAnotherIsShownReplacesItAtTheN
     EXPECT_EQ(std::string(play->counterLabel()->getString()), "5/5");
 }
 
-TEST_F(ContestPlayAnswerTest, OneToOneMarksTheOptionsAndCoversTheScreenUntilTheNextQuestion) {
-    CHD_PlayLayer* play = enterContest(23);
+TEST_F(ContestPlayAnswerServerTest, OneToOneMarksTheOptionsAndCoversTheScreenUntilTheNextQuestion) {
+    ASSERT_NO_FATAL_FAILURE(signUp());
+    CHD_PlayLayer* play = beginOneToOne();
     ASSERT_NE(play, nullptr);
-    showQuestion(751);
-    const CCPoint option2 = worldOf(answerMenu()->item(2));
-    tapOption(2);
-    ASSERT_TRUE(pumpUntilIdle());
+    const int first = QuizData::instance().currentQsid;
+    EXPECT_EQ(m_question["qsid"].asInt(), first) << "the same question to both";
+    // The server draws any text choice; the marks sit at the options where the screen has four.
+    const int rightOption = optionShowing(bankRight(first));
+    ASSERT_NO_FATAL_FAILURE(clientAnswers(true));
     CHD_PlayLayerColorCover* cover = answerCover();
     ASSERT_NE(cover, nullptr);
     EXPECT_EQ(cover->getZOrder(), 100);
     EXPECT_EQ(cover->markPicture(CHD_PlayLayerColorCover::kOwnMarkTag), "select_right.png");
-    const CCPoint mark = worldOf(cover->getChildByTag(CHD_PlayLayerColorCover::kOwnMarkTag));
-    EXPECT_NEAR(mark.y, option2.y, 1);
-    EXPECT_GT(mark.x, option2.x) << "at the option the player chose";
+    if (rightOption >= 0) {
+        const CCPoint chosen = worldOf(answerMenu()->item(rightOption));
+        const CCPoint mark = worldOf(cover->getChildByTag(CHD_PlayLayerColorCover::kOwnMarkTag));
+        EXPECT_NEAR(mark.y, chosen.y, 1);
+        EXPECT_GT(mark.x, chosen.x) << "at the option the player chose";
+    }
     EXPECT_TRUE(QuestionStage::instance().current()->isAnswered());
     const std::string stopped = clockText();
     engine::testing::stepFrames(2, 1.0f);
     EXPECT_EQ(clockText(), stopped) << "the verdict stops the clock";
 
-    // The opponent's verdict marks the option the opponent chose.
-    pushText(R"({"system":31,"bright":0,"answer":"乙751","teammatchstatus":0})");
-    EXPECT_EQ(cover->markPicture(CHD_PlayLayerColorCover::kOpponentMarkTag), "select_error.png");
-    const CCPoint theirs = worldOf(cover->getChildByTag(CHD_PlayLayerColorCover::kOpponentMarkTag));
-    EXPECT_NEAR(theirs.y, worldOf(answerMenu()->item(1)).y, 1);
-    EXPECT_TRUE(logged("=========n====乙751"));
-
-    EXPECT_EQ(waitingCover(), nullptr);
-    engine::testing::stepSeconds(2.1f);
-    ASSERT_NE(waitingCover(), nullptr) << "two seconds after the verdict";
-    showQuestion(752);
+    // The opponent answers wrong: its verdict marks the option it chose, then the next question
+    // comes at once and takes the cover away.
+    const std::string theirs = bankWrong(first, m_question["answer"]);
+    remoteAnswers(false);
+    ASSERT_TRUE(until([&] {
+        return answerCover() != nullptr &&
+               answerCover()->getChildByTag(CHD_PlayLayerColorCover::kOpponentMarkTag) != nullptr;
+    })) << "no verdict of the opponent";
+    EXPECT_EQ(answerCover()->markPicture(CHD_PlayLayerColorCover::kOpponentMarkTag), "select_error.png");
+    const int theirOption = optionShowing(theirs);
+    if (theirOption >= 0) {
+        const CCPoint marked = worldOf(answerCover()->getChildByTag(CHD_PlayLayerColorCover::kOpponentMarkTag));
+        EXPECT_NEAR(marked.y, worldOf(answerMenu()->item(theirOption)).y, 1);
+    }
+    EXPECT_TRUE(logged("=========n====" + theirs));
+    ASSERT_TRUE(until([&] { return QuizData::instance().currentQsid != first; })) << "no next question";
     EXPECT_EQ(waitingCover(), nullptr);
     EXPECT_EQ(answerCover(), nullptr);
     EXPECT_FALSE(QuestionStage::instance().current()->isAnswered());
+    EXPECT_EQ(std::string(play->counterLabel()->getString()), "2/5");
 }
 
 TEST_F(ContestPlayAnswerTest, TheWaitingCoverPromisedAfterAVerdictDoesNotFallOnTheNextQuestion) {
