@@ -1,5 +1,5 @@
-// The challenge hall: the king may not challenge, a challenge waits 30 s for the king, and the
-// king's popup answers a challenger within 30 s.
+// The challenge hall against the real server: the king may not challenge, a challenge waits 30 s
+// for the king, and the king's popup answers a challenger within 30 s.
 #include "contest/CHD_ChallengeLayer.h"
 #include "contest/CHD_LoadingLayer.h"
 #include "contest/HallTestSupport.h"
@@ -16,32 +16,12 @@ using namespace test_support;
 
 namespace {
 
-constexpr const char* kChallengeFromA =
-    R"({"system":28,"act":0,"name":"大灰狼","challenge":"10001","eqquse":1,"matchtype":3,"teammatchstatus":0})";
-constexpr const char* kChallengeFromB =
-    R"({"system":28,"act":0,"name":"狐狸","challenge":"10009","eqquse":1,"matchtype":3,"teammatchstatus":0})";
-
 CCMenuItem* popupItem(CHD_ChallengeLayer* hall, int index) {
     CCMenu* menu = nullptr;
     for (CCMenu* found : childrenOf<CCMenu>(hall->popup())) menu = found;
     if (menu == nullptr || menu->getChildrenCount() <= static_cast<unsigned>(index)) return nullptr;
     return dynamic_cast<CCMenuItem*>(static_cast<CCObject*>(menu->getChildren()->objectAtIndex(index)));
 }
-
-// Answers set by the test: only for a second challenger while the king's popup is open, which
-// the real server never sends (one challenge of the king waits at a time).
-class HallChallengeTest : public HallTest {
-protected:
-    CHD_ChallengeLayer* enterWith(int isKing, int enableCount = 3) {
-        Answers answers;
-        answers.isKing = isKing;
-        answers.enableCount = enableCount;
-        setAnswers(answers);
-        feedSchedule(openDay());
-        enter(28);
-        return screen<CHD_ChallengeLayer>();
-    }
-};
 
 // The challenge hall against the real server; the king is whoever registered first.
 class HallChallengeServerTest : public HallServerTest {
@@ -112,26 +92,39 @@ TEST_F(HallChallengeServerTest, NoKingInTheAnswerEndsTheWaitAtOnce) {
     EXPECT_TRUE(boxes().empty()) << "the 30-second step went with the wait";
 }
 
-TEST_F(HallChallengeTest, TheKingsPopupIgnoresASecondChallengerAndRefusesOnceWhenTimeRunsOut) {
-    CHD_ChallengeLayer* hall = enterWith(1);
+TEST_F(HallChallengeServerTest, TheKingsPopupIgnoresASecondChallengerAndRefusesOnceWhenTimeRunsOut) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    RemotePlayer second;
+    ASSERT_TRUE(m_server.addRemote(second, "13900000004"));
+    CHD_ChallengeLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
+    ASSERT_NE(hall->isKing(), 0);
     const float restY = hall->popup()->getPositionY();
-    push(kChallengeFromA);
+    ASSERT_EQ(m_remote.presence(1, 3)["response"].asInt(), 1);
+    ASSERT_EQ(second.presence(1, 3)["response"].asInt(), 1);
+    ASSERT_EQ(m_remote.pair(0, 3)["response"].asInt(), 1);
+    ASSERT_TRUE(ContestServer::until([&] { return hall->pendingCountdown() >= 0; }, 10, 0.1f));
+    const std::string first = hall->messageText()->getString();
     wait(1.5f);
     EXPECT_FLOAT_EQ(hall->popup()->getPositionY(), restY + 180);
-    push(kChallengeFromB);
-    EXPECT_EQ(hall->messageText()->getString(), "大灰狼" + text("HDDoublesThrowDownTheChallenge"));
+    // The server lets a second challenger through to the king; the popup stays with the first.
+    ASSERT_EQ(second.pair(0, 3)["response"].asInt(), 1);
     std::vector<std::string> shown{hall->countdownText()->getString()};
-    for (int i = 0; i < 67; ++i) {
+    for (int i = 0; i < 66; ++i) {
         wait(0.5f);
+        EXPECT_EQ(hall->messageText()->getString(), first);
         if (shown.back() != hall->countdownText()->getString()) shown.push_back(hall->countdownText()->getString());
     }
     EXPECT_EQ(shown.front(), fillText(text("HDDoublesTimeSurplus"), {"30"}));
     for (const std::string& s : shown) EXPECT_EQ(s.find('-'), std::string::npos) << s;
-    const auto refused = sent(28, 2);
+    const auto refused = served(28, 2);
+    EXPECT_TRUE(answered(refused, 1));
     ASSERT_EQ(refused.size(), 1u);
-    // The server knows the challenge by the challenger's id.
-    EXPECT_EQ(refused[0]["challenge"].asString(), "10001");
-    EXPECT_EQ(refused[0]["matchtype"].asInt(), 3);
+    EXPECT_NE(refused[0].find("matchtype=3"), std::string::npos);
+    // The server knows the challenge by the challenger's id: the first one's was refused.
+    EXPECT_NE(m_server.process().output().find("player " + std::to_string(clientId()) + " refuses the challenge of " +
+                                              m_remote.idText()),
+              std::string::npos);
     EXPECT_FLOAT_EQ(hall->popup()->getPositionY(), restY);
 }
 

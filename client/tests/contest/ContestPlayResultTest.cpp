@@ -82,6 +82,10 @@ protected:
         return label ? label->getString() : "";
     }
     std::string idText() const { return std::to_string(clientId()); }
+    std::string lastMusic() {
+        const auto calls = audio().callsNamed("playMusic");
+        return calls.empty() ? "" : calls.back().file;
+    }
 };
 
 TEST_F(ContestPlayResultServerTest, TheSideThatNamesThePlayersIdIsTheOwnColumn) {
@@ -187,23 +191,28 @@ TEST_F(ContestPlayResultTest, NumericIdsAndATieAreReadTheSame) {
     }
 }
 
-TEST_F(ContestPlayResultTest, SureLeadsToTheHallOfTheContestAndTheMenuMusicComesBack) {
-    CHD_PlayLayer* play = enterContest(28);
+TEST_F(ContestPlayResultServerTest, SureLeadsToTheHallOfTheContestAndTheMenuMusicComesBack) {
+    ASSERT_NO_FATAL_FAILURE(signUp());
+    CHD_PlayLayer* play = beginChallenge();
     ASSERT_NE(play, nullptr);
     EXPECT_NE(lastMusic().find("bgMusic_game.mp3"), std::string::npos);
-    showQuestion(911);
-    pushQuestion(912); // pushed after the last poll: must not outlive the contest
-    Json::Value v = result("10001", "20002", 0);
-    v["matchtype"] = 3;
-    push(v);
-    ASSERT_NE(play->resultDialog(), nullptr);
-    EXPECT_EQ(play->resultDialog()->mode(), 3);
-    play->resultDialog()->pressSure();
+    CHD_ResultLayer* dialog = playOut(play, true, false);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->mode(), 3);
+    // A question that comes late must not outlive the contest.
+    pushQuestion(912);
+    engine::testing::stepSeconds(0.25f);
+    EXPECT_NE(QuizData::instance().currentQsid, 912);
+    EXPECT_EQ(play->resultDialog(), dialog);
+    dialog->pressSure();
     engine::testing::stepSeconds(0.3f);
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 28);
     EXPECT_NE(lastMusic().find("bgMusic_main.mp3"), std::string::npos);
     EXPECT_TRUE(QuizData::instance().questionQueue.empty());
     EXPECT_EQ(QuestionStage::instance().host(), nullptr);
+    // The challenger who won is the king now.
+    ASSERT_TRUE(pumpUntilIdle());
+    EXPECT_EQ(m_remote.presence(1, 3)["isking"].asInt(), 0);
 }
 
 TEST_F(ContestPlayResultServerTest, AnOpponentWhoFledIsToldBeforeTheResult) {

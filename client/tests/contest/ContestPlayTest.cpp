@@ -212,17 +212,20 @@ TEST_F(ContestPlayAnswerServerTest, OneToOneMarksTheOptionsAndCoversTheScreenUnt
     EXPECT_EQ(std::string(play->counterLabel()->getString()), "2/5");
 }
 
-TEST_F(ContestPlayAnswerTest, TheWaitingCoverPromisedAfterAVerdictDoesNotFallOnTheNextQuestion) {
-    ASSERT_NE(enterContest(23), nullptr);
-    showQuestion(761);
-    tapOption(0);
-    ASSERT_TRUE(pumpUntilIdle());
+TEST_F(ContestPlayAnswerServerTest, TheWaitingCoverPromisedAfterAVerdictDoesNotFallOnTheNextQuestion) {
+    ASSERT_NO_FATAL_FAILURE(signUp());
+    ASSERT_NE(beginOneToOne(), nullptr);
+    const int first = QuizData::instance().currentQsid;
+    // The opponent has answered already: the next question comes as soon as the player answers.
+    remoteAnswers(true);
+    ASSERT_NO_FATAL_FAILURE(clientAnswers(false));
     ASSERT_NE(answerCover(), nullptr);
-    showQuestion(762); // the opponent had answered already: the next question comes at once
+    ASSERT_TRUE(until([&] { return QuizData::instance().currentQsid != first; }));
     engine::testing::stepSeconds(2.5f);
     EXPECT_EQ(waitingCover(), nullptr);
-    tapOption(1);
-    EXPECT_EQ(requests(30).size(), 2u);
+    EXPECT_EQ(answerCover(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(clientAnswers(true));
+    EXPECT_EQ(served(30).size(), 2u);
 }
 
 TEST_F(ContestPlayAnswerTest, ChallengeMarksTheCoverMiddleAndAPushedVerdictCountsTheSame) {

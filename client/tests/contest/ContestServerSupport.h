@@ -16,9 +16,12 @@ namespace test_support {
 
 class ContestServer {
 public:
-    // Starts the server in `folder`; false when it is not built beside the tests.
-    bool start(const std::string& folder);
-    // Registers `mobile` and logs the client in as it through the whole login chain.
+    // Starts the server in `folder` (stopping one started before; the database stays), its
+    // contest clock at `clock` ("YYYY-MM-DD HH:MM:SS"); false when it is not built beside the tests.
+    bool start(const std::string& folder, const std::string& clock = kNoon);
+    static constexpr const char* kNoon = "2026-12-09 12:00:00";
+    // Registers `mobile` (unless it was before) and logs the client in as it through the whole
+    // login chain.
     bool logInClient(const std::string& mobile);
     bool addRemote(RemotePlayer& player, const std::string& mobile);
     ServerProcess& process() { return *m_process; }
