@@ -306,15 +306,17 @@ TEST_F(ContestPlayResultServerTest, LeavingAsksFirstAndTellsTheServer) {
     }
 }
 
-TEST_F(ContestPlayResultTest, AnAnsweredQuestionStaysLockedAfterStaying) {
-    CHD_PlayLayer* play = enterContest(23);
+TEST_F(ContestPlayResultServerTest, AnAnsweredQuestionStaysLockedAfterStaying) {
+    ASSERT_NO_FATAL_FAILURE(signUp());
+    CHD_PlayLayer* play = beginOneToOne();
     ASSERT_NE(play, nullptr);
-    showQuestion(951);
-    tapOption(1);
-    ASSERT_TRUE(pumpUntilIdle());
+    ASSERT_NO_FATAL_FAILURE(clientAnswers(true));
     play->openPauseMenu();
     press(box(CHD_PlayLayer::kLeaveBoxTag), 2);
     EXPECT_TRUE(QuestionStage::instance().current()->isAnswered());
+    ASSERT_TRUE(pumpUntilIdle());
+    EXPECT_TRUE(served(27, 4).empty());
+    EXPECT_EQ(served(30).size(), 1u);
 }
 
 TEST_F(ContestPlayResultTest, ATeamMatchResultAddsItsPrizeToThePlayersRecord) {

@@ -304,14 +304,6 @@ void ContestPlayServerTest::clientAnswers(bool right) {
     ASSERT_TRUE(pumpUntilIdle());
 }
 
-std::pair<int, int> ContestPlayServerTest::storedMoneyAndScore() {
-    std::vector<std::string> events;
-    Probe* probe = Probe::create(&events);
-    CCDirector::sharedDirector()->getRunningScene()->addChild(probe);
-    RequestCatalogue::userInfo(probe, net_selector(Probe::onResponse), net_selector(Probe::onStatus), Busy::No);
-    EXPECT_TRUE(pumpUntilIdle());
-    probe->removeFromParent();
-    return {GameData::instance().user.money, GameData::instance().user.score};
-}
+std::pair<int, int> ContestPlayServerTest::storedMoneyAndScore() { return ContestServer::clientMoneyAndScore(); }
 
 } // namespace test_support

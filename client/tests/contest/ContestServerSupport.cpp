@@ -2,7 +2,9 @@
 
 #include "account/AccountChecks.h"
 #include "app/SceneDirector.h"
+#include "net/GameData.h"
 #include "net/NetManager.h"
+#include "net/RequestCatalogue.h"
 #include "net/UserSession.h"
 #include "support/NetTestSupport.h"
 
@@ -50,6 +52,16 @@ std::vector<std::string> ContestServer::requestsOf(int id, int system, int act) 
         found.push_back(line);
     }
     return found;
+}
+
+std::pair<int, int> ContestServer::clientMoneyAndScore() {
+    std::vector<std::string> events;
+    Probe* probe = Probe::create(&events);
+    cocos2d::CCDirector::sharedDirector()->getRunningScene()->addChild(probe);
+    RequestCatalogue::userInfo(probe, net_selector(Probe::onResponse), net_selector(Probe::onStatus), Busy::No);
+    EXPECT_TRUE(pumpUntilIdle());
+    probe->removeFromParent();
+    return {GameData::instance().user.money, GameData::instance().user.score};
 }
 
 bool ContestServer::until(const std::function<bool()>& done, double wallSeconds, float step) {

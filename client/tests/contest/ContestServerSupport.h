@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace test_support {
@@ -28,6 +29,9 @@ public:
 
     // The server's log lines of the requests player `id` made with this "system" (and "act").
     std::vector<std::string> requestsOf(int id, int system, int act = -1);
+
+    // The client's stored money and score, asked of the server through the client's own request.
+    static std::pair<int, int> clientMoneyAndScore();
 
     // Steps game time in `step` pieces, letting the answers arrive after each (the client's 1 s
     // heartbeats fetch the pushes), until `done` holds; false after `wallSeconds` of real time.

@@ -39,8 +39,9 @@ std::string countdownShown(CHD_DoublesLayer* hall) {
     return hall->countdownText() ? hall->countdownText()->getString() : std::string();
 }
 
-// Answers set by the test: counts the real server reaches only after a day of contests (a
-// hundred left, the paid ones, none), a refusal for money, and a hall that never answers.
+// Answers set by the test: counts the real server never gives or reaches only after a day of
+// contests (a hundred left, two, none), a refusal for money, a second searcher offered while the
+// first offer is open, and a hall that never answers.
 class HallDoublesTest : public HallTest {
 protected:
     CHD_DoublesLayer* enterWith(int enableCount, int enterResponse = 1) {
@@ -65,11 +66,12 @@ protected:
     }
     // The remote player searches alone; after 8 s of the server's time it is offered to the
     // client idling in the hall.
-    bool offeredBy(CHD_DoublesLayer* hall) {
-        if (m_remote.presence(1, 1)["response"].asInt() != 1) return false;
-        if (m_remote.pair(0, 1)["response"].asInt() != 1) return false;
+    bool offeredBy(CHD_DoublesLayer* hall) { return offeredBy(hall, m_remote); }
+    bool offeredBy(CHD_DoublesLayer* hall, RemotePlayer& searcher) {
+        if (searcher.presence(1, 1)["response"].asInt() != 1) return false;
+        if (searcher.pair(0, 1)["response"].asInt() != 1) return false;
         return ContestServer::until([&] {
-            m_remote.beat();
+            searcher.beat();
             return hall->pendingCountdown() >= 0;
         }, 15, 0.1f);
     }
@@ -148,6 +150,8 @@ TEST_F(HallDoublesServerTest, ASearchGivesUpAfterFortySecondsAndLiftsItsCoverFiv
     EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
 }
 
+// Made-up answers: the server says "nobody" only after 35 s of its own real time, and refuses
+// for money only a player with no free contest left and less than 5.
 TEST_F(HallDoublesTest, NobodyToPairOrRefusedAskingEndsTheSearchWithoutAGiveUp) {
     CHD_DoublesLayer* hall = enterWith(3);
     tapWidget(hall->widget("challengebtn"));
@@ -192,24 +196,51 @@ TEST_F(HallDoublesServerTest, AcceptingWithAFreeContestLeftSendsAtOnce) {
     EXPECT_TRUE(served(28, 2).empty()) << "an answered challenge is not refused later";
 }
 
-TEST_F(HallDoublesTest, AcceptingAPaidContestAsksFirst) {
-    CHD_DoublesLayer* hall = enterWith(2);
-    push(kChallengeFromA);
+TEST_F(HallDoublesServerTest, AcceptingAPaidContestAsksFirst) {
+    // The day's three free contests played from another device of the same account, each won
+    // when the opponent left: seven left, every one of them paid, and money to pay them.
+    RemotePlayer sameAccount, challenger;
+    ASSERT_TRUE(m_server.addRemote(sameAccount, "13900000002"));
+    ASSERT_TRUE(m_server.addRemote(m_remote, "13900000003"));
+    ASSERT_TRUE(m_server.addRemote(challenger, "13900000004"));
+    for (int played = 0; played < 3; ++played) {
+        ASSERT_EQ(sameAccount.presence(1, 1)["response"].asInt(), 1);
+        ASSERT_EQ(m_remote.presence(1, 1)["response"].asInt(), 1);
+        ASSERT_EQ(m_remote.pair(0, 1)["response"].asInt(), 1);
+        ASSERT_EQ(sameAccount.pair(0, 1)["response"].asInt(), 1);
+        ASSERT_EQ(m_remote.presence(4, 1)["response"].asInt(), 1);
+        sameAccount.drain();
+        m_remote.drain();
+    }
+    // Out of the hall, so the offer below can only reach the client.
+    ASSERT_EQ(m_remote.presence(2, 1)["response"].asInt(), 1);
+    ASSERT_EQ(sameAccount.presence(2, 1)["response"].asInt(), 1);
+    ASSERT_TRUE(m_server.logInClient("13900000002"));
+    const int money = ContestServer::clientMoneyAndScore().first;
+    EXPECT_GE(money, 30) << "three contests won";
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
+    EXPECT_EQ(hall->remaining(), 7);
+    ASSERT_TRUE(offeredBy(hall, challenger)) << "a new player, with free contests of its own";
     wait(1.0f);
     tapPopup(hall, 1);
     settle();
-    EXPECT_TRUE(sent(28, 1).empty());
+    EXPECT_TRUE(served(28, 1).empty());
     CMyMessageBox* box = boxSaying(fillText(text("HDDoublesLayerOkOK"), {"5"}));
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->getTag(), CHD_DoublesLayer::kPayBoxTag);
     pressSure(box);
     settle();
-    ASSERT_EQ(sent(28, 1).size(), 1u);
-    EXPECT_EQ(sent(28, 1)[0]["challenge"].asString(), "10001");
+    EXPECT_TRUE(answered(served(28, 1), 1)) << "the server knew the challenger by the id it pushed";
+    ASSERT_FALSE(challenger.awaitPush(28, 3).isNull());
     wait(35);
-    EXPECT_TRUE(sent(28, 2).empty());
+    EXPECT_TRUE(served(28, 2).empty());
+    // The server took the fee once, when the contest began.
+    EXPECT_EQ(ContestServer::clientMoneyAndScore().first, money - 5);
 }
 
+// Made-up pushes: the server pairs two searchers with each other at once, so it never offers a
+// second one while the first offer is open.
 TEST_F(HallDoublesTest, ASecondChallengeWhileThePopupIsOpenIsIgnored) {
     CHD_DoublesLayer* hall = enterWith(3);
     push(kChallengeFromA);
