@@ -1,6 +1,7 @@
-// The end of a contest and the ways out of it: whose side of the pushed result is the player's,
-// the counting reward, the opponent who fled, the still-answering banner, leaving a running
-// contest, a team match's result, and a contest begun in the real one-to-one hall.
+// The end of a contest and the ways out of it, mostly in real contests against the real server:
+// whose side of the result is the player's and what was paid, the counting reward, the opponent
+// who fled, the still-answering banner, leaving a running contest, a contest begun in the real
+// one-to-one hall; a team match's result and a tie with made-up pushes.
 #include "app/LocalText.h"
 #include "app/SceneDirector.h"
 #include "app/TextFormat.h"
@@ -319,6 +320,7 @@ TEST_F(ContestPlayResultServerTest, AnAnsweredQuestionStaysLockedAfterStaying) {
     EXPECT_EQ(served(30).size(), 1u);
 }
 
+// Made-up answers: the server lists team matches but does not play them yet.
 TEST_F(ContestPlayResultTest, ATeamMatchResultAddsItsPrizeToThePlayersRecord) {
     struct Case {
         int prizeType, prizeNum, money, score;

@@ -1,6 +1,6 @@
-// Contest play on the manual clock: questions pushed through the heartbeat parser and shown by the
-// poll, the answers that reach the game server with their answering time, the clock worked out
-// from elapsed time, the waiting cover and the answer marks.
+// Contest play: real contests against the real server for the marks of both verdicts and the
+// covers between questions; made-up questions on the manual clock for the answering time, the
+// clock worked out from elapsed time and what the server never sends.
 #include "app/SceneDirector.h"
 #include "contest/CHD_CQuestionMission.h"
 #include "contest/CHD_LayerColorCover.h"
@@ -48,6 +48,8 @@ protected:
     }
 };
 
+// Made-up questions: the answering time is the client's own arithmetic on the manual clock, frame
+// by frame, which a real contest's draw and timing would only blur.
 TEST_F(ContestPlayAnswerTest, AnswersGoOutWithTheirTimeInTenthsBetweenAHundredthAndForty) {
     ASSERT_NE(enterContest(23), nullptr);
     struct Case {
@@ -76,6 +78,7 @@ TEST_F(ContestPlayAnswerTest, AnswersGoOutWithTheirTimeInTenthsBetweenAHundredth
     EXPECT_TRUE(requests(3).empty()) << "a contest answer never goes out as a single-player answer";
 }
 
+// Made-up question: the race lies within one frame, and the test server records what went out.
 TEST_F(ContestPlayAnswerTest, ATimeOutRacingATapIsNotSentTwice) {
     ASSERT_NE(enterContest(23), nullptr);
     showQuestion(711);
@@ -91,6 +94,7 @@ TEST_F(ContestPlayAnswerTest, ATimeOutRacingATapIsNotSentTwice) {
     EXPECT_EQ(requests(30).size(), 1u);
 }
 
+// Made-up push: the server sends "flag" 0 only to a player silent for 30 s of its real time.
 TEST_F(ContestPlayAnswerTest, AQuestionThatCanOnlyBeSeenStaysCoveredAndItsTimeOutIsNotSent) {
     CHD_PlayLayer* play = enterContest(23);
     ASSERT_NE(play, nullptr);
@@ -114,6 +118,7 @@ TEST_F(ContestPlayAnswerTest, AQuestionThatCanOnlyBeSeenStaysCoveredAndItsTimeOu
     EXPECT_EQ(requests(30).size(), 1u);
 }
 
+// Made-up question: the clock's arithmetic on long frames of the manual clock.
 TEST_F(ContestPlayAnswerTest, TheClockIsWorkedOutFromTheTimeSinceTheQuestionCame) {
     CHD_PlayLayer* play = enterContest(28);
     ASSERT_NE(play, nullptr);
@@ -141,6 +146,7 @@ TEST_F(ContestPlayAnswerTest, TheClockIsWorkedOutFromTheTimeSinceTheQuestionCame
     EXPECT_NEAR(sent[0]["spendtime"].asDouble(), 34.0, 0.25);
 }
 
+// Made-up pushes: the server never sends a question while another is open, nor more than five.
 TEST_F(ContestPlayAnswerTest, AQuestionPushedWhileAnotherIsShownReplacesItAtTheNextPoll) {
     CHD_PlayLayer* play = enterContest(23);
     ASSERT_NE(play, nullptr);
@@ -228,6 +234,8 @@ TEST_F(ContestPlayAnswerServerTest, TheWaitingCoverPromisedAfterAVerdictDoesNotF
     EXPECT_EQ(served(30).size(), 2u);
 }
 
+// Made-up answers: a "fail" for any tap, and a verdict pushed in a heartbeat, which the server
+// never sends.
 TEST_F(ContestPlayAnswerTest, ChallengeMarksTheCoverMiddleAndAPushedVerdictCountsTheSame) {
     CHD_PlayLayer* play = enterContest(28);
     ASSERT_NE(play, nullptr);
@@ -255,6 +263,7 @@ TEST_F(ContestPlayAnswerTest, ChallengeMarksTheCoverMiddleAndAPushedVerdictCount
     EXPECT_TRUE(QuestionStage::instance().current()->isAnswered());
 }
 
+// Made-up push: a "flag" 0 question (see above).
 TEST_F(ContestPlayAnswerTest, TheWaitingCoverLeavesOnlyTheTopRightCornerOpen) {
     EXPECT_TRUE(CHD_LayerColorCover::claims(ccp(480, 320)));
     EXPECT_TRUE(CHD_LayerColorCover::claims(ccp(779, 550)));
@@ -269,6 +278,7 @@ TEST_F(ContestPlayAnswerTest, TheWaitingCoverLeavesOnlyTheTopRightCornerOpen) {
     EXPECT_NE(play->getChildByTag(CHD_PlayLayer::kLeaveBoxTag), nullptr);
 }
 
+// Made-up pushes: questions of kinds the server never draws for a contest, and one after it.
 TEST_F(ContestPlayAnswerTest, AQuestionOfAnUnknownKindOrOutsideAContestIsDropped) {
     // Late, on the main menu: it must not turn up as the next single-player question.
     SceneDirector::instance().switchTo(2);
