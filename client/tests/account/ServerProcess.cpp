@@ -18,7 +18,7 @@ std::string ServerProcess::binary() {
     return error ? std::string() : (self.parent_path() / "brindle-server").string();
 }
 
-ServerProcess::ServerProcess(const std::string& folder) {
+ServerProcess::ServerProcess(const std::string& folder, const std::vector<std::string>& options) {
     const std::string program = binary();
     if (program.empty() || access(program.c_str(), X_OK) != 0) return;
     int pipeFds[2];
@@ -29,8 +29,11 @@ ServerProcess::ServerProcess(const std::string& folder) {
         dup2(pipeFds[1], 1);
         dup2(pipeFds[1], 2);
         close(pipeFds[0]);
-        execl(program.c_str(), program.c_str(), "--entry-port", "0", "--game-port", "0", "--db", db.c_str(),
-              "--password-cost", "min", static_cast<char*>(nullptr));
+        std::vector<const char*> args{program.c_str(), "--entry-port", "0", "--game-port", "0", "--db", db.c_str(),
+                                      "--password-cost", "min"};
+        for (const std::string& option : options) args.push_back(option.c_str());
+        args.push_back(nullptr);
+        execv(program.c_str(), const_cast<char* const*>(args.data()));
         _exit(127);
     }
     close(pipeFds[1]);

@@ -3,13 +3,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 #include <sys/types.h>
 
 namespace test_support {
 
 class ServerProcess {
 public:
-    explicit ServerProcess(const std::string& folder);
+    // `options` go to the server after the ports and the database (e.g. "--contest-clock", "...").
+    explicit ServerProcess(const std::string& folder, const std::vector<std::string>& options = {});
     ~ServerProcess();
     bool running() const { return m_entryPort != 0 && m_gamePort != 0; }
     unsigned short entryPort() const { return m_entryPort; }

@@ -1,5 +1,5 @@
-// The challenge hall: the king may not challenge, a challenge waits 30 s for the king, and the
-// king's popup answers a challenger within 30 s.
+// The challenge hall against the real server: the king may not challenge, a challenge waits 30 s
+// for the king, and the king's popup answers a challenger within 30 s.
 #include "contest/CHD_ChallengeLayer.h"
 #include "contest/CHD_LoadingLayer.h"
 #include "contest/HallTestSupport.h"
@@ -16,55 +16,59 @@ using namespace test_support;
 
 namespace {
 
-constexpr const char* kChallengeFromA =
-    R"({"system":28,"act":0,"name":"大灰狼","challenge":"10001","eqquse":1,"matchtype":3,"teammatchstatus":0})";
-constexpr const char* kChallengeFromB =
-    R"({"system":28,"act":0,"name":"狐狸","challenge":"10009","eqquse":1,"matchtype":3,"teammatchstatus":0})";
+CCMenuItem* popupItem(CHD_ChallengeLayer* hall, int index) {
+    CCMenu* menu = nullptr;
+    for (CCMenu* found : childrenOf<CCMenu>(hall->popup())) menu = found;
+    if (menu == nullptr || menu->getChildrenCount() <= static_cast<unsigned>(index)) return nullptr;
+    return dynamic_cast<CCMenuItem*>(static_cast<CCObject*>(menu->getChildren()->objectAtIndex(index)));
+}
 
-class HallChallengeTest : public HallTest {
+// The challenge hall against the real server; the king is whoever registered first.
+class HallChallengeServerTest : public HallServerTest {
 protected:
-    CHD_ChallengeLayer* enterWith(int isKing, int enableCount = 3) {
-        Answers answers;
-        answers.isKing = isKing;
-        answers.enableCount = enableCount;
-        setAnswers(answers);
-        feedSchedule(openDay());
+    CHD_ChallengeLayer* enterHall() {
+        enter(21); // the day's schedule, as the player comes in
         enter(28);
         return screen<CHD_ChallengeLayer>();
     }
-    static CCMenuItem* popupItem(CHD_ChallengeLayer* hall, int index) {
-        CCMenu* menu = nullptr;
-        for (CCMenu* found : childrenOf<CCMenu>(hall->popup())) menu = found;
-        if (menu == nullptr || menu->getChildrenCount() <= static_cast<unsigned>(index)) return nullptr;
-        return dynamic_cast<CCMenuItem*>(static_cast<CCObject*>(menu->getChildren()->objectAtIndex(index)));
-    }
 };
 
-TEST_F(HallChallengeTest, TheKingIsToldHeCannotChallenge) {
-    CHD_ChallengeLayer* hall = enterWith(1);
+TEST_F(HallChallengeServerTest, TheKingIsToldHeCannotChallenge) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    CHD_ChallengeLayer* hall = enterHall();
     ASSERT_NE(hall, nullptr);
     EXPECT_FLOAT_EQ(NetManager::instance().heartbeatInterval(), 1.0f);
-    ASSERT_EQ(sent(27, 1).size(), 1u);
-    EXPECT_EQ(sent(27, 1)[0]["matchtype"].asInt(), 3);
-    EXPECT_NE(hall->isKing(), 0);
+    const auto entered = served(27, 1);
+    ASSERT_EQ(entered.size(), 1u);
+    EXPECT_NE(entered[0].find("matchtype=3"), std::string::npos);
+    EXPECT_NE(hall->isKing(), 0) << "the first registered player with the top week score";
     tapWidget(hall->widget("challengebtn"));
     ASSERT_NE(boxSaying(text("HDKingCanNotChallenge")), nullptr);
     pressSure(boxSaying(text("HDKingCanNotChallenge")));
     settle();
-    EXPECT_TRUE(sent(28).empty());
+    EXPECT_TRUE(served(28).empty());
 }
 
-TEST_F(HallChallengeTest, AChallengeWithoutAnswerEndsAfterThirtySecondsWithNoKing) {
-    CHD_ChallengeLayer* hall = enterWith(0);
+TEST_F(HallChallengeServerTest, AChallengeWithoutAnswerEndsAfterThirtySecondsWithNoKing) {
+    ASSERT_NO_FATAL_FAILURE(signUp(true));
+    ASSERT_EQ(m_remote.presence(1, 3)["isking"].asInt(), 1);
+    CHD_ChallengeLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
+    EXPECT_EQ(hall->isKing(), 0);
     tapWidget(hall->widget("challengebtn"));
-    // Type 3: five a day, one free, so with three left each one costs 10.
-    CMyMessageBox* box = boxSaying(fillText(text("HDDoublesLayerTrueJ"), {"10"}));
+    // Type 3: five a day, one free; a new player has all five, so this one is free.
+    CMyMessageBox* box = boxSaying(text("HDDoublesLayerTrue"));
     ASSERT_NE(box, nullptr);
     pressSure(box);
     settle();
-    ASSERT_EQ(sent(28, 0).size(), 1u);
-    EXPECT_EQ(sent(28, 0)[0]["matchtype"].asInt(), 3);
+    const auto asked = served(28, 0);
+    EXPECT_TRUE(answered(asked, 1));
+    ASSERT_FALSE(asked.empty());
+    EXPECT_NE(asked[0].find("matchtype=3"), std::string::npos);
+    const Json::Value reached = m_remote.awaitPush(28, 0);
+    EXPECT_EQ(reached["challenge"].asString(), std::to_string(clientId())) << "the king hears who, by id";
     EXPECT_NE(hall->getChildByTag(CHD_ChallengeLayer::kSearchCoverTag), nullptr);
+    // The king keeps silent; game time runs far ahead of the server's 30 s.
     wait(29.5f);
     EXPECT_EQ(boxSaying(text("HDNoWisdomKing")), nullptr);
     wait(1.0f);
@@ -72,17 +76,15 @@ TEST_F(HallChallengeTest, AChallengeWithoutAnswerEndsAfterThirtySecondsWithNoKin
     EXPECT_EQ(hall->getChildByTag(CHD_ChallengeLayer::kSearchCoverTag), nullptr);
 }
 
-TEST_F(HallChallengeTest, NoKingInTheAnswerEndsTheWaitAtOnce) {
-    CHD_ChallengeLayer* hall = enterWith(0);
-    Answers answers;
-    answers.challenge["system"] = 28;
-    answers.challenge["response"] = 0;
-    answers.challenge["act"] = 4;
-    answers.challenge["tip"] = "no king";
-    setAnswers(answers);
+TEST_F(HallChallengeServerTest, NoKingInTheAnswerEndsTheWaitAtOnce) {
+    // The king never comes into the challenge hall.
+    ASSERT_NO_FATAL_FAILURE(signUp(true));
+    CHD_ChallengeLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
     tapWidget(hall->widget("challengebtn"));
     pressSure(boxes().front());
     settle();
+    EXPECT_TRUE(answered(served(28, 0), 0));
     EXPECT_EQ(hall->getChildByTag(CHD_ChallengeLayer::kSearchCoverTag), nullptr);
     ASSERT_NE(boxSaying(text("HDNoWisdomKing")), nullptr);
     pressSure(boxSaying(text("HDNoWisdomKing")));
@@ -90,60 +92,82 @@ TEST_F(HallChallengeTest, NoKingInTheAnswerEndsTheWaitAtOnce) {
     EXPECT_TRUE(boxes().empty()) << "the 30-second step went with the wait";
 }
 
-TEST_F(HallChallengeTest, TheKingsPopupIgnoresASecondChallengerAndRefusesOnceWhenTimeRunsOut) {
-    CHD_ChallengeLayer* hall = enterWith(1);
+TEST_F(HallChallengeServerTest, TheKingsPopupIgnoresASecondChallengerAndRefusesOnceWhenTimeRunsOut) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    RemotePlayer second;
+    ASSERT_TRUE(m_server.addRemote(second, "13900000004"));
+    CHD_ChallengeLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
+    ASSERT_NE(hall->isKing(), 0);
     const float restY = hall->popup()->getPositionY();
-    push(kChallengeFromA);
+    ASSERT_EQ(m_remote.presence(1, 3)["response"].asInt(), 1);
+    ASSERT_EQ(second.presence(1, 3)["response"].asInt(), 1);
+    ASSERT_EQ(m_remote.pair(0, 3)["response"].asInt(), 1);
+    ASSERT_TRUE(ContestServer::until([&] { return hall->pendingCountdown() >= 0; }, 10, 0.1f));
+    const std::string first = hall->messageText()->getString();
     wait(1.5f);
     EXPECT_FLOAT_EQ(hall->popup()->getPositionY(), restY + 180);
-    push(kChallengeFromB);
-    EXPECT_EQ(hall->messageText()->getString(), "大灰狼" + text("HDDoublesThrowDownTheChallenge"));
+    // The server lets a second challenger through to the king; the popup stays with the first.
+    ASSERT_EQ(second.pair(0, 3)["response"].asInt(), 1);
     std::vector<std::string> shown{hall->countdownText()->getString()};
-    for (int i = 0; i < 67; ++i) {
+    for (int i = 0; i < 66; ++i) {
         wait(0.5f);
+        EXPECT_EQ(hall->messageText()->getString(), first);
         if (shown.back() != hall->countdownText()->getString()) shown.push_back(hall->countdownText()->getString());
     }
     EXPECT_EQ(shown.front(), fillText(text("HDDoublesTimeSurplus"), {"30"}));
     for (const std::string& s : shown) EXPECT_EQ(s.find('-'), std::string::npos) << s;
-    const auto refused = sent(28, 2);
+    const auto refused = served(28, 2);
+    EXPECT_TRUE(answered(refused, 1));
     ASSERT_EQ(refused.size(), 1u);
-    // The server knows the challenge by the challenger's id.
-    EXPECT_EQ(refused[0]["challenge"].asString(), "10001");
-    EXPECT_EQ(refused[0]["matchtype"].asInt(), 3);
+    EXPECT_NE(refused[0].find("matchtype=3"), std::string::npos);
+    // The server knows the challenge by the challenger's id: the first one's was refused.
+    EXPECT_NE(m_server.process().output().find("player " + std::to_string(clientId()) + " refuses the challenge of " +
+                                              m_remote.idText()),
+              std::string::npos);
     EXPECT_FLOAT_EQ(hall->popup()->getPositionY(), restY);
 }
 
-TEST_F(HallChallengeTest, TheKingAcceptsAndTheContestFacesOffIntoPlay) {
-    CHD_ChallengeLayer* hall = enterWith(1);
-    push(kChallengeFromA);
+TEST_F(HallChallengeServerTest, TheKingAcceptsAndTheContestFacesOffIntoPlay) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    CHD_ChallengeLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
+    ASSERT_NE(hall->isKing(), 0);
+    ASSERT_EQ(m_remote.presence(1, 3)["response"].asInt(), 1);
+    ASSERT_EQ(m_remote.pair(0, 3)["response"].asInt(), 1);
+    ASSERT_TRUE(ContestServer::until([&] { return hall->pendingCountdown() >= 0; }, 10, 0.1f));
+    const std::string shown = hall->messageText()->getString();
+    EXPECT_NE(shown.find(text("HDDoublesThrowDownTheChallenge")), std::string::npos) << shown;
     wait(1.0f);
     CCMenuItem* sure = popupItem(hall, 1);
     ASSERT_NE(sure, nullptr);
     tapNode(sure);
     settle();
-    ASSERT_EQ(sent(28, 1).size(), 1u);
-    EXPECT_EQ(sent(28, 1)[0]["challenge"].asString(), "10001");
-    EXPECT_EQ(sent(28, 1)[0]["name"].asString(), "大灰狼");
-    push(R"({"system":28,"act":3,"matchtype":3,"eqquse":1,"challenge":"10001","name":"大灰狼","level":30,)"
-         R"("winper":50,"headpic":"","qscount":5,"teammatchstatus":0})");
-    EXPECT_EQ(GameData::instance().opponent.name, "大灰狼");
-    EXPECT_EQ(GameData::instance().opponent.level, 30);
+    EXPECT_TRUE(answered(served(28, 1), 1)) << "the server knew the challenger by the id it pushed";
+    ASSERT_TRUE(ContestServer::until([&] { return !childrenOf<CHD_LoadingLayer>(hall).empty(); }, 10, 0.1f));
+    EXPECT_FALSE(GameData::instance().opponent.name.empty());
+    EXPECT_EQ(GameData::instance().opponent.level, m_remote.record()["level"].asInt());
+    EXPECT_EQ(m_remote.awaitPush(28, 3)["challenge"].asString(), std::to_string(clientId()));
     const auto faceOffs = childrenOf<CHD_LoadingLayer>(hall);
     ASSERT_EQ(faceOffs.size(), 1u);
     EXPECT_EQ(faceOffs[0]->kind(), CHD_LoadingLayer::kChallenge);
     wait(4.0f);
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 22);
-    EXPECT_TRUE(sent(28, 2).empty());
+    EXPECT_TRUE(served(28, 2).empty());
 }
 
-TEST_F(HallChallengeTest, BackLeavesAtOnce) {
-    CHD_ChallengeLayer* hall = enterWith(0);
+TEST_F(HallChallengeServerTest, BackLeavesAtOnce) {
+    ASSERT_NO_FATAL_FAILURE(signUp(true));
+    CHD_ChallengeLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
     tapWidget(hall->widget("backbtn"));
     engine::testing::stepSeconds(0.3f);
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 21);
     settle();
-    ASSERT_EQ(sent(27, 2).size(), 1u);
-    EXPECT_EQ(sent(27, 2)[0]["matchtype"].asInt(), 3);
+    const auto left = served(27, 2);
+    EXPECT_TRUE(answered(left, 1));
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_NE(left[0].find("matchtype=3"), std::string::npos);
 }
 
 } // namespace

@@ -19,6 +19,8 @@ using namespace test_support;
 
 namespace {
 
+// Schedules set by the test: the hours around the openings and a closed one-to-one, which the
+// real server's fixed day never shows at one time.
 class ContestHallTest : public HallTest {
 protected:
     CCHD_Mainlayer* enterWith(const Json::Value& schedule) {
@@ -39,10 +41,25 @@ protected:
     }
 };
 
-TEST_F(ContestHallTest, TheScheduleSetsALineOverEachCompetition) {
-    CCHD_Mainlayer* hall = enterWith(openDay());
+// The schedule as the real server sends it at noon (its contest clock): one-to-one and the
+// challenge running, teams and exams waiting for the evening.
+class ContestHallServerTest : public HallServerTest {
+protected:
+    // The server again, its contest clock at `clock`, and the client logged in to it.
+    void restartAt(const std::string& clock) {
+        SceneDirector::instance().switchTo(2);
+        engine::testing::stepSeconds(0.3f);
+        ASSERT_TRUE(m_server.start(m_folder, clock));
+        ASSERT_TRUE(m_server.logInClient("13900000002"));
+    }
+};
+
+TEST_F(ContestHallServerTest, TheScheduleSetsALineOverEachCompetition) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    enter(21);
+    CCHD_Mainlayer* hall = screen<CCHD_Mainlayer>();
     ASSERT_NE(hall, nullptr);
-    EXPECT_EQ(sent(26).size(), 1u);
+    EXPECT_TRUE(answered(served(26), 1));
     ASSERT_NE(hall->openLine(), nullptr);
     EXPECT_EQ(std::string(hall->openLine()->getString()), text("matchConducting"));
     ASSERT_NE(hall->countdown(2), nullptr);
@@ -50,25 +67,37 @@ TEST_F(ContestHallTest, TheScheduleSetsALineOverEachCompetition) {
     ASSERT_NE(hall->countdown(4), nullptr);
     EXPECT_EQ(hall->countdown(2)->state(), CCountDownLabel::kWaiting);
     EXPECT_EQ(hall->countdown(3)->state(), CCountDownLabel::kRunning);
+    EXPECT_EQ(hall->countdown(4)->state(), CCountDownLabel::kWaiting);
     EXPECT_FALSE(hall->widget("gonggaodiwen")->isVisible());
+    tapWidget(hall->widget("pkchallenge"));
+    engine::testing::stepSeconds(0.3f);
+    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 28);
 }
 
-TEST_F(ContestHallTest, TheChallengeButtonFollowsItsCountdown) {
+TEST_F(ContestHallServerTest, TheChallengeButtonFollowsItsCountdown) {
     // Opening soon: ten minutes before the start nothing happens yet.
-    CCHD_Mainlayer* hall = enterWith(dayWith("20261209121000"));
+    ASSERT_NO_FATAL_FAILURE(restartAt("2026-12-09 07:50:00"));
+    enter(21);
+    CCHD_Mainlayer* hall = screen<CCHD_Mainlayer>();
+    ASSERT_NE(hall, nullptr);
+    ASSERT_NE(hall->countdown(3), nullptr);
     ASSERT_EQ(hall->countdown(3)->state(), CCountDownLabel::kOpeningSoon);
     tapWidget(hall->widget("pkchallenge"));
     engine::testing::stepSeconds(0.3f);
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 21);
     EXPECT_TRUE(boxes().empty());
 
-    hall = enterWith(dayWith("20261209180000"));
+    ASSERT_NO_FATAL_FAILURE(restartAt("2026-12-09 06:00:00"));
+    enter(21);
+    hall = screen<CCHD_Mainlayer>();
+    ASSERT_NE(hall->countdown(3), nullptr);
     ASSERT_EQ(hall->countdown(3)->state(), CCountDownLabel::kWaiting);
     tapWidget(hall->widget("pkchallengebtn"));
     EXPECT_NE(boxSaying(text("HDWait")), nullptr);
 
-    hall = enterWith(openDay());
-    tapWidget(hall->widget("pkchallenge"));
+    ASSERT_NO_FATAL_FAILURE(restartAt(ContestServer::kNoon));
+    enter(21);
+    tapWidget(screen<CCHD_Mainlayer>()->widget("pkchallenge"));
     engine::testing::stepSeconds(0.3f);
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 28);
 }

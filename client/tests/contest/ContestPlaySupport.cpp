@@ -2,17 +2,24 @@
 
 #include "app/SceneDirector.h"
 #include "contest/CHD_CQuestionMission.h"
+#include "contest/CHD_ChallengeLayer.h"
+#include "contest/CHD_DoublesLayer.h"
 #include "contest/CHD_PlayLayer.h"
 #include "contest/ContestScenes.h"
 #include "net/ContestParsers.h"
 #include "net/GameData.h"
 #include "net/JsonRead.h"
 #include "net/NetManager.h"
+#include "net/RequestCatalogue.h"
 #include "net/UserSession.h"
 #include "quiz/CAddAnswerMenu.h"
 #include "quiz/CQuestionMission.h"
 #include "quiz/QuestionStage.h"
 #include "quiz/QuizData.h"
+#include "quiz/ScreenPlayers.h"
+#include "widgets/CMyMessageBox.h"
+
+#include "cocos-ext.h"
 
 #include "testing/EngineTesting.h"
 
@@ -30,6 +37,38 @@ CAddAnswerMenu* menuIn(CCNode* node) {
         if (CAddAnswerMenu* menu = menuIn(static_cast<CCNode*>(children->objectAtIndex(i)))) return menu;
     }
     return nullptr;
+}
+
+CMyMessageBox* boxIn(CCNode* node) {
+    if (node == nullptr) return nullptr;
+    if (auto* box = dynamic_cast<CMyMessageBox*>(node)) return box;
+    CCArray* children = node->getChildren();
+    for (unsigned i = 0; children && i < children->count(); ++i) {
+        if (CMyMessageBox* box = boxIn(static_cast<CCNode*>(children->objectAtIndex(i)))) return box;
+    }
+    return nullptr;
+}
+
+template <typename T> T* hallOnStage() {
+    CCScene* scene = CCDirector::sharedDirector()->getRunningScene();
+    if (scene == nullptr || scene->getChildrenCount() == 0) return nullptr;
+    return dynamic_cast<T*>(static_cast<CCObject*>(scene->getChildren()->objectAtIndex(0)));
+}
+
+void tapWidget(cocos2d::extension::UIWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    const CCSize size = widget->getContentSize();
+    const CCPoint at = widget->convertToWorldSpace(ccp(size.width / 2, size.height / 2));
+    engine::testing::tap(at.x, at.y);
+}
+
+// The search's or the challenge's confirmation, answered "sure".
+void confirm() {
+    CMyMessageBox* box = boxIn(CCDirector::sharedDirector()->getRunningScene());
+    ASSERT_NE(box, nullptr);
+    CCSprite* sure = box->button(1) ? box->button(1) : box->button(2);
+    ASSERT_NE(sure, nullptr);
+    box->handleRelease(sure->getPosition());
 }
 
 } // namespace
@@ -180,5 +219,91 @@ int ContestPlayTest::childrenTagged(CCNode* parent, int tag) {
     for (CCNode* child : childrenOf<CCNode>(parent)) count += child->getTag() == tag ? 1 : 0;
     return count;
 }
+
+void ContestPlayServerTest::SetUp() {
+    ContestPlayTest::SetUp();
+    if (!m_server.start(m_folder)) GTEST_SKIP() << "brindle-server not found beside the tests";
+}
+
+void ContestPlayServerTest::signUp() {
+    ASSERT_TRUE(m_server.addRemote(m_remote, "13900000001"));
+    ASSERT_TRUE(m_server.logInClient("13900000002"));
+    // The contest hall first, for the day's schedule, as a player comes in.
+    SceneDirector::instance().switchTo(21);
+    engine::testing::stepSeconds(0.3f);
+    ASSERT_TRUE(pumpUntilIdle());
+}
+
+int ContestPlayServerTest::clientId() const { return UserSession::instance().userId(); }
+
+namespace {
+
+bool questionShown() {
+    return SceneDirector::instance().currentSceneId() == 22 && QuestionStage::instance().current() != nullptr &&
+           QuizData::instance().questionQueue.empty();
+}
+
+} // namespace
+
+CHD_PlayLayer* ContestPlayServerTest::beginOneToOne() {
+    EXPECT_EQ(m_remote.presence(1, 1)["response"].asInt(), 1);
+    EXPECT_EQ(m_remote.pair(0, 1)["response"].asInt(), 1);
+    SceneDirector::instance().switchTo(23);
+    engine::testing::stepSeconds(0.3f);
+    EXPECT_TRUE(pumpUntilIdle());
+    auto* hall = hallOnStage<CHD_DoublesLayer>();
+    if (hall == nullptr) return nullptr;
+    tapWidget(hall->widget("challengebtn"));
+    confirm();
+    if (!until(questionShown)) return nullptr;
+    m_question = m_remote.awaitPush(29);
+    return contestLayer();
+}
+
+CHD_PlayLayer* ContestPlayServerTest::beginChallenge() {
+    EXPECT_EQ(m_remote.presence(1, 3)["isking"].asInt(), 1);
+    SceneDirector::instance().switchTo(28);
+    engine::testing::stepSeconds(0.3f);
+    EXPECT_TRUE(pumpUntilIdle());
+    auto* hall = hallOnStage<CHD_ChallengeLayer>();
+    if (hall == nullptr) return nullptr;
+    tapWidget(hall->widget("challengebtn"));
+    confirm();
+    EXPECT_TRUE(pumpUntilIdle());
+    const Json::Value challenge = m_remote.awaitPush(28, 0);
+    EXPECT_EQ(m_remote.pair(1, 3, challenge["challenge"].asString())["response"].asInt(), 1);
+    if (!until(questionShown)) return nullptr;
+    m_question = m_remote.awaitPush(29);
+    return contestLayer();
+}
+
+int ContestPlayServerTest::remoteAnswers(bool right) {
+    if (m_question.isNull()) m_question = m_remote.awaitPush(29);
+    const int qsid = m_question["qsid"].asInt();
+    const std::string text = right ? bankRight(qsid) : bankWrong(qsid, m_question["answer"]);
+    const Json::Value verdict = m_remote.answer(qsid, text);
+    EXPECT_EQ(verdict["response"].asString(), right ? "success" : "fail") << qsid;
+    m_question = Json::Value();
+    return qsid;
+}
+
+void ContestPlayServerTest::clientAnswers(bool right) {
+    const int qsid = QuizData::instance().currentQsid;
+    ASSERT_NE(QuizData::instance().current, nullptr);
+    const int gameType = QuizData::instance().current->gametype;
+    const int playType = QuizData::instance().current->playtype;
+    const ScreenPlayer* player = screenPlayer(gameType, playType);
+    ASSERT_NE(player, nullptr) << "no test player for g" << gameType << "p" << playType;
+    PlayerTurn turn;
+    turn.screen = QuestionStage::instance().current();
+    turn.right = bankRight(qsid);
+    ASSERT_FALSE(turn.right.empty()) << "qsid " << qsid << " is not in the bank";
+    turn.win = right;
+    turn.wait = [](float seconds) { engine::testing::stepSeconds(seconds); };
+    ASSERT_TRUE((*player)(turn)) << "qsid " << qsid;
+    ASSERT_TRUE(pumpUntilIdle());
+}
+
+std::pair<int, int> ContestPlayServerTest::storedMoneyAndScore() { return ContestServer::clientMoneyAndScore(); }
 
 } // namespace test_support

@@ -1,6 +1,6 @@
-// Contest play on the manual clock: questions pushed through the heartbeat parser and shown by the
-// poll, the answers that reach the game server with their answering time, the clock worked out
-// from elapsed time, the waiting cover and the answer marks.
+// Contest play: real contests against the real server for the marks of both verdicts and the
+// covers between questions; made-up questions on the manual clock for the answering time, the
+// clock worked out from elapsed time and what the server never sends.
 #include "app/SceneDirector.h"
 #include "contest/CHD_CQuestionMission.h"
 #include "contest/CHD_LayerColorCover.h"
@@ -31,6 +31,25 @@ protected:
     std::string clockText() const { return contestLayer()->clockLabel()->getString(); }
 };
 
+// A whole contest against the real server, the remote player answering the other side.
+class ContestPlayAnswerServerTest : public ContestPlayServerTest {
+protected:
+    CHD_PlayLayerColorCover* answerCover() const {
+        return dynamic_cast<CHD_PlayLayerColorCover*>(contestLayer()->getChildByTag(CHD_PlayLayer::kAnswerCoverTag));
+    }
+    CCNode* waitingCover() const { return contestLayer()->getChildByTag(CHD_CQuestionMission::kWaitingCoverTag); }
+    std::string clockText() const { return contestLayer()->clockLabel()->getString(); }
+    int optionShowing(const std::string& text) const {
+        if (answerMenu() == nullptr) return -1;
+        for (int k = 0; k < CAddAnswerMenu::kOptionCount; ++k) {
+            if (answerMenu()->label(k) && answerMenu()->label(k)->getString() == text) return k;
+        }
+        return -1;
+    }
+};
+
+// Made-up questions: the answering time is the client's own arithmetic on the manual clock, frame
+// by frame, which a real contest's draw and timing would only blur.
 TEST_F(ContestPlayAnswerTest, AnswersGoOutWithTheirTimeInTenthsBetweenAHundredthAndForty) {
     ASSERT_NE(enterContest(23), nullptr);
     struct Case {
@@ -59,6 +78,7 @@ TEST_F(ContestPlayAnswerTest, AnswersGoOutWithTheirTimeInTenthsBetweenAHundredth
     EXPECT_TRUE(requests(3).empty()) << "a contest answer never goes out as a single-player answer";
 }
 
+// Made-up question: the race lies within one frame, and the test server records what went out.
 TEST_F(ContestPlayAnswerTest, ATimeOutRacingATapIsNotSentTwice) {
     ASSERT_NE(enterContest(23), nullptr);
     showQuestion(711);
@@ -74,6 +94,7 @@ TEST_F(ContestPlayAnswerTest, ATimeOutRacingATapIsNotSentTwice) {
     EXPECT_EQ(requests(30).size(), 1u);
 }
 
+// Made-up push: the server sends "flag" 0 only to a player silent for 30 s of its real time.
 TEST_F(ContestPlayAnswerTest, AQuestionThatCanOnlyBeSeenStaysCoveredAndItsTimeOutIsNotSent) {
     CHD_PlayLayer* play = enterContest(23);
     ASSERT_NE(play, nullptr);
@@ -97,6 +118,7 @@ TEST_F(ContestPlayAnswerTest, AQuestionThatCanOnlyBeSeenStaysCoveredAndItsTimeOu
     EXPECT_EQ(requests(30).size(), 1u);
 }
 
+// Made-up question: the clock's arithmetic on long frames of the manual clock.
 TEST_F(ContestPlayAnswerTest, TheClockIsWorkedOutFromTheTimeSinceTheQuestionCame) {
     CHD_PlayLayer* play = enterContest(28);
     ASSERT_NE(play, nullptr);
@@ -124,6 +146,7 @@ TEST_F(ContestPlayAnswerTest, TheClockIsWorkedOutFromTheTimeSinceTheQuestionCame
     EXPECT_NEAR(sent[0]["spendtime"].asDouble(), 34.0, 0.25);
 }
 
+// Made-up pushes: the server never sends a question while another is open, nor more than five.
 TEST_F(ContestPlayAnswerTest, AQuestionPushedWhileAnotherIsShownReplacesItAtTheNextPoll) {
     CHD_PlayLayer* play = enterContest(23);
     ASSERT_NE(play, nullptr);
@@ -149,54 +172,70 @@ TEST_F(ContestPlayAnswerTest, AQuestionPushedWhileAnotherIsShownReplacesItAtTheN
     EXPECT_EQ(std::string(play->counterLabel()->getString()), "5/5");
 }
 
-TEST_F(ContestPlayAnswerTest, OneToOneMarksTheOptionsAndCoversTheScreenUntilTheNextQuestion) {
-    CHD_PlayLayer* play = enterContest(23);
+TEST_F(ContestPlayAnswerServerTest, OneToOneMarksTheOptionsAndCoversTheScreenUntilTheNextQuestion) {
+    ASSERT_NO_FATAL_FAILURE(signUp());
+    CHD_PlayLayer* play = beginOneToOne();
     ASSERT_NE(play, nullptr);
-    showQuestion(751);
-    const CCPoint option2 = worldOf(answerMenu()->item(2));
-    tapOption(2);
-    ASSERT_TRUE(pumpUntilIdle());
+    const int first = QuizData::instance().currentQsid;
+    EXPECT_EQ(m_question["qsid"].asInt(), first) << "the same question to both";
+    // The server draws any text choice; the marks sit at the options where the screen has four.
+    const int rightOption = optionShowing(bankRight(first));
+    ASSERT_NO_FATAL_FAILURE(clientAnswers(true));
     CHD_PlayLayerColorCover* cover = answerCover();
     ASSERT_NE(cover, nullptr);
     EXPECT_EQ(cover->getZOrder(), 100);
     EXPECT_EQ(cover->markPicture(CHD_PlayLayerColorCover::kOwnMarkTag), "select_right.png");
-    const CCPoint mark = worldOf(cover->getChildByTag(CHD_PlayLayerColorCover::kOwnMarkTag));
-    EXPECT_NEAR(mark.y, option2.y, 1);
-    EXPECT_GT(mark.x, option2.x) << "at the option the player chose";
+    if (rightOption >= 0) {
+        const CCPoint chosen = worldOf(answerMenu()->item(rightOption));
+        const CCPoint mark = worldOf(cover->getChildByTag(CHD_PlayLayerColorCover::kOwnMarkTag));
+        EXPECT_NEAR(mark.y, chosen.y, 1);
+        EXPECT_GT(mark.x, chosen.x) << "at the option the player chose";
+    }
     EXPECT_TRUE(QuestionStage::instance().current()->isAnswered());
     const std::string stopped = clockText();
     engine::testing::stepFrames(2, 1.0f);
     EXPECT_EQ(clockText(), stopped) << "the verdict stops the clock";
 
-    // The opponent's verdict marks the option the opponent chose.
-    pushText(R"({"system":31,"bright":0,"answer":"乙751","teammatchstatus":0})");
-    EXPECT_EQ(cover->markPicture(CHD_PlayLayerColorCover::kOpponentMarkTag), "select_error.png");
-    const CCPoint theirs = worldOf(cover->getChildByTag(CHD_PlayLayerColorCover::kOpponentMarkTag));
-    EXPECT_NEAR(theirs.y, worldOf(answerMenu()->item(1)).y, 1);
-    EXPECT_TRUE(logged("=========n====乙751"));
-
-    EXPECT_EQ(waitingCover(), nullptr);
-    engine::testing::stepSeconds(2.1f);
-    ASSERT_NE(waitingCover(), nullptr) << "two seconds after the verdict";
-    showQuestion(752);
+    // The opponent answers wrong: its verdict marks the option it chose, then the next question
+    // comes at once and takes the cover away.
+    const std::string theirs = bankWrong(first, m_question["answer"]);
+    remoteAnswers(false);
+    ASSERT_TRUE(until([&] {
+        return answerCover() != nullptr &&
+               answerCover()->getChildByTag(CHD_PlayLayerColorCover::kOpponentMarkTag) != nullptr;
+    })) << "no verdict of the opponent";
+    EXPECT_EQ(answerCover()->markPicture(CHD_PlayLayerColorCover::kOpponentMarkTag), "select_error.png");
+    const int theirOption = optionShowing(theirs);
+    if (theirOption >= 0) {
+        const CCPoint marked = worldOf(answerCover()->getChildByTag(CHD_PlayLayerColorCover::kOpponentMarkTag));
+        EXPECT_NEAR(marked.y, worldOf(answerMenu()->item(theirOption)).y, 1);
+    }
+    EXPECT_TRUE(logged("=========n====" + theirs));
+    ASSERT_TRUE(until([&] { return QuizData::instance().currentQsid != first; })) << "no next question";
     EXPECT_EQ(waitingCover(), nullptr);
     EXPECT_EQ(answerCover(), nullptr);
     EXPECT_FALSE(QuestionStage::instance().current()->isAnswered());
+    EXPECT_EQ(std::string(play->counterLabel()->getString()), "2/5");
 }
 
-TEST_F(ContestPlayAnswerTest, TheWaitingCoverPromisedAfterAVerdictDoesNotFallOnTheNextQuestion) {
-    ASSERT_NE(enterContest(23), nullptr);
-    showQuestion(761);
-    tapOption(0);
-    ASSERT_TRUE(pumpUntilIdle());
+TEST_F(ContestPlayAnswerServerTest, TheWaitingCoverPromisedAfterAVerdictDoesNotFallOnTheNextQuestion) {
+    ASSERT_NO_FATAL_FAILURE(signUp());
+    ASSERT_NE(beginOneToOne(), nullptr);
+    const int first = QuizData::instance().currentQsid;
+    // The opponent has answered already: the next question comes as soon as the player answers.
+    remoteAnswers(true);
+    ASSERT_NO_FATAL_FAILURE(clientAnswers(false));
     ASSERT_NE(answerCover(), nullptr);
-    showQuestion(762); // the opponent had answered already: the next question comes at once
+    ASSERT_TRUE(until([&] { return QuizData::instance().currentQsid != first; }));
     engine::testing::stepSeconds(2.5f);
     EXPECT_EQ(waitingCover(), nullptr);
-    tapOption(1);
-    EXPECT_EQ(requests(30).size(), 2u);
+    EXPECT_EQ(answerCover(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(clientAnswers(true));
+    EXPECT_EQ(served(30).size(), 2u);
 }
 
+// Made-up answers: a "fail" for any tap, and a verdict pushed in a heartbeat, which the server
+// never sends.
 TEST_F(ContestPlayAnswerTest, ChallengeMarksTheCoverMiddleAndAPushedVerdictCountsTheSame) {
     CHD_PlayLayer* play = enterContest(28);
     ASSERT_NE(play, nullptr);
@@ -224,6 +263,7 @@ TEST_F(ContestPlayAnswerTest, ChallengeMarksTheCoverMiddleAndAPushedVerdictCount
     EXPECT_TRUE(QuestionStage::instance().current()->isAnswered());
 }
 
+// Made-up push: a "flag" 0 question (see above).
 TEST_F(ContestPlayAnswerTest, TheWaitingCoverLeavesOnlyTheTopRightCornerOpen) {
     EXPECT_TRUE(CHD_LayerColorCover::claims(ccp(480, 320)));
     EXPECT_TRUE(CHD_LayerColorCover::claims(ccp(779, 550)));
@@ -238,6 +278,7 @@ TEST_F(ContestPlayAnswerTest, TheWaitingCoverLeavesOnlyTheTopRightCornerOpen) {
     EXPECT_NE(play->getChildByTag(CHD_PlayLayer::kLeaveBoxTag), nullptr);
 }
 
+// Made-up pushes: questions of kinds the server never draws for a contest, and one after it.
 TEST_F(ContestPlayAnswerTest, AQuestionOfAnUnknownKindOrOutsideAContestIsDropped) {
     // Late, on the main menu: it must not turn up as the next single-player question.
     SceneDirector::instance().switchTo(2);

@@ -24,6 +24,24 @@ constexpr const char* kContestBegins =
     R"({"system":28,"act":3,"matchtype":1,"eqquse":1,"challenge":"10001","name":"大灰狼","level":17,)"
     R"("winper":60,"headpic":"","qscount":5,"teammatchstatus":0})";
 
+CCMenuItem* popupItem(CHD_DoublesLayer* hall, int index) {
+    CCMenu* menu = hall->popupMenu();
+    if (menu == nullptr || menu->getChildrenCount() <= static_cast<unsigned>(index)) return nullptr;
+    return dynamic_cast<CCMenuItem*>(static_cast<CCObject*>(menu->getChildren()->objectAtIndex(index)));
+}
+// The popup's "sure" (index 1) or "cancel" (index 0), tapped where the player sees it.
+void tapPopup(CHD_DoublesLayer* hall, int index) {
+    CCMenuItem* item = popupItem(hall, index);
+    ASSERT_NE(item, nullptr);
+    tapNode(item);
+}
+std::string countdownShown(CHD_DoublesLayer* hall) {
+    return hall->countdownText() ? hall->countdownText()->getString() : std::string();
+}
+
+// Answers set by the test: counts the real server never gives or reaches only after a day of
+// contests (a hundred left, two, none), a refusal for money, a second searcher offered while the
+// first offer is open, and a hall that never answers.
 class HallDoublesTest : public HallTest {
 protected:
     CHD_DoublesLayer* enterWith(int enableCount, int enterResponse = 1) {
@@ -35,20 +53,29 @@ protected:
         enter(23);
         return screen<CHD_DoublesLayer>();
     }
-    static CCMenuItem* popupItem(CHD_DoublesLayer* hall, int index) {
-        CCMenu* menu = hall->popupMenu();
-        if (menu == nullptr || menu->getChildrenCount() <= static_cast<unsigned>(index)) return nullptr;
-        return dynamic_cast<CCMenuItem*>(static_cast<CCObject*>(menu->getChildren()->objectAtIndex(index)));
+};
+
+// The one-to-one hall against the real server, the remote player searching, challenging or
+// being found.
+class HallDoublesServerTest : public HallServerTest {
+protected:
+    CHD_DoublesLayer* enterHall() {
+        enter(21); // the day's schedule, as the player comes in
+        enter(23);
+        return screen<CHD_DoublesLayer>();
     }
-    // The popup's "sure" (index 1) or "cancel" (index 0), tapped where the player sees it.
-    static void tapPopup(CHD_DoublesLayer* hall, int index) {
-        CCMenuItem* item = popupItem(hall, index);
-        ASSERT_NE(item, nullptr);
-        tapNode(item);
+    // The remote player searches alone; after 8 s of the server's time it is offered to the
+    // client idling in the hall.
+    bool offeredBy(CHD_DoublesLayer* hall) { return offeredBy(hall, m_remote); }
+    bool offeredBy(CHD_DoublesLayer* hall, RemotePlayer& searcher) {
+        if (searcher.presence(1, 1)["response"].asInt() != 1) return false;
+        if (searcher.pair(0, 1)["response"].asInt() != 1) return false;
+        return ContestServer::until([&] {
+            searcher.beat();
+            return hall->pendingCountdown() >= 0;
+        }, 15, 0.1f);
     }
-    static std::string countdownShown(CHD_DoublesLayer* hall) {
-        return hall->countdownText() ? hall->countdownText()->getString() : std::string();
-    }
+    std::string offerText() const { return "HDDoublesThrowDownTheChallenge"; }
 };
 
 TEST_F(HallDoublesTest, EnteringAsksForTheCountsAndDrawsAtMostAHundredCarrots) {
@@ -102,20 +129,29 @@ TEST_F(HallDoublesTest, TheAskConfirmationFollowsTheFreeAndPaidCounts) {
     EXPECT_EQ(ask["name"].asString(), "小白兔");
 }
 
-TEST_F(HallDoublesTest, ASearchGivesUpAfterFortySecondsAndLiftsItsCoverFiveLater) {
-    CHD_DoublesLayer* hall = enterWith(3);
+TEST_F(HallDoublesServerTest, ASearchGivesUpAfterFortySecondsAndLiftsItsCoverFiveLater) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
     tapWidget(hall->widget("challengebtn"));
     pressSure(boxSaying(text("HDDoublesLayerTrue")));
+    settle();
+    EXPECT_TRUE(answered(served(28, 0), 1));
+    // Game time runs far ahead of the server's: its own end of the search (35 s) never comes first.
     wait(39.5f);
-    EXPECT_TRUE(sent(27, 3).empty());
+    EXPECT_TRUE(served(27, 3).empty());
     wait(1.0f);
-    ASSERT_EQ(sent(27, 3).size(), 1u);
-    EXPECT_EQ(sent(27, 3)[0]["matchtype"].asInt(), 1);
+    const auto gaveUp = served(27, 3);
+    ASSERT_EQ(gaveUp.size(), 1u);
+    EXPECT_NE(gaveUp[0].find("matchtype=1"), std::string::npos);
+    EXPECT_TRUE(answered(gaveUp, 1)) << "the search the server still held";
     EXPECT_NE(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
     wait(5.5f);
     EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
 }
 
+// Made-up answers: the server says "nobody" only after 35 s of its own real time, and refuses
+// for money only a player with no free contest left and less than 5.
 TEST_F(HallDoublesTest, NobodyToPairOrRefusedAskingEndsTheSearchWithoutAGiveUp) {
     CHD_DoublesLayer* hall = enterWith(3);
     tapWidget(hall->widget("challengebtn"));
@@ -141,41 +177,70 @@ TEST_F(HallDoublesTest, NobodyToPairOrRefusedAskingEndsTheSearchWithoutAGiveUp) 
     EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
 }
 
-TEST_F(HallDoublesTest, AcceptingWithAFreeContestLeftSendsAtOnce) {
-    CHD_DoublesLayer* hall = enterWith(3);
-    push(kChallengeFromA);
-    EXPECT_EQ(hall->messageText()->getString(), "大灰狼" + text("HDDoublesThrowDownTheChallenge"));
+TEST_F(HallDoublesServerTest, AcceptingWithAFreeContestLeftSendsAtOnce) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
+    EXPECT_EQ(hall->remaining(), 10);
+    ASSERT_TRUE(offeredBy(hall));
+    const std::string shown = hall->messageText()->getString();
+    EXPECT_NE(shown.find(text(offerText().c_str())), std::string::npos) << shown;
+    EXPECT_EQ(shown.find("13900000003"), std::string::npos) << "never the whole number of another player";
     wait(1.0f); // the popup slides in
     tapPopup(hall, 1);
     settle();
-    const auto accepted = sent(28, 1);
-    ASSERT_EQ(accepted.size(), 1u);
-    EXPECT_EQ(accepted[0]["challenge"].asString(), "10001");
-    EXPECT_EQ(accepted[0]["name"].asString(), "大灰狼");
-    EXPECT_EQ(accepted[0]["matchtype"].asInt(), 1);
     EXPECT_TRUE(boxes().empty());
+    EXPECT_TRUE(answered(served(28, 1), 1)) << "the server knew the challenger by the id it pushed";
+    EXPECT_FALSE(m_remote.awaitPush(28, 3).isNull()) << "the contest began for the challenger too";
     wait(35);
-    EXPECT_TRUE(sent(28, 2).empty()) << "an answered challenge is not refused later";
+    EXPECT_TRUE(served(28, 2).empty()) << "an answered challenge is not refused later";
 }
 
-TEST_F(HallDoublesTest, AcceptingAPaidContestAsksFirst) {
-    CHD_DoublesLayer* hall = enterWith(2);
-    push(kChallengeFromA);
+TEST_F(HallDoublesServerTest, AcceptingAPaidContestAsksFirst) {
+    // The day's three free contests played from another device of the same account, each won
+    // when the opponent left: seven left, every one of them paid, and money to pay them.
+    RemotePlayer sameAccount, challenger;
+    ASSERT_TRUE(m_server.addRemote(sameAccount, "13900000002"));
+    ASSERT_TRUE(m_server.addRemote(m_remote, "13900000003"));
+    ASSERT_TRUE(m_server.addRemote(challenger, "13900000004"));
+    for (int played = 0; played < 3; ++played) {
+        ASSERT_EQ(sameAccount.presence(1, 1)["response"].asInt(), 1);
+        ASSERT_EQ(m_remote.presence(1, 1)["response"].asInt(), 1);
+        ASSERT_EQ(m_remote.pair(0, 1)["response"].asInt(), 1);
+        ASSERT_EQ(sameAccount.pair(0, 1)["response"].asInt(), 1);
+        ASSERT_EQ(m_remote.presence(4, 1)["response"].asInt(), 1);
+        sameAccount.drain();
+        m_remote.drain();
+    }
+    // Out of the hall, so the offer below can only reach the client.
+    ASSERT_EQ(m_remote.presence(2, 1)["response"].asInt(), 1);
+    ASSERT_EQ(sameAccount.presence(2, 1)["response"].asInt(), 1);
+    ASSERT_TRUE(m_server.logInClient("13900000002"));
+    const int money = ContestServer::clientMoneyAndScore().first;
+    EXPECT_GE(money, 30) << "three contests won";
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
+    EXPECT_EQ(hall->remaining(), 7);
+    ASSERT_TRUE(offeredBy(hall, challenger)) << "a new player, with free contests of its own";
     wait(1.0f);
     tapPopup(hall, 1);
     settle();
-    EXPECT_TRUE(sent(28, 1).empty());
+    EXPECT_TRUE(served(28, 1).empty());
     CMyMessageBox* box = boxSaying(fillText(text("HDDoublesLayerOkOK"), {"5"}));
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->getTag(), CHD_DoublesLayer::kPayBoxTag);
     pressSure(box);
     settle();
-    ASSERT_EQ(sent(28, 1).size(), 1u);
-    EXPECT_EQ(sent(28, 1)[0]["challenge"].asString(), "10001");
+    EXPECT_TRUE(answered(served(28, 1), 1)) << "the server knew the challenger by the id it pushed";
+    ASSERT_FALSE(challenger.awaitPush(28, 3).isNull());
     wait(35);
-    EXPECT_TRUE(sent(28, 2).empty());
+    EXPECT_TRUE(served(28, 2).empty());
+    // The server took the fee once, when the contest began.
+    EXPECT_EQ(ContestServer::clientMoneyAndScore().first, money - 5);
 }
 
+// Made-up pushes: the server pairs two searchers with each other at once, so it never offers a
+// second one while the first offer is open.
 TEST_F(HallDoublesTest, ASecondChallengeWhileThePopupIsOpenIsIgnored) {
     CHD_DoublesLayer* hall = enterWith(3);
     push(kChallengeFromA);
@@ -193,9 +258,11 @@ TEST_F(HallDoublesTest, ASecondChallengeWhileThePopupIsOpenIsIgnored) {
     EXPECT_EQ(hall->messageText()->getString(), "狐狸" + text("HDDoublesThrowDownTheChallenge"));
 }
 
-TEST_F(HallDoublesTest, TheCountdownStartsAtThirtyNeverGoesBelowZeroAndRefusesOnce) {
-    CHD_DoublesLayer* hall = enterWith(3);
-    push(kChallengeFromA);
+TEST_F(HallDoublesServerTest, TheCountdownStartsAtThirtyNeverGoesBelowZeroAndRefusesOnce) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
+    ASSERT_TRUE(offeredBy(hall));
     std::vector<std::string> shown;
     for (int i = 0; i < 80; ++i) {
         engine::testing::stepSeconds(0.5f);
@@ -207,34 +274,42 @@ TEST_F(HallDoublesTest, TheCountdownStartsAtThirtyNeverGoesBelowZeroAndRefusesOn
     EXPECT_EQ(shown.front(), fillText(text("HDDoublesTimeSurplus"), {"30"}));
     for (const std::string& s : shown) EXPECT_EQ(s.find('-'), std::string::npos) << s;
     EXPECT_EQ(shown.back(), fillText(text("HDDoublesTimeSurplus"), {"1"}));
-    const auto refused = sent(28, 2);
-    ASSERT_EQ(refused.size(), 1u);
-    EXPECT_EQ(refused[0]["challenge"].asString(), "10001");
+    // Accepted by the server: the refusal named the challenger by the id it pushed.
+    EXPECT_TRUE(answered(served(28, 2), 1));
     EXPECT_EQ(hall->pendingCountdown(), -1);
 }
 
-TEST_F(HallDoublesTest, AContestBeginningKeepsTheOpponentAndFacesOffIntoPlay) {
-    CHD_DoublesLayer* hall = enterWith(3);
+TEST_F(HallDoublesServerTest, AContestBeginningKeepsTheOpponentAndFacesOffIntoPlay) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    ASSERT_EQ(m_remote.presence(1, 1)["response"].asInt(), 1);
+    ASSERT_EQ(m_remote.pair(0, 1)["response"].asInt(), 1);
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
     tapWidget(hall->widget("challengebtn"));
     pressSure(boxSaying(text("HDDoublesLayerTrue")));
     settle();
-    push(kContestBegins);
+    // Paired at once with the one who searched first; the start comes with a heartbeat.
+    ASSERT_TRUE(ContestServer::until([&] { return !childrenOf<CHD_LoadingLayer>(hall).empty(); }, 10, 0.1f));
+    const Json::Value theirs = m_remote.awaitPush(28, 3);
+    ASSERT_FALSE(theirs.isNull());
+    EXPECT_EQ(theirs["challenge"].asString(), std::to_string(clientId()));
     const ContestOpponent& opponent = GameData::instance().opponent;
-    EXPECT_EQ(opponent.name, "大灰狼");
-    EXPECT_EQ(opponent.level, 17);
+    EXPECT_FALSE(opponent.name.empty());
+    EXPECT_EQ(opponent.name.find("13900000003"), std::string::npos);
+    EXPECT_EQ(opponent.level, m_remote.record()["level"].asInt());
     EXPECT_EQ(opponent.qscount, 5);
     const auto faceOffs = childrenOf<CHD_LoadingLayer>(hall);
     ASSERT_EQ(faceOffs.size(), 1u);
     EXPECT_EQ(faceOffs[0]->kind(), CHD_LoadingLayer::kDoubles);
     EXPECT_EQ(faceOffs[0]->getZOrder(), 200000);
     EXPECT_EQ(hall->getChildByTag(CHD_DoublesLayer::kSearchCoverTag), nullptr);
-    push(kContestBegins);
+    push(kContestBegins); // the same start again, as a late duplicate would come
     EXPECT_EQ(childrenOf<CHD_LoadingLayer>(hall).size(), 1u) << "one face-off per contest";
-    wait(3.0f);
+    wait(2.5f);
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 23);
-    wait(1.0f);
+    wait(1.5f);
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 22);
-    EXPECT_TRUE(sent(27, 3).empty());
+    EXPECT_TRUE(served(27, 3).empty());
 }
 
 TEST_F(HallDoublesTest, WithoutAnEnterAnswerTheCoverSwallowsTouchesAndGivesUpAfterThirtySeconds) {
@@ -252,12 +327,14 @@ TEST_F(HallDoublesTest, WithoutAnEnterAnswerTheCoverSwallowsTouchesAndGivesUpAft
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 21);
 }
 
-TEST_F(HallDoublesTest, TheBackButtonLeavesOnceTheServerLetsGo) {
-    CHD_DoublesLayer* hall = enterWith(3);
+TEST_F(HallDoublesServerTest, TheBackButtonLeavesOnceTheServerLetsGo) {
+    ASSERT_NO_FATAL_FAILURE(signUp(false));
+    CHD_DoublesLayer* hall = enterHall();
+    ASSERT_NE(hall, nullptr);
     tapWidget(hall->widget("backbtn"));
     settle();
     engine::testing::stepSeconds(0.3f);
-    ASSERT_EQ(sent(27, 2).size(), 1u);
+    EXPECT_TRUE(answered(served(27, 2), 1));
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 21);
 }
 

@@ -202,4 +202,21 @@ void HallTest::tapWidget(UIWidget* widget) {
 
 std::string HallTest::text(const char* key) { return LocalText::instance().text(key); }
 
+void HallServerTest::SetUp() {
+    HallTest::SetUp();
+    if (!m_server.start(m_folder)) GTEST_SKIP() << "brindle-server not found beside the tests";
+}
+
+void HallServerTest::signUp(bool remoteIsKing) {
+    if (remoteIsKing) {
+        ASSERT_TRUE(m_server.addRemote(m_remote, "13900000001"));
+    }
+    ASSERT_TRUE(m_server.logInClient("13900000002"));
+    if (!remoteIsKing) {
+        ASSERT_TRUE(m_server.addRemote(m_remote, "13900000003"));
+    }
+}
+
+int HallServerTest::clientId() const { return UserSession::instance().userId(); }
+
 } // namespace test_support

@@ -1,9 +1,13 @@
 // Shared by the hall tests: the game's layouts, pictures and texts, the contest scenes registered
-// with bare stand-ins for where they lead, a logged-in player, and a game port on 127.0.0.1 that
-// answers the halls' requests with the answers the test sets (the server's contest commands are
-// not part of this branch) and records every request. Pushes go through the real heartbeat parser.
+// with bare stand-ins for where they lead, and a logged-in player. `HallServerTest` plays the halls
+// against the real brindle-server with a RemotePlayer on the other side. `HallTest` alone answers
+// from a game port on 127.0.0.1 that says what the test sets and records every request: only for
+// what the real server never says (counts it reaches only after a day of contests, a hall that
+// does not answer, a second challenger while the popup is open), with pushes handed to the real
+// heartbeat parser.
 #pragma once
 
+#include "contest/ContestServerSupport.h"
 #include "support/LoopbackServer.h"
 #include "support/NetTestSupport.h"
 
@@ -74,6 +78,24 @@ protected:
     std::unique_ptr<LoopbackServer> m_game;
     mutable std::mutex m_lock;
     Answers m_answers;
+};
+
+// The halls against the real server: the client logs in as a registered player, the remote
+// player is the one it meets.
+class HallServerTest : public HallTest {
+protected:
+    void SetUp() override;
+    // Registers both and logs the client in. The first to register is the king until a challenge
+    // is won (week scores are all 0 and the lowest id wins the tie).
+    void signUp(bool remoteIsKing);
+    int clientId() const;
+    // The server's log lines of the client's requests of this "system" (and "act").
+    std::vector<std::string> served(int system, int act = -1) { return m_server.requestsOf(clientId(), system, act); }
+    static bool answered(const std::vector<std::string>& lines, int response) {
+        return lines.size() == 1 && lines[0].find("-> response " + std::to_string(response)) != std::string::npos;
+    }
+    ContestServer m_server;
+    RemotePlayer m_remote;
 };
 
 } // namespace test_support
