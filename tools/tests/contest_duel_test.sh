@@ -62,13 +62,13 @@ to_hall() { echo "--tap 678,478@s2+1.2 --tap 678,478@s2+2.7 --tap 678,478@s2+4 -
 # or the cover once it is answered, which take it harmlessly.
 answers() {
     local t out=""
-    for t in $(seq 2 2 60); do out="$out --tap $1@s22+$t --tap 480,320@s22+$t.5"; done
+    for t in $(seq 2 2 40); do out="$out --tap $1@s22+$t --tap 480,320@s22+$t.5"; done
     echo "$out"
 }
 shots() { local t out=""; for t in "${@:2}"; do out="$out --screenshot $SHOTS/$1-${t//+/-}.png --screenshot-at $t"; done; echo "$out"; }
-# Each client ends 70 s into its contest, or after three minutes whatever happens.
+# Each client ends 46 s into its contest, or after three minutes whatever happens.
 play() {
-    timeout 180 "$BIN/brindle" --entry "127.0.0.1:$PORT" --user-dir "$WORK/$1" "${@:3}" --quit-after s22+70 \
+    timeout 180 "$BIN/brindle" --entry "127.0.0.1:$PORT" --user-dir "$WORK/$1" "${@:3}" --quit-after s22+46 \
         >"$WORK/$2.log" 2>&1
 }
 result_line() { sed -n 's/.*contest result: //p' "$WORK/$1.log" | tail -n 1; }
@@ -76,11 +76,11 @@ result_line() { sed -n 's/.*contest result: //p' "$WORK/$1.log" | tail -n 1; }
 # 1. The duel: both search at once; a picks option A every time, b option B.
 # shellcheck disable=SC2046
 play a duel-a $(to_hall 130,130) --tap 480,300@s23+2.5 --tap 360,270@s23+4 $(answers 300,390) \
-    $(shots duel-a s21+1.5 s23+3 s23+5 s22+1 s22+4 s22+9 s22+68) &
+    $(shots duel-a s21+1.5 s23+3 s23+5 s22+1 s22+4 s22+9 s22+44) &
 first=$!
 # shellcheck disable=SC2046
 play b duel-b $(to_hall 130,130) --tap 480,300@s23+2.5 --tap 360,270@s23+4 $(answers 660,390) \
-    $(shots duel-b s22+4 s22+9 s22+68) &
+    $(shots duel-b s22+4 s22+9 s22+44) &
 second=$!
 wait "$first" "$second" || true
 grep -q "contest 1 (type 1) begins" "$WORK/server.log" || fail "the two searchers were not paired"
@@ -101,11 +101,11 @@ king=a
 echo "king: $king"
 # shellcheck disable=SC2046
 play "$king" king $(to_hall 596,130) $(for t in $(seq 6 16); do echo "--tap 830,100@s28+$t"; done) \
-    $(answers 300,390) $(shots king s28+5 s28+7 s22+4 s22+9 s22+68) &
+    $(answers 300,390) $(shots king s28+5 s28+7 s22+4 s22+9 s22+44) &
 first=$!
 # shellcheck disable=SC2046
 play c challenger $(to_hall 596,130) --tap 480,300@s28+2.5 --tap 360,270@s28+4 $(answers 660,390) \
-    $(shots challenger s28+3 s28+5 s22+4 s22+9 s22+68) &
+    $(shots challenger s28+3 s28+5 s22+4 s22+9 s22+44) &
 second=$!
 wait "$first" "$second" || true
 grep -q "contest 2 (type 3) begins" "$WORK/server.log" || fail "the king's challenge did not begin"

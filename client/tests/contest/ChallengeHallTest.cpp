@@ -5,6 +5,7 @@
 #include "contest/HallTestSupport.h"
 #include "app/SceneDirector.h"
 #include "app/TextFormat.h"
+#include "net/ContestParsers.h"
 #include "net/GameData.h"
 #include "net/NetManager.h"
 #include "widgets/CMyMessageBox.h"
@@ -107,8 +108,18 @@ TEST_F(HallChallengeServerTest, TheKingsPopupIgnoresASecondChallengerAndRefusesO
     const std::string first = hall->messageText()->getString();
     wait(1.5f);
     EXPECT_FLOAT_EQ(hall->popup()->getPositionY(), restY + 180);
-    // The server lets a second challenger through to the king; the popup stays with the first.
-    ASSERT_EQ(second.pair(0, 3)["response"].asInt(), 1);
+    // The server turns a second challenger away while the king answers the first...
+    const auto turnedAway = second.pair(0, 3);
+    EXPECT_EQ(turnedAway["response"].asInt(), 0);
+    EXPECT_EQ(turnedAway["act"].asInt(), 4);
+    // ...and should one reach the king all the same (an older server), the popup keeps the first.
+    Json::Value stray(Json::objectValue);
+    stray["system"] = 28;
+    stray["act"] = 0;
+    stray["name"] = "second";
+    stray["challenge"] = second.idText();
+    stray["eqquse"] = 1;
+    ContestParsers::heartbeat(stray, nullptr);
     std::vector<std::string> shown{hall->countdownText()->getString()};
     for (int i = 0; i < 66; ++i) {
         wait(0.5f);

@@ -268,6 +268,14 @@ ContestService::Reply ContestService::challengeKing(int playerId, std::int64_t n
     if (!challenger) {
         return refused(kNobody, "the player record is gone");
     }
+    // One challenge at a time: the king's popup shows only the first, so a second challenger
+    // would wait out its 30 seconds for nothing. He hears at once that nobody can take him on.
+    const bool kingBusy = std::any_of(m_challenges.begin(), m_challenges.end(), [&](const Challenge& c) {
+        return c.to == king && c.from != playerId && now - c.at <= kChallengeMs;
+    });
+    if (kingBusy) {
+        return refused(kNobody, "king " + std::to_string(king) + " is answering another challenge");
+    }
     presenceOf(playerId).hall = kKing;
     std::erase_if(m_challenges, [playerId](const Challenge& c) { return c.from == playerId; });
     m_challenges.push_back({playerId, king, kKing, now});

@@ -80,6 +80,23 @@ TEST_F(ContestKing, ChallengesNeedAKingInTheHallInOpeningHours) {
     EXPECT_FALSE(server->app().contests().inContest(challenger->id()));
 }
 
+TEST_F(ContestKing, ASecondChallengerHearsAtOnceWhileTheKingAnswersTheFirst) {
+    king->presence(1, 3);
+    ASSERT_EQ(challenge()["response"].asInt(), 1);
+    ContestPlayer second(account());
+    EXPECT_EQ(second.presence(1, 3)["response"].asInt(), 1);
+    const auto refused = second.pair(0, 3);
+    EXPECT_EQ(refused["response"].asInt(), 0);
+    EXPECT_EQ(refused["act"].asInt(), 4) << "the king's popup holds the first challenge";
+    EXPECT_EQ(challenger->pair(0, 3)["response"].asInt(), 1) << "the first challenger may ask again";
+    live(31000, {king.get(), challenger.get(), &second});
+    EXPECT_EQ(second.pair(0, 3)["response"].asInt(), 1) << "the first challenge has run out";
+    king->drain();
+    EXPECT_EQ(king->take(28, 0)["challenge"].asString(), challenger->idText());
+    EXPECT_EQ(king->take(28, 0)["challenge"].asString(), challenger->idText());
+    EXPECT_EQ(king->take(28, 0)["challenge"].asString(), second.idText());
+}
+
 TEST_F(ContestKing, AChallengeWaitsThirtySecondsAndIsAcceptedOnce) {
     king->presence(1, 3);
     ASSERT_EQ(challenge()["response"].asInt(), 1);
