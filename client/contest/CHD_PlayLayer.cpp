@@ -544,8 +544,10 @@ void CHD_PlayLayer::showResult(const Json::Value& push) {
     m_result = CHD_ResultLayer::create();
     if (m_result == nullptr) return;
     m_result->retain();
-    const ContestResult& own = secondIsMine ? second : first;
+    ContestResult own = secondIsMine ? second : first;
     const ContestResult& theirs = secondIsMine ? first : second;
+    // The server names everyone as others may see them; the player's own column uses his own name.
+    if (own.player == me) own.name = hall_rules::ownShownName();
     m_result->setData(own, theirs, mode);
     // One line both players' logs can be compared by: each side as the dialog shows it.
     auto side = [](const ContestResult& r) {

@@ -100,8 +100,8 @@ king=a
 [ "$(score_of "${mine_a##* | }")" -gt "$(score_of "${mine_a%% | *}")" ] && king=b
 echo "king: $king"
 # shellcheck disable=SC2046
-play "$king" king $(to_hall 596,130) $(for t in $(seq 6 16); do echo "--tap 830,100@s28+$t"; done) \
-    $(answers 300,390) $(shots king s28+5 s28+7 s22+4 s22+9 s22+44) &
+play "$king" king $(to_hall 596,130) $(for t in $(seq 8 18); do echo "--tap 830,100@s28+$t"; done) \
+    $(answers 300,390) $(shots king s28+5 s28+7.5 s22+4 s22+9 s22+44) &
 first=$!
 # shellcheck disable=SC2046
 play c challenger $(to_hall 596,130) --tap 480,300@s28+2.5 --tap 360,270@s28+4 $(answers 660,390) \
