@@ -57,12 +57,13 @@ done
 # From the main menu (2) to a hall: close the notice and the event boxes, open the contest hall
 # (21), pick a hall.
 to_hall() { echo "--tap 678,478@s2+1.2 --tap 678,478@s2+2.7 --tap 678,478@s2+4 --tap 275,290@s2+5.5 --tap $1@s21+2"; }
-# Clicks every 2 s once contest play (22) shows: one option of the four-option screen, then the
-# option the one-at-a-time screen shows first. Each lands on the question on screen, or on its mark
-# or the cover once it is answered, which take it harmlessly.
+# Clicks every 2 s once contest play (22) shows, on the player's column X: its option of the
+# four-option screen, of the two-option screen, then the option the one-at-a-time screen shows
+# first. Each lands on the question on screen, or on a gap, its mark or the cover once it is
+# answered, which take it harmlessly.
 answers() {
     local t out=""
-    for t in $(seq 2 2 40); do out="$out --tap $1@s22+$t --tap 480,320@s22+$t.5"; done
+    for t in $(seq 2 2 40); do out="$out --tap $1,390@s22+$t --tap $1,320@s22+$t.3 --tap 480,320@s22+$t.6"; done
     echo "$out"
 }
 shots() { local t out=""; for t in "${@:2}"; do out="$out --screenshot $SHOTS/$1-${t//+/-}.png --screenshot-at $t"; done; echo "$out"; }
@@ -75,11 +76,11 @@ result_line() { sed -n 's/.*contest result: //p' "$WORK/$1.log" | tail -n 1; }
 
 # 1. The duel: both search at once; a picks option A every time, b option B.
 # shellcheck disable=SC2046
-play a duel-a $(to_hall 130,130) --tap 480,300@s23+2.5 --tap 360,270@s23+4 $(answers 300,390) \
+play a duel-a $(to_hall 130,130) --tap 480,300@s23+2.5 --tap 360,270@s23+4 $(answers 300) \
     $(shots duel-a s21+1.5 s23+3 s23+5 s22+1 s22+4 s22+9 s22+44) &
 first=$!
 # shellcheck disable=SC2046
-play b duel-b $(to_hall 130,130) --tap 480,300@s23+2.5 --tap 360,270@s23+4 $(answers 660,390) \
+play b duel-b $(to_hall 130,130) --tap 480,300@s23+2.5 --tap 360,270@s23+4 $(answers 660) \
     $(shots duel-b s22+4 s22+9 s22+44) &
 second=$!
 wait "$first" "$second" || true
@@ -101,10 +102,10 @@ king=a
 echo "king: $king"
 # shellcheck disable=SC2046
 play "$king" king $(to_hall 596,130) $(for t in $(seq 8 18); do echo "--tap 830,100@s28+$t"; done) \
-    $(answers 300,390) $(shots king s28+5 s28+7.5 s22+4 s22+9 s22+44) &
+    $(answers 300) $(shots king s28+5 s28+7.5 s22+4 s22+9 s22+44) &
 first=$!
 # shellcheck disable=SC2046
-play c challenger $(to_hall 596,130) --tap 480,300@s28+2.5 --tap 360,270@s28+4 $(answers 660,390) \
+play c challenger $(to_hall 596,130) --tap 480,300@s28+2.5 --tap 360,270@s28+4 $(answers 660) \
     $(shots challenger s28+3 s28+5 s22+4 s22+9 s22+44) &
 second=$!
 wait "$first" "$second" || true
