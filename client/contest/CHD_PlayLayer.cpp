@@ -521,6 +521,16 @@ void CHD_PlayLayer::showResult(const Json::Value& push) {
     if (m_result) {
         return; // one result per contest
     }
+    const ContestResult first = ContestResult::fromPush(push, "");
+    const ContestResult second = ContestResult::fromPush(push, "2");
+    const std::string me = std::to_string(UserSession::instance().userId());
+    if (first.player != me && second.player != me) {
+        // Somebody else's contest: neither its numbers nor its end are ours.
+        ClientLog::write("contest result names players %s and %s, not %s; ignored", first.player.c_str(),
+                         second.player.c_str(), me.c_str());
+        return;
+    }
+    const bool secondIsMine = second.player == me && first.player != me;
     unschedule(schedule_selector(CHD_PlayLayer::pollQuestion));
     unschedule(schedule_selector(CPlayLayer::update));
     m_running = m_ticking = false;
@@ -531,14 +541,6 @@ void CHD_PlayLayer::showResult(const Json::Value& push) {
     removeTagged(this, kBannerTag);
     removeTagged(this, kJoiningTag);
 
-    const ContestResult first = ContestResult::fromPush(push, "");
-    const ContestResult second = ContestResult::fromPush(push, "2");
-    const std::string me = std::to_string(UserSession::instance().userId());
-    const bool secondIsMine = second.player == me && first.player != me;
-    if (first.player != me && second.player != me) {
-        ClientLog::write("contest result names players %s and %s, not %s; the first side is shown as ours",
-                         first.player.c_str(), second.player.c_str(), me.c_str());
-    }
     int mode = JsonRead::intOf(push, "matchtype");
     if (mode != 1 && mode != 3) mode = matchType();
     m_result = CHD_ResultLayer::create();

@@ -140,6 +140,24 @@ TEST_F(ContestPlayResultServerTest, TheSideThatNamesThePlayersIdIsTheOwnColumn) 
     }
 }
 
+TEST_F(ContestPlayResultTest, AResultOfSomebodyElsesContestIsIgnored) {
+    CHD_PlayLayer* play = enterContest(23);
+    ASSERT_NE(play, nullptr);
+    showQuestion(901);
+    engine::testing::stepSeconds(2.5f);
+    Json::Value stray = result("", "", 1);
+    stray["challenge"] = "777";
+    stray["challenge2"] = "888";
+    push(stray);
+    EXPECT_EQ(play->resultDialog(), nullptr) << "neither side is this player";
+    Json::Value ours = result("", "", 1);
+    ours["challenge"] = "777";
+    ours["challenge2"] = 10001;
+    push(ours);
+    ASSERT_NE(play->resultDialog(), nullptr) << "the contest still ends with its own result";
+    EXPECT_EQ(play->resultDialog()->own().player, "10001");
+}
+
 TEST_F(ContestPlayResultTest, NumericIdsAndATieAreReadTheSame) {
     struct Case {
         Json::Value challenge, challenge2;
