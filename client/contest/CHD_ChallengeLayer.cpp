@@ -3,8 +3,6 @@
 #include "app/ClientLog.h"
 #include "app/LocalText.h"
 #include "app/SceneDirector.h"
-#include "app/TextFormat.h"
-#include "contest/CHD_CoverLayerColor.h"
 #include "contest/CHD_LoadingLayer.h"
 #include "contest/ContestPushRouter.h"
 #include "contest/HallRules.h"
@@ -13,36 +11,19 @@
 #include "net/NetManager.h"
 #include "net/RequestCatalogue.h"
 
-#include <cmath>
-
 USING_NS_CC;
 USING_NS_CC_EXT;
 
 namespace {
 
 constexpr int kMatchType = 3;
-constexpr int kContestHallScene = 21, kContestRankScene = 24;
+constexpr int kContestHallScene = 21;
 constexpr int kCoverZ = 110000, kPopupZ = 10000, kFaceOffZ = 200000, kBoxZ = 100000;
 constexpr int kRulesUiId = 6;
 // The popup rests below the window; the rabbit beside it peeks up when a challenge comes.
 constexpr float kPopupRise = 180, kPictureRise = 80;
 const CCPoint kPopupRest(0, -180);
 const CCPoint kPictureRest(190, 120);
-
-CCMenuItemSprite* popupButton(const char* key, CCObject* target, SEL_MenuHandler action) {
-    CCSprite* normal = CCSprite::create("common_btn.png");
-    CCSprite* pressed = CCSprite::create("common_btn.png");
-    if (normal == nullptr || pressed == nullptr) return nullptr;
-    pressed->setColor(ccc3(200, 200, 200));
-    CCMenuItemSprite* item = CCMenuItemSprite::create(normal, pressed, target, action);
-    item->setScale(0.4f);
-    if (CCLabelTTF* caption = CCLabelTTF::create(LocalText::instance().text(key).c_str(), "simhei.ttf", 40)) {
-        caption->setScale(2.0f);
-        caption->setPosition(ccp(normal->getContentSize().width / 2, normal->getContentSize().height / 2));
-        item->addChild(caption);
-    }
-    return item;
-}
 
 } // namespace
 
@@ -92,30 +73,17 @@ bool CHD_ChallengeLayer::init() {
 }
 
 void CHD_ChallengeLayer::wireButtons() {
-    for (const char* name : {"backbtn", "challengebtn", "rankbtn", "insturctionbtn"}) {
-        UIWidget* w = widget(name);
-        if (w == nullptr) {
-            ClientLog::write("challenge hall: no widget %s", name);
-            continue;
-        }
-        w->setTouchEnabled(true);
-        w->addTouchEventListener(this, toucheventselector(CHD_ChallengeLayer::onButton));
-    }
+    hall_rules::wireButtons(m_uiRoot, this, toucheventselector(CHD_ChallengeLayer::onButton), "challenge hall");
 }
 
 void CHD_ChallengeLayer::onButton(CCObject* sender, TouchEventType type) {
-    if (type != TOUCH_EVENT_ENDED) return;
-    auto* w = dynamic_cast<UIWidget*>(sender);
-    if (w == nullptr) return;
-    const std::string name = w->getName();
+    const std::string name = hall_rules::endedButton(sender, type);
     if (name == "backbtn") {
         keyBackClicked();
     } else if (name == "challengebtn") {
         confirmChallenge();
-    } else if (name == "rankbtn") {
-        SceneDirector::instance().switchTo(kContestRankScene);
-    } else if (name == "insturctionbtn") {
-        hall_rules::showRules(this, kRulesUiId);
+    } else {
+        hall_rules::openSharedButton(this, name, kRulesUiId);
     }
 }
 
@@ -135,15 +103,13 @@ void CHD_ChallengeLayer::buildPopup() {
     m_message->setPosition(ccp(size.width / 2 - 60, 125));
     m_message->setScale(0.8f);
     m_popup->addChild(m_message, 1);
-    m_countdown = CCLabelTTF::create(
-        fillText(LocalText::instance().text("HDDoublesTimeSurplus"), {std::to_string(kAnswerWindow)}).c_str(),
-        "simhei.ttf", 40);
+    m_countdown = CCLabelTTF::create(hall_rules::countdownText(kAnswerWindow).c_str(), "simhei.ttf", 40);
     m_countdown->setColor(ccc3(200, 60, 30));
     m_countdown->setScale(0.7f);
     m_countdown->setPosition(ccp(size.width / 2 - 60, 78));
     m_popup->addChild(m_countdown, 1);
-    CCMenuItemSprite* cancel = popupButton("cancel", this, menu_selector(CHD_ChallengeLayer::refuse));
-    CCMenuItemSprite* sure = popupButton("sure", this, menu_selector(CHD_ChallengeLayer::accept));
+    CCMenuItemSprite* cancel = hall_rules::popupButton("cancel", this, menu_selector(CHD_ChallengeLayer::refuse));
+    CCMenuItemSprite* sure = hall_rules::popupButton("sure", this, menu_selector(CHD_ChallengeLayer::accept));
     m_menu = CCMenu::create();
     m_menu->setPosition(CCPointZero);
     if (cancel) {
@@ -204,28 +170,16 @@ void CHD_ChallengeLayer::onEnterAnswer(int code) {
 }
 
 void CHD_ChallengeLayer::confirmChallenge() {
-    const LocalText& texts = LocalText::instance();
     if (m_isKing != 0) {
-        hall_rules::showBox(this, texts.text("HDKingCanNotChallenge"), nullptr, nullptr, false, nullptr, kBoxZ);
+        hall_rules::showNotice(this, LocalText::instance().text("HDKingCanNotChallenge"), kBoxZ);
         return;
     }
-    const MatchSchedule entry = hall_rules::scheduleEntry(kMatchType);
-    bool canAsk = false;
-    const std::string text = hall_rules::askText(hall_rules::remainingCount(), entry, &canAsk);
-    if (!canAsk) {
-        hall_rules::showBox(this, text, nullptr, nullptr, false, nullptr, kBoxZ);
-        return;
-    }
-    hall_rules::showBox(this, text, this, callfunc_selector(CHD_ChallengeLayer::startChallenge), true, nullptr,
-                        kBoxZ);
+    hall_rules::askToPlay(this, hall_rules::remainingCount(), kMatchType, this,
+                          callfunc_selector(CHD_ChallengeLayer::startChallenge), kBoxZ);
 }
 
 void CHD_ChallengeLayer::startChallenge() {
-    if (getChildByTag(kSearchCoverTag) == nullptr) {
-        if (CHD_CoverLayerColor* cover = CHD_CoverLayerColor::create(CHD_CoverLayerColor::kSearching)) {
-            addChild(cover, kCoverZ, kSearchCoverTag);
-        }
-    }
+    hall_rules::coverSearch(this, kSearchCoverTag, kCoverZ);
     runAction(CCSequence::create(CCDelayTime::create(kNoKingSeconds),
                                  CCCallFunc::create(this, callfunc_selector(CHD_ChallengeLayer::noKing)), nullptr));
     RequestCatalogue::challenge(0, hall_rules::ownSessionId(), hall_rules::ownNickname(), kMatchType,
@@ -240,7 +194,7 @@ void CHD_ChallengeLayer::endSearch() {
 
 void CHD_ChallengeLayer::noKing() {
     removeChildByTag(kSearchCoverTag);
-    hall_rules::showBox(this, LocalText::instance().text("HDNoWisdomKing"), nullptr, nullptr, false, nullptr, kBoxZ);
+    hall_rules::showNotice(this, LocalText::instance().text("HDNoWisdomKing"), kBoxZ);
 }
 
 void CHD_ChallengeLayer::onChallengeAnswer(int code) {
@@ -252,7 +206,7 @@ void CHD_ChallengeLayer::onChallengeAnswer(int code) {
     default: return;
     }
     endSearch();
-    hall_rules::showBox(this, LocalText::instance().text(key), nullptr, nullptr, false, nullptr, kBoxZ);
+    hall_rules::showNotice(this, LocalText::instance().text(key), kBoxZ);
 }
 
 bool CHD_ChallengeLayer::onPush(const Json::Value& push) {
@@ -275,8 +229,7 @@ void CHD_ChallengeLayer::showChallenge(const Json::Value& push) {
     m_challengerId = JsonRead::textOf(push, "challenge");
     m_message->setString((m_challengerName + LocalText::instance().text("HDDoublesThrowDownTheChallenge")).c_str());
     m_pending = kAnswerWindow;
-    m_countdown->setString(
-        fillText(LocalText::instance().text("HDDoublesTimeSurplus"), {std::to_string(m_pending)}).c_str());
+    m_countdown->setString(hall_rules::countdownText(m_pending).c_str());
     m_menu->setEnabled(true);
     slidePopup(true);
 }
@@ -298,10 +251,8 @@ void CHD_ChallengeLayer::slidePopup(bool in) {
 
 void CHD_ChallengeLayer::popupTick(float) {
     if (m_pending > 0) {
-        m_countdown->setString(
-            fillText(LocalText::instance().text("HDDoublesTimeSurplus"), {std::to_string(m_pending)}).c_str());
-        const int left = kAnswerWindow - static_cast<int>(std::trunc(m_clock - m_challengeAt));
-        m_pending = left > 0 ? left : 0;
+        m_countdown->setString(hall_rules::countdownText(m_pending).c_str());
+        m_pending = hall_rules::secondsLeft(kAnswerWindow, m_clock, m_challengeAt);
     } else if (m_pending == 0) {
         refuse();
     }
@@ -324,13 +275,5 @@ void CHD_ChallengeLayer::contestBegins(const Json::Value& push) {
     if (m_facingOff) return;
     m_facingOff = true;
     endSearch();
-    GameData& data = GameData::instance();
-    data.opponent.name = JsonRead::textOf(push, "name");
-    data.opponent.level = JsonRead::intOf(push, "level");
-    data.opponent.qscount = JsonRead::intOf(push, "qscount");
-    if (CHD_LoadingLayer* faceOff = CHD_LoadingLayer::create(CHD_LoadingLayer::kChallenge, data.user.level,
-                                                             hall_rules::ownShownName(), data.opponent.level,
-                                                             data.opponent.name)) {
-        addChild(faceOff, kFaceOffZ);
-    }
+    hall_rules::startFaceOff(this, CHD_LoadingLayer::kChallenge, push, kFaceOffZ);
 }

@@ -8,12 +8,9 @@
 #include "contest/CHD_LoadingLayer.h"
 #include "contest/ContestPushRouter.h"
 #include "contest/HallRules.h"
-#include "net/GameData.h"
 #include "net/JsonRead.h"
 #include "net/NetManager.h"
 #include "net/RequestCatalogue.h"
-
-#include <cmath>
 
 USING_NS_CC;
 USING_NS_CC_EXT;
@@ -21,7 +18,7 @@ USING_NS_CC_EXT;
 namespace {
 
 constexpr int kMatchType = 1;
-constexpr int kContestHallScene = 21, kContestRankScene = 24;
+constexpr int kContestHallScene = 21;
 constexpr int kCoverZ = 110000, kIconZ = 100000, kPopupZ = 10000, kSlidingZ = 100000, kFaceOffZ = 200000;
 constexpr int kBoxZ = 100000;
 constexpr int kRulesUiId = 4;
@@ -30,24 +27,6 @@ const CCPoint kPopupShown(0, 0);
 const CCPoint kPopupHidden(0, -280);
 const CCPoint kPictureShown(165, 160);
 const CCPoint kPictureHidden(165, -260);
-
-CCMenuItemSprite* popupButton(const char* key, CCObject* target, SEL_MenuHandler action) {
-    CCSprite* normal = CCSprite::create("common_btn.png");
-    CCSprite* pressed = CCSprite::create("common_btn.png");
-    if (normal == nullptr || pressed == nullptr) return nullptr;
-    pressed->setColor(ccc3(200, 200, 200));
-    CCMenuItemSprite* item = CCMenuItemSprite::create(normal, pressed, target, action);
-    item->setScale(0.4f);
-    CCLabelTTF* caption = CCLabelTTF::create(LocalText::instance().text(key).c_str(), "simhei.ttf", 40);
-    if (caption) {
-        // The item is drawn at 0.4; the caption is laid in its unscaled space.
-        caption->setScale(2.0f);
-        caption->setPosition(ccp(normal->getContentSize().width / 2, normal->getContentSize().height / 2));
-        item->addChild(caption);
-    }
-    return item;
-}
-
 } // namespace
 
 CCScene* CHD_DoublesLayer::scene() {
@@ -117,37 +96,23 @@ bool CHD_DoublesLayer::init() {
 }
 
 void CHD_DoublesLayer::wireButtons() {
-    for (const char* name : {"backbtn", "challengebtn", "rankbtn", "insturctionbtn"}) {
-        UIWidget* w = widget(name);
-        if (w == nullptr) {
-            ClientLog::write("one-to-one hall: no widget %s", name);
-            continue;
-        }
-        w->setTouchEnabled(true);
-        w->addTouchEventListener(this, toucheventselector(CHD_DoublesLayer::onButton));
-    }
+    hall_rules::wireButtons(m_uiRoot, this, toucheventselector(CHD_DoublesLayer::onButton), "one-to-one hall");
 }
 
 void CHD_DoublesLayer::onButton(CCObject* sender, TouchEventType type) {
-    if (type != TOUCH_EVENT_ENDED) return;
-    auto* w = dynamic_cast<UIWidget*>(sender);
-    if (w == nullptr) return;
-    const std::string name = w->getName();
+    const std::string name = hall_rules::endedButton(sender, type);
     if (name == "backbtn") {
         keyBackClicked();
     } else if (name == "challengebtn") {
         askForOpponent();
-    } else if (name == "rankbtn") {
-        SceneDirector::instance().switchTo(kContestRankScene);
-    } else if (name == "insturctionbtn") {
-        hall_rules::showRules(this, kRulesUiId);
+    } else {
+        hall_rules::openSharedButton(this, name, kRulesUiId);
     }
 }
 
 void CHD_DoublesLayer::buildPopup() {
     if (UIWidget* message = widget("pkvsmessagebtn")) message->setVisible(false);
     const CCSize size = CCDirector::sharedDirector()->getWinSize();
-    const LocalText& texts = LocalText::instance();
     CCLayer* layer = CCLayer::create();
     layer->setPosition(kPopupHidden);
     addChild(layer, kPopupZ, kPopupTag);
@@ -162,14 +127,14 @@ void CHD_DoublesLayer::buildPopup() {
         message->setPosition(ccp(size.width / 2 + 60, 195));
         layer->addChild(message, 1, kMessageTag);
     }
-    const std::string start = fillText(texts.text("HDDoublesTimeSurplus"), {std::to_string(kAnswerWindow)});
+    const std::string start = hall_rules::countdownText(kAnswerWindow);
     if (CCLabelTTF* countdown = CCLabelTTF::create(start.c_str(), "simhei.ttf", 30)) {
         countdown->setColor(ccc3(200, 60, 30));
         countdown->setPosition(ccp(size.width / 2 + 60, 150));
         layer->addChild(countdown, 1, kCountdownTag);
     }
-    CCMenuItemSprite* cancel = popupButton("cancel", this, menu_selector(CHD_DoublesLayer::refuse));
-    CCMenuItemSprite* sure = popupButton("sure", this, menu_selector(CHD_DoublesLayer::accept));
+    CCMenuItemSprite* cancel = hall_rules::popupButton("cancel", this, menu_selector(CHD_DoublesLayer::refuse));
+    CCMenuItemSprite* sure = hall_rules::popupButton("sure", this, menu_selector(CHD_DoublesLayer::accept));
     CCMenu* menu = CCMenu::create();
     for (CCMenuItemSprite* item : {cancel, sure}) {
         if (item) menu->addChild(item);
@@ -260,22 +225,12 @@ void CHD_DoublesLayer::drawIcons() {
 }
 
 void CHD_DoublesLayer::askForOpponent() {
-    bool canAsk = false;
-    const MatchSchedule entry = hall_rules::scheduleEntry(kMatchType);
-    const std::string text = hall_rules::askText(m_remaining, entry, &canAsk);
-    if (!canAsk) {
-        hall_rules::showBox(this, text, nullptr, nullptr, false, nullptr, kBoxZ);
-        return;
-    }
-    hall_rules::showBox(this, text, this, callfunc_selector(CHD_DoublesLayer::startSearch), true, nullptr, kBoxZ);
+    hall_rules::askToPlay(this, m_remaining, kMatchType, this, callfunc_selector(CHD_DoublesLayer::startSearch),
+                          kBoxZ);
 }
 
 void CHD_DoublesLayer::startSearch() {
-    if (getChildByTag(kSearchCoverTag) == nullptr) {
-        if (CHD_CoverLayerColor* cover = CHD_CoverLayerColor::create(CHD_CoverLayerColor::kSearching)) {
-            addChild(cover, kCoverZ, kSearchCoverTag);
-        }
-    }
+    hall_rules::coverSearch(this, kSearchCoverTag, kCoverZ);
     drawIcons();
     runAction(CCSequence::create(CCDelayTime::create(kGiveUpSeconds),
                                  CCCallFunc::create(this, callfunc_selector(CHD_DoublesLayer::giveUp)), nullptr));
@@ -294,8 +249,7 @@ void CHD_DoublesLayer::onAskAnswer(int code) {
     if (code == 2) {
         ClientLog::write("meiren!");
     } else if (code == 3 || code == 4) {
-        hall_rules::showBox(this, texts.text(code == 3 ? "HDMoneyNEnough" : "bisaijinxingzhong"), nullptr, nullptr,
-                            false, nullptr, kBoxZ);
+        hall_rules::showNotice(this, texts.text(code == 3 ? "HDMoneyNEnough" : "bisaijinxingzhong"), kBoxZ);
         endSearch();
     }
 }
@@ -348,8 +302,7 @@ void CHD_DoublesLayer::showChallenge(const Json::Value& push) {
     }
     m_pending = m_answerWindow;
     if (CCLabelTTF* countdown = countdownText()) {
-        countdown->setString(
-            fillText(LocalText::instance().text("HDDoublesTimeSurplus"), {std::to_string(m_pending)}).c_str());
+        countdown->setString(hall_rules::countdownText(m_pending).c_str());
     }
     slidePopup(true);
 }
@@ -377,12 +330,9 @@ void CHD_DoublesLayer::slidePopup(bool in) {
 void CHD_DoublesLayer::popupTick(float) {
     if (m_pending > 0) {
         if (CCLabelTTF* countdown = countdownText()) {
-            countdown->setString(
-                fillText(LocalText::instance().text("HDDoublesTimeSurplus"), {std::to_string(m_pending)}).c_str());
+            countdown->setString(hall_rules::countdownText(m_pending).c_str());
         }
-        // A long stall (the window was in the background) lands on 0, never below it.
-        const int left = m_answerWindow - static_cast<int>(std::trunc(m_clock - m_challengeAt));
-        m_pending = left > 0 ? left : 0;
+        m_pending = hall_rules::secondsLeft(m_answerWindow, m_clock, m_challengeAt);
     } else if (m_pending == 0) {
         refuse();
     }
@@ -403,8 +353,7 @@ void CHD_DoublesLayer::accept(CCObject*) {
     const MatchSchedule entry = hall_rules::scheduleEntry(kMatchType);
     if (m_remaining <= 0) {
         // Nothing to pay for: no contest is left today. The popup stays for the refusal.
-        hall_rules::showBox(this, LocalText::instance().text("HDDoublesLayerLack"), nullptr, nullptr, false, nullptr,
-                            kBoxZ);
+        hall_rules::showNotice(this, LocalText::instance().text("HDDoublesLayerLack"), kBoxZ);
         return;
     }
     if (hall_rules::paidCount(entry) < m_remaining) {
@@ -442,8 +391,7 @@ void CHD_DoublesLayer::onAcceptAnswer(int code) {
         ClientLog::write("DoublesLayer pkSever mei ren !");
         drawIcons();
     } else if (code == 3 || code == 4) {
-        hall_rules::showBox(this, texts.text(code == 3 ? "HDMoneyNEnough" : "bisaijinxingzhong"), nullptr, nullptr,
-                            false, nullptr, kBoxZ);
+        hall_rules::showNotice(this, texts.text(code == 3 ? "HDMoneyNEnough" : "bisaijinxingzhong"), kBoxZ);
     } else {
         return;
     }
@@ -455,13 +403,5 @@ void CHD_DoublesLayer::contestBegins(const Json::Value& push) {
     m_facingOff = true;
     // The search is over: its cover and its give-up step must not outlive it.
     endSearch();
-    GameData& data = GameData::instance();
-    data.opponent.name = JsonRead::textOf(push, "name");
-    data.opponent.level = JsonRead::intOf(push, "level");
-    data.opponent.qscount = JsonRead::intOf(push, "qscount");
-    if (CHD_LoadingLayer* faceOff = CHD_LoadingLayer::create(CHD_LoadingLayer::kDoubles, data.user.level,
-                                                             hall_rules::ownShownName(), data.opponent.level,
-                                                             data.opponent.name)) {
-        addChild(faceOff, kFaceOffZ);
-    }
+    hall_rules::startFaceOff(this, CHD_LoadingLayer::kDoubles, push, kFaceOffZ);
 }

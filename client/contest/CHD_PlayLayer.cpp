@@ -43,9 +43,6 @@ constexpr int kBannerZ = 2000001;
 constexpr int kTrailZ = 10000;
 constexpr float kPollSeconds = 0.2f;
 constexpr float kCoverDelaySeconds = 2.0f;
-constexpr int kWarningSeconds = 10;
-constexpr int kLowTimeSeconds = 5;
-constexpr int kPenaltySeconds = 6;
 // The marks sit inside the ends of an option button: the player's on the right, the opponent's on
 // the left, clear of the option's text.
 constexpr float kMarkInset = 135;
@@ -57,12 +54,6 @@ const ccColor3B kTipColour = {60, 40, 20};
 constexpr float kTipWidth = 760;
 
 std::string text(const char* key) { return LocalText::instance().text(key); }
-
-CCLabelBMFont* numberLabel(const std::string& value) {
-    CCLabelBMFont* label = CCLabelBMFont::create(value.c_str(), "NumFont.fnt");
-    if (label == nullptr) ClientLog::write("contest play: NumFont.fnt cannot be read");
-    return label;
-}
 
 CCLabelTTF* playerName(const std::string& name, const CCPoint& at) {
     CCLabelTTF* label = CCLabelTTF::create(name.c_str(), "STHUPO.TTF", 30);
@@ -255,9 +246,7 @@ void CHD_PlayLayer::onBackButton(CCObject*, TouchEventType type) {
 void CHD_PlayLayer::pollQuestion(float) { CHD_CQuestionMission::instance()->showNextQuestion(); }
 
 void CHD_PlayLayer::refreshHeader() {
-    m_remaining = kClockSeconds;
-    if (m_clockLabel) m_clockLabel->runAction(CCTintTo::create(0.1f, 255, 255, 255));
-    showRemaining();
+    resetClock();
     if (teamMatch() && m_answeredLabel) {
         const int answered = GameData::instance().user.answerCount;
         m_answeredLabel->setString(fillText(text("answerNum"), {std::to_string(answered)}).c_str());
@@ -295,13 +284,9 @@ void CHD_PlayLayer::showTip(const std::string& tip) {
 }
 
 void CHD_PlayLayer::startClock() {
-    m_running = true;
-    m_ticking = true;
-    schedule(schedule_selector(CPlayLayer::update), 1.0f);
+    CPlayLayer::startClock();
     m_questionStart = CHD_CQuestionMission::instance()->now();
     m_penalty = 0;
-    m_timedOut = false;
-    m_lowTimeFlag = true;
     runTrail();
 }
 
@@ -328,11 +313,7 @@ void CHD_PlayLayer::update(float) {
     }
     if (m_remaining <= 0) {
         contestTimeOut();
-        m_running = false;
-        m_remaining = 0;
-        showRemaining();
-        unschedule(schedule_selector(CPlayLayer::update));
-        m_ticking = false;
+        endRun();
         return;
     }
     if (m_remaining <= kLowTimeSeconds) m_lowTimeFlag = false;
@@ -343,12 +324,7 @@ void CHD_PlayLayer::update(float) {
 }
 
 void CHD_PlayLayer::contestTimeOut() {
-    if (QuestionStage::instance().current() == nullptr) {
-        return;
-    }
-    m_timedOut = true;
-    unschedule(schedule_selector(CPlayLayer::update));
-    m_ticking = false;
+    if (!lockTimedOutQuestion()) return;
     if (teamMatch()) {
         CQuestionMission::instance()->submitAnswer("-1", 0, 0, -1);
         return;
@@ -532,8 +508,8 @@ void CHD_PlayLayer::showResult(const Json::Value& push) {
     }
     const bool secondIsMine = second.player == me && first.player != me;
     unschedule(schedule_selector(CHD_PlayLayer::pollQuestion));
-    unschedule(schedule_selector(CPlayLayer::update));
-    m_running = m_ticking = false;
+    stopTicking();
+    m_running = false;
     QuestionStage::instance().setAnswered(true);
     // Nothing may stand between the player and the result's "sure".
     stopActionByTag(kCoverLaterTag);
@@ -598,8 +574,8 @@ void CHD_PlayLayer::onTeamResult(int) {
         ClientLog::write("team match over: no result to show");
         return;
     }
-    unschedule(schedule_selector(CPlayLayer::update));
-    m_running = m_ticking = false;
+    stopTicking();
+    m_running = false;
     m_result = CHD_ResultLayer::create();
     if (m_result == nullptr) return;
     m_result->retain();

@@ -33,18 +33,9 @@ constexpr int kChallengeScene = 28;
 constexpr int kBoxZ = 99;
 constexpr int kPickerZ = 1;
 constexpr int kTouchPriority = 1;
-constexpr int kWarningSeconds = 10;
-constexpr int kLowTimeSeconds = 5;
-constexpr int kPenaltySeconds = 6;
 const ccColor3B kWarningTint = {255, 80, 30};
 
 std::string text(const char* key) { return LocalText::instance().text(key); }
-
-CCLabelBMFont* numberLabel(const std::string& value) {
-    CCLabelBMFont* label = CCLabelBMFont::create(value.c_str(), "NumFont.fnt");
-    if (label == nullptr) ClientLog::write("play: NumFont.fnt cannot be read");
-    return label;
-}
 
 bool isContestScene(int id) { return id == 23 || id == 25 || id == 28 || id == 29; }
 
@@ -109,10 +100,7 @@ void CPlayLayer::refreshHeader() {
     if (m_answeredLabel) {
         m_answeredLabel->setString(fillText(text("answerNum"), {std::to_string(user.answerCount)}).c_str());
     }
-    if (m_clockLabel) m_clockLabel->runAction(CCTintTo::create(0.1f, 255, 255, 255));
-    m_remaining = kClockSeconds;
-    // A new question shows its full time at once, not the last question's rest until the first tick.
-    showRemaining();
+    resetClock();
 }
 
 void CPlayLayer::showTip(const std::string& tip) {
@@ -148,29 +136,54 @@ void CPlayLayer::timePenalty() {
 }
 
 void CPlayLayer::stopClock() {
-    if (QuestionStage::instance().host()) {
-        unschedule(schedule_selector(CPlayLayer::update));
-        m_ticking = false;
-    }
+    if (QuestionStage::instance().host()) stopTicking();
 }
 
 void CPlayLayer::onContestAnswer(int) {}
 
 // --- the clock
 
+CCLabelBMFont* CPlayLayer::numberLabel(const std::string& value) {
+    CCLabelBMFont* label = CCLabelBMFont::create(value.c_str(), "NumFont.fnt");
+    if (label == nullptr) ClientLog::write("play: NumFont.fnt cannot be read");
+    return label;
+}
+
 void CPlayLayer::showRemaining() {
     if (m_remaining < 0) m_remaining = 0;
     if (m_clockLabel) m_clockLabel->setString(std::to_string(m_remaining).c_str());
 }
 
+void CPlayLayer::resetClock() {
+    if (m_clockLabel) m_clockLabel->runAction(CCTintTo::create(0.1f, 255, 255, 255));
+    m_remaining = kClockSeconds;
+    // A new question shows its full time at once, not the last question's rest until the first tick.
+    showRemaining();
+}
+
+void CPlayLayer::stopTicking() {
+    unschedule(schedule_selector(CPlayLayer::update));
+    m_ticking = false;
+}
+
+void CPlayLayer::endRun() {
+    m_running = false;
+    m_remaining = 0;
+    showRemaining();
+    stopTicking();
+}
+
+bool CPlayLayer::lockTimedOutQuestion() {
+    if (QuestionStage::instance().current() == nullptr) return false;
+    m_timedOut = true;
+    stopTicking();
+    return true;
+}
+
 void CPlayLayer::update(float) {
     if (m_remaining <= 0) {
         timeOut();
-        m_running = false;
-        m_remaining = 0;
-        showRemaining();
-        unschedule(schedule_selector(CPlayLayer::update));
-        m_ticking = false;
+        endRun();
         return;
     }
     if (m_remaining <= kLowTimeSeconds) m_lowTimeFlag = false;
@@ -192,12 +205,7 @@ void CPlayLayer::warnLowTime() {
 }
 
 void CPlayLayer::timeOut() {
-    if (QuestionStage::instance().current() == nullptr) {
-        return;
-    }
-    m_timedOut = true;
-    unschedule(schedule_selector(CPlayLayer::update));
-    m_ticking = false;
+    if (!lockTimedOutQuestion()) return;
     CQuestionMission::instance()->submitAnswer("-1", 0, 0, -1);
 }
 
@@ -297,8 +305,7 @@ void CPlayLayer::onExit() {
     CCLayer::onExit();
     setKeypadEnabled(false);
     CCDirector::sharedDirector()->getTouchDispatcher()->removeDelegate(this);
-    unschedule(schedule_selector(CPlayLayer::update));
-    m_ticking = false;
+    stopTicking();
     // A scene entering through a fade enters before this one leaves: only the stage's own host resets it.
     if (QuestionStage::instance().host() == this) {
         QuestionStage::instance().reset();
@@ -399,8 +406,7 @@ void CPlayLayer::openPauseMenu() {
     // Only a clock that was running comes back on "GoOnGame": a question still loading or already
     // answered must not start timing out behind the menu.
     m_resumeClock = m_ticking;
-    unschedule(schedule_selector(CPlayLayer::update));
-    m_ticking = false;
+    stopTicking();
 
     UIWidget* root = GUIReader::shareReader()->widgetFromJsonFile("stopgame.ExportJson");
     m_pauseLayout = UILayer::create();

@@ -68,8 +68,22 @@ public:
     static constexpr int kClockSeconds = 40;
 
 protected:
+    static constexpr int kWarningSeconds = 10;
+    static constexpr int kLowTimeSeconds = 5;
+    static constexpr int kPenaltySeconds = 6;
+
+    // A "NumFont.fnt" number; logged (and null) when the font cannot be read.
+    static cocos2d::CCLabelBMFont* numberLabel(const std::string& value);
     // Shows remaining on the clock label (never below 0).
     void showRemaining();
+    // A new question: the full time, shown at once and white again.
+    void resetClock();
+    // Unschedules the tick; the contest scene's ticks and results stop it the same way.
+    void stopTicking();
+    // The clock hit 0 after the time-out was sent: it rests on 0 and stops.
+    void endRun();
+    // Marks the shown question timed out and stops the tick; false when no question is shown.
+    bool lockTimedOutQuestion();
     void timeOut();
     // The last ten seconds: the "Carrot.mp3" tick and the clock's red pulse.
     void warnLowTime();

@@ -26,18 +26,40 @@ namespace {
 
 std::string text(const char* key) { return LocalText::instance().text(key); }
 
+// Both fixtures read the result dialog and press message boxes the same way.
+void press(CMyMessageBox* box, int button) { box->handleRelease(box->button(button)->getPosition()); }
+
+bool badgeShown(CHD_ResultLayer* dialog, const char* name) {
+    UIWidget* badge = dialog->layout()->getWidgetByName(name);
+    return badge && badge->isVisible();
+}
+
+std::string countText(CHD_ResultLayer* dialog, int tag) {
+    auto* label = dynamic_cast<CCLabelTTF*>(dialog->getChildByTag(tag));
+    return label ? label->getString() : "";
+}
+
+// The badge of the outcome is up and neither of the other two.
+void expectOnlyBadge(CHD_ResultLayer* dialog, const char* shown) {
+    EXPECT_TRUE(badgeShown(dialog, shown));
+    for (const char* other : {"win", "lose", "tied"}) {
+        if (std::string(other) != shown) {
+            EXPECT_FALSE(badgeShown(dialog, other)) << other;
+        }
+    }
+}
+
+// The player's reward counts up from 0 to what he won within half a second.
+void expectOwnRewardCountsUp(CHD_ResultLayer* dialog) {
+    EXPECT_EQ(countText(dialog, CHD_ResultLayer::kOwnCountTag), fillText(text("getAward"), {"0"}));
+    engine::testing::stepSeconds(0.5f);
+    EXPECT_EQ(countText(dialog, CHD_ResultLayer::kOwnCountTag),
+              fillText(text("getAward"), {std::to_string(dialog->own().rewardAmount)}));
+}
+
 class ContestPlayResultTest : public ContestPlayTest {
 protected:
     CMyMessageBox* box(int tag) const { return dynamic_cast<CMyMessageBox*>(contestLayer()->getChildByTag(tag)); }
-    static void press(CMyMessageBox* box, int button) { box->handleRelease(box->button(button)->getPosition()); }
-    static bool badgeShown(CHD_ResultLayer* dialog, const char* name) {
-        UIWidget* badge = dialog->layout()->getWidgetByName(name);
-        return badge && badge->isVisible();
-    }
-    static std::string countText(CHD_ResultLayer* dialog, int tag) {
-        auto* label = dynamic_cast<CCLabelTTF*>(dialog->getChildByTag(tag));
-        return label ? label->getString() : "";
-    }
     // The "act" 4 requests sent since the last call (the halls send their own "act" 1 and 2).
     std::vector<Json::Value> leaveRequests() {
         std::vector<Json::Value> found;
@@ -59,11 +81,6 @@ protected:
 class ContestPlayResultServerTest : public ContestPlayServerTest {
 protected:
     CMyMessageBox* box(int tag) const { return dynamic_cast<CMyMessageBox*>(contestLayer()->getChildByTag(tag)); }
-    static void press(CMyMessageBox* box, int button) { box->handleRelease(box->button(button)->getPosition()); }
-    static bool badgeShown(CHD_ResultLayer* dialog, const char* name) {
-        UIWidget* badge = dialog->layout()->getWidgetByName(name);
-        return badge && badge->isVisible();
-    }
     // Plays the five questions, each side right as asked, the client first; the result dialog.
     CHD_ResultLayer* playOut(CHD_PlayLayer* play, bool clientRight, bool remoteRight) {
         for (int question = 0; question < 5; ++question) {
@@ -78,10 +95,6 @@ protected:
             if (!next || play->resultDialog() != nullptr) break;
         }
         return play->resultDialog();
-    }
-    static std::string countText(CHD_ResultLayer* dialog, int tag) {
-        auto* label = dynamic_cast<CCLabelTTF*>(dialog->getChildByTag(tag));
-        return label ? label->getString() : "";
     }
     std::string idText() const { return std::to_string(clientId()); }
     std::string lastMusic() {
@@ -111,16 +124,8 @@ TEST_F(ContestPlayResultServerTest, TheSideThatNamesThePlayersIdIsTheOwnColumn) 
         EXPECT_EQ(dialog->opponent().player, m_remote.idText());
         EXPECT_EQ(dialog->own().right, c.clientRight ? 5 : 0);
         EXPECT_EQ(dialog->opponent().right, c.clientRight ? 0 : 5);
-        EXPECT_TRUE(badgeShown(dialog, c.badge));
-        for (const char* other : {"win", "lose", "tied"}) {
-            if (std::string(other) != c.badge) {
-                EXPECT_FALSE(badgeShown(dialog, other)) << other;
-            }
-        }
-        EXPECT_EQ(countText(dialog, CHD_ResultLayer::kOwnCountTag), fillText(text("getAward"), {"0"}));
-        engine::testing::stepSeconds(0.5f);
-        EXPECT_EQ(countText(dialog, CHD_ResultLayer::kOwnCountTag),
-                  fillText(text("getAward"), {std::to_string(dialog->own().rewardAmount)}));
+        expectOnlyBadge(dialog, c.badge);
+        expectOwnRewardCountsUp(dialog);
         EXPECT_FALSE(play->isRunning());
         EXPECT_EQ(play->getChildByTag(CHD_CQuestionMission::kWaitingCoverTag), nullptr);
         EXPECT_EQ(GameData::instance().user.money, money) << "a contest's money is the server's to add";
@@ -188,17 +193,9 @@ TEST_F(ContestPlayResultTest, NumericIdsAndATieAreReadTheSame) {
         // The own column carries the player's own name, whatever the server called that side.
         EXPECT_EQ(dialog->own().name, hall_rules::ownShownName());
         EXPECT_NE(dialog->opponent().name, c.ownName);
-        EXPECT_TRUE(badgeShown(dialog, c.badge));
-        for (const char* other : {"win", "lose", "tied"}) {
-            if (std::string(other) != c.badge) {
-                EXPECT_FALSE(badgeShown(dialog, other)) << other;
-            }
-        }
+        expectOnlyBadge(dialog, c.badge);
         // The rewards count up from 0 to what each side won.
-        EXPECT_EQ(countText(dialog, CHD_ResultLayer::kOwnCountTag), fillText(text("getAward"), {"0"}));
-        engine::testing::stepSeconds(0.5f);
-        EXPECT_EQ(countText(dialog, CHD_ResultLayer::kOwnCountTag),
-                  fillText(text("getAward"), {std::to_string(dialog->own().rewardAmount)}));
+        expectOwnRewardCountsUp(dialog);
         EXPECT_EQ(countText(dialog, CHD_ResultLayer::kOpponentCountTag),
                   fillText(text("getAward"), {std::to_string(dialog->opponent().rewardAmount)}));
         // The contest is over: no clock, no cover between the player and "sure".
