@@ -4,8 +4,26 @@
 
 #include <cstdio>
 #include <ctime>
+#include <mutex>
 
 namespace server::contests {
+
+namespace {
+
+// mktime re-reads the time zone on every call and glibc guards that with a lock of its own that
+// the thread checker cannot see; one lock of ours around every local-time conversion keeps two
+// io threads from meeting there.
+std::mutex& zoneLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+std::time_t localToTime(std::tm& tm) {
+    std::lock_guard guard(zoneLock());
+    return std::mktime(&tm);
+}
+
+} // namespace
 
 std::int64_t ContestClock::nowMs(const ServerConfig& config) {
     const auto now = config.contestClock ? config.contestClock() : std::chrono::system_clock::now();
@@ -15,7 +33,10 @@ std::int64_t ContestClock::nowMs(const ServerConfig& config) {
 ContestClock::Local ContestClock::local(std::int64_t ms) {
     const std::time_t t = static_cast<std::time_t>(ms / 1000);
     std::tm tm{};
-    localtime_r(&t, &tm);
+    {
+        std::lock_guard guard(zoneLock());
+        localtime_r(&t, &tm);
+    }
     return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec, tm.tm_wday};
 }
 
@@ -29,7 +50,7 @@ std::int64_t ContestClock::atLocal(std::int64_t ms, int dayOffset, int seconds) 
     tm.tm_min = seconds / 60 % 60;
     tm.tm_sec = seconds % 60;
     tm.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&tm)) * 1000;
+    return static_cast<std::int64_t>(localToTime(tm)) * 1000;
 }
 
 std::string ContestClock::stamp(std::int64_t ms) {
@@ -63,7 +84,7 @@ std::optional<std::int64_t> ContestClock::parseLocal(const std::string& text) {
     tm.tm_min = wanted.minute;
     tm.tm_sec = wanted.second;
     tm.tm_isdst = -1;
-    const std::time_t t = std::mktime(&tm);
+    const std::time_t t = localToTime(tm);
     if (t == static_cast<std::time_t>(-1)) {
         return std::nullopt;
     }
