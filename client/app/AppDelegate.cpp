@@ -88,7 +88,7 @@ double AppDelegate::dueAt(double at, int scene) const {
 
 void AppDelegate::onLoop(double elapsed) {
     const int scene = SceneDirector::instance().currentSceneId();
-    if (scene >= 0) m_sceneFirstShown.emplace(scene, elapsed);
+    if (scene >= 0) m_sceneFirstShown.try_emplace(scene, elapsed); // no node made once it is known
     // One picture per pass at most: a request saves the frame being drawn next. Of those due, the
     // earliest goes first.
     std::size_t shot = m_options.screenshots.size();

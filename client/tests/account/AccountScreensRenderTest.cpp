@@ -13,11 +13,9 @@
 #include "widgets/CInputBox.h"
 #include "widgets/CMyMessageBox.h"
 
-#include "platform/CCEGLView.h"
 #include "render/GLRenderer.h"
 #include "testing/EngineTesting.h"
 
-#include <SDL2/SDL.h>
 
 USING_NS_CC;
 using namespace test_support;
@@ -33,11 +31,8 @@ bool near(const std::vector<unsigned char>& rgba, int x, int y, ccColor3B colour
 
 class AccountScreensRenderTest : public AccountScreenTest {
 protected:
-    void beforePictures() override {
-        if (!SDL_getenv("SDL_VIDEODRIVER")) SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        CCEGLView::sharedOpenGLView();
-        m_gl = useOpenGL();
-    }
+    // useOpenGL picks the offscreen driver when none is set and makes the window.
+    void beforePictures() override { m_gl = useOpenGL(); }
     void SetUp() override {
         AccountScreenTest::SetUp();
         if (m_gl == nullptr) GTEST_SKIP() << "no GL context here";

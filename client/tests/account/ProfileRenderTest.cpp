@@ -11,7 +11,6 @@
 #include "render/GLRenderer.h"
 #include "testing/EngineTesting.h"
 
-#include <SDL2/SDL.h>
 
 USING_NS_CC;
 using namespace test_support;
@@ -20,10 +19,8 @@ namespace {
 
 class ProfileRenderTest : public ProfileTest {
 protected:
-    void beforePictures() override {
-        if (!SDL_getenv("SDL_VIDEODRIVER")) SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        m_gl = useOpenGL();
-    }
+    // useOpenGL picks the offscreen driver when none is set and makes the window.
+    void beforePictures() override { m_gl = useOpenGL(); }
     void SetUp() override {
         ProfileTest::SetUp();
         if (m_gl == nullptr) GTEST_SKIP() << "no GL context here";

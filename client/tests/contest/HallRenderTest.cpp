@@ -13,11 +13,9 @@
 #include "quiz/RenderSupport.h"
 #include "widgets/CMyMessageBox.h"
 
-#include "platform/CCEGLView.h"
 #include "render/GLRenderer.h"
 #include "testing/EngineTesting.h"
 
-#include <SDL2/SDL.h>
 
 USING_NS_CC;
 using namespace test_support;
@@ -29,11 +27,8 @@ constexpr const char* kChallenge =
 
 class HallRenderTest : public HallTest {
 protected:
-    void beforePictures() override {
-        if (!SDL_getenv("SDL_VIDEODRIVER")) SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        CCEGLView::sharedOpenGLView();
-        m_gl = useOpenGL();
-    }
+    // useOpenGL picks the offscreen driver when none is set and makes the window.
+    void beforePictures() override { m_gl = useOpenGL(); }
     void SetUp() override {
         HallTest::SetUp();
         if (m_gl == nullptr) GTEST_SKIP() << "no GL context here";
