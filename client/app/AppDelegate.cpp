@@ -10,6 +10,7 @@
 
 #include "SimpleAudioEngine.h"
 #include "platform/CCEGLView.h"
+#include "touch/CCTextInputRouter.h"
 
 #include <SDL.h>
 
@@ -29,6 +30,7 @@ AppDelegate::AppDelegate(CommandLine options) : m_options(std::move(options)) {
     std::stable_sort(m_options.taps.begin(), m_options.taps.end(), byTime);
     m_screenshotsTaken.assign(m_options.screenshots.size(), false);
     m_tapsDone.assign(m_options.taps.size(), false);
+    m_typingsDone.assign(m_options.typings.size(), false);
     setLoopHook([this](double elapsed) { onLoop(elapsed); });
 }
 
@@ -117,6 +119,14 @@ void AppDelegate::onLoop(double elapsed) {
         const CommandLine::Tap& tap = m_options.taps[i];
         ClientLog::write("tap at %.0f,%.0f", tap.x, tap.y);
         tapAt(tap.x, tap.y);
+    }
+    for (std::size_t i = 0; i < m_options.typings.size(); ++i) {
+        const CommandLine::Typing& typing = m_options.typings[i];
+        const double due = dueAt(typing.at, typing.scene);
+        if (m_typingsDone[i] || due < 0 || elapsed < due) continue;
+        m_typingsDone[i] = true;
+        ClientLog::write("typing %zu bytes", typing.text.size());
+        CCTextInputRouter::insertText(typing.text.c_str(), static_cast<int>(typing.text.size()));
     }
     if (m_options.quitOnScene >= 0 && m_sceneSeenAt < 0 &&
         SceneDirector::instance().currentSceneId() == m_options.quitOnScene) {

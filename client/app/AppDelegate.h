@@ -36,6 +36,7 @@ private:
     CommandLine m_options;
     std::vector<bool> m_screenshotsTaken;
     std::vector<bool> m_tapsDone;
+    std::vector<bool> m_typingsDone;
     std::map<int, double> m_sceneFirstShown; // scene id -> seconds after start
     double m_sceneSeenAt = -1; // when --quit-on-scene's scene first showed
 };

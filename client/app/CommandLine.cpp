@@ -74,6 +74,16 @@ bool CommandLine::parseTap(const std::string& text, Tap& tap) {
     return true;
 }
 
+bool CommandLine::parseTyping(const std::string& text, Typing& typing) {
+    const std::size_t at = text.rfind('@');
+    Moment when;
+    if (at == std::string::npos || at == 0 || !parseMoment(text.substr(at + 1), when)) {
+        return false;
+    }
+    typing = Typing{text.substr(0, at), when.at, when.scene};
+    return true;
+}
+
 bool CommandLine::parseMoment(const std::string& text, Moment& moment) {
     if (text.empty() || text[0] != 's') {
         moment.scene = -1;
@@ -100,6 +110,7 @@ std::string CommandLine::usage() {
            "  --screenshot-at WHEN   (default 3; both may be given several times)\n"
            "  --tap X,Y@WHEN         click at a design point (origin bottom left), repeatable\n"
            "                         WHEN: seconds after start, or sID+SECONDS after scene ID first shows\n"
+           "  --type TEXT@WHEN       type TEXT into the field that has the keyboard, repeatable\n"
            "  --quit-after WHEN      close the game at this moment\n"
            "  --quit-on-scene ID     close the game a second after scene ID shows\n"
            "  --help                 this text\n";
@@ -122,7 +133,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
         if (i + 1 >= args.size()) {
             error = option == "--entry" || option == "--resources" || option == "--user-dir" ||
                             option == "--window" || option == "--screenshot" || option == "--screenshot-at" ||
-                            option == "--tap" || option == "--quit-after" || option == "--quit-on-scene"
+                            option == "--tap" || option == "--type" || option == "--quit-after" || option == "--quit-on-scene"
                         ? option + " needs a value"
                         : "unknown option " + option;
             return std::nullopt;
@@ -148,6 +159,11 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
             Tap tap;
             ok = parseTap(value, tap);
             if (ok) line.taps.push_back(tap);
+        }
+        else if (option == "--type") {
+            Typing typing;
+            ok = parseTyping(value, typing);
+            if (ok) line.typings.push_back(typing);
         }
         else if (option == "--quit-after") {
             Moment when;

@@ -32,6 +32,13 @@ struct CommandLine {
         int scene = -1;
     };
     std::vector<Tap> taps;
+    // Text typed into whichever field has the keyboard, as a player would type it.
+    struct Typing {
+        std::string text;
+        double at = 0;
+        int scene = -1;
+    };
+    std::vector<Typing> typings;
     double quitAfter = -1;    // seconds after start (or after quitAfterScene first showed); < 0 = never
     int quitAfterScene = -1;
     int quitOnScene = -1;     // close a second after this scene id shows; < 0 = never
@@ -47,6 +54,8 @@ struct CommandLine {
     static bool parseWindow(const std::string& text, int& width, int& height);
     // "X,Y@WHEN" in design points; WHEN as parseMoment reads it.
     static bool parseTap(const std::string& text, Tap& tap);
+    // "TEXT@WHEN"; the last '@' ends the text.
+    static bool parseTyping(const std::string& text, Typing& typing);
     // "SECONDS" after start, or "sID+SECONDS" after scene ID first showed ("s22+4.5").
     static bool parseMoment(const std::string& text, Moment& moment);
     // Default folders from the environment and the binary's own place.

@@ -48,7 +48,7 @@ TEST(CommandLine, RefusesMalformedInput) {
         {"--screenshot-at", "2"}, {"--tap", "10,20"},   {"--tap", "10@2"},      {"--tap", "-1,5@1"},
         {"--tap", "1,2@x"},    {"--tap", "1@2,3"},     {"--quit-on-scene", "-1"}, {"--quit-on-scene", "two"},
         {"--tap", "1,2@s22"},  {"--tap", "1,2@s+2"},   {"--tap", "1,2@s-1+2"}, {"--tap", "1,2@s2+x"},
-        {"--tap", "1,2@s2+-1"},
+        {"--tap", "1,2@s2+-1"}, {"--type", "abc"},     {"--type", "@2"},       {"--type", "abc@x"},
     };
     for (const auto& args : bad) {
         std::string error;
@@ -103,6 +103,17 @@ TEST(CommandLine, MomentsMayCountFromTheFirstShowingOfAScene) {
     EXPECT_DOUBLE_EQ(line->screenshots[0].at, 0);
     EXPECT_EQ(line->quitAfterScene, 22);
     EXPECT_DOUBLE_EQ(line->quitAfter, 60);
+}
+
+TEST(CommandLine, TypedTextEndsAtItsLastAt) {
+    std::string error;
+    const auto line = CommandLine::parse({"--type", "队@A1@s25+3", "--type", "x@2"}, nullptr, error);
+    ASSERT_TRUE(line) << error;
+    ASSERT_EQ(line->typings.size(), 2u);
+    EXPECT_EQ(line->typings[0].text, "队@A1");
+    EXPECT_EQ(line->typings[0].scene, 25);
+    EXPECT_DOUBLE_EQ(line->typings[0].at, 3);
+    EXPECT_EQ(line->typings[1].scene, -1);
 }
 
 } // namespace
