@@ -81,7 +81,8 @@ void TeamCommands::registerInto(CommandRegistry& game, TeamService& teams, exams
         return logged(c, "team", teams.info(id(r, "teamid"), now));
     }));
     game.add(40, "team list", guarded(config, "team list", [&teams](const Json::Value& r, RequestContext& c, std::int64_t now) {
-        const int act = id(r, "act").value_or(0);
+        // A missing "act" is the list; anything there that is not a number is refused.
+        const int act = r.isMember("act") ? id(r, "act").value_or(-1) : 0;
         if (act == 1) {
             return logged(c, "team ranking", teams.ranking(c.playerId, now));
         }
