@@ -168,7 +168,7 @@ bool TeamService::everyoneDone(const Match& match, const Round& round, std::int6
     return seats > 0 && q->columnInt(0) >= seats * questions;
 }
 
-void TeamService::endRound(const Match& match, const Round& round, std::int64_t now) {
+bool TeamService::endRound(const Match& match, const Round& round, std::int64_t now) {
     const std::int64_t endAt = std::max(round.start, std::min(now, round.deadline));
     const int questions = static_cast<int>(m_store.roundQuestions(match.id, round.number).size());
     auto& storage = m_store.storage();
@@ -178,7 +178,7 @@ void TeamService::endRound(const Match& match, const Round& round, std::int64_t 
                                "AND begun = 1 AND ended = 0");
         q->bindAll(match.id, round.number, endAt).run();
         if (q->changes() != 1) {
-            return; // settled by another thread or process
+            return false; // settled by another thread or process
         }
     }
     // Every seat's right answers and time; a question never answered costs its whole 40 s.
@@ -289,6 +289,7 @@ void TeamService::endRound(const Match& match, const Round& round, std::int64_t 
     tx.commit();
     Log::info(matchText(match) + " round " + std::to_string(round.number) + " ends:" + summary +
               (final ? "; the match is over" : ""));
+    return true;
 }
 
 void TeamService::publishStatuses(std::int64_t now) {

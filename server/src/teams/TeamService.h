@@ -65,6 +65,10 @@ public:
     // tick() at most once a clock second, skipped when another thread is at it: for heartbeats.
     void refresh(std::int64_t now);
 
+    // Ends a round as a driver read it (results, eliminations, prizes, the next round) in one
+    // transaction; false, with nothing changed, when another driver ended it first.
+    bool endRound(const Match& match, const Round& round, std::int64_t now);
+
     // The type 2 prize tier of a place: {prizetype, prizenum}.
     std::pair<int, int> prizeOf(int place) const;
     Json::Value prizeTiers() const;
@@ -74,7 +78,6 @@ private:
     Match current(std::int64_t now);
     void advance(std::int64_t now);
     void beginRound(const Match& match, const Round& round, std::int64_t now);
-    void endRound(const Match& match, const Round& round, std::int64_t now);
     bool everyoneDone(const Match& match, const Round& round, std::int64_t now);
     void publishStatuses(std::int64_t now);
 

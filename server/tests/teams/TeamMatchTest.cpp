@@ -212,10 +212,15 @@ TEST_F(TeamMatch, FiveTeamsGoThreeTwoOne) {
     }
 }
 
-TEST_F(TeamMatch, TwoDriversRacingOverTheFinalRoundPayEachPlayerOnce) {
+TEST_F(TeamMatch, DriversRacingOverTheFinalRoundPayEachPlayerOnce) {
+    // As if several servers shared the file: each driver has its own lock, only the database's
+    // guarded updates stand between them.
     ContentStore content(server->app().services().storage, BRINDLE_SERVER_DATA_SOURCE);
-    teams::TeamService second(server->app().services(), content); // as if a second server shared the file
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    std::vector<std::unique_ptr<teams::TeamService>> drivers;
+    for (int i = 0; i < 6; ++i) {
+        drivers.push_back(std::make_unique<teams::TeamService>(server->app().services(), content));
+    }
+    for (int attempt = 0; attempt < 5; ++attempt) {
         auto list = sides({3, 2});
         match = startMatch(600);
         for (auto& s : list) {
@@ -225,18 +230,19 @@ TEST_F(TeamMatch, TwoDriversRacingOverTheFinalRoundPayEachPlayerOnce) {
         for (auto& s : list) {
             playRound(s.creator, match, s.rights);
         }
-        // The members never answer: the round ends at its deadline, with both drivers at it.
+        // The members never answer: the round ends at its deadline, with every driver at it.
         now += 221'000;
+        std::atomic<bool> go{false};
         std::vector<std::thread> threads;
-        for (int t = 0; t < 4; ++t) {
-            threads.emplace_back([&, t] {
-                if (t % 2 == 0) {
-                    server->app().teams().tick(now.load());
-                } else {
-                    second.tick(now.load());
+        for (auto& driver : drivers) {
+            threads.emplace_back([&, d = driver.get()] {
+                while (!go.load()) {
+                    std::this_thread::yield();
                 }
+                d->tick(now.load());
             });
         }
+        go = true;
         for (auto& t : threads) {
             t.join();
         }
@@ -246,6 +252,28 @@ TEST_F(TeamMatch, TwoDriversRacingOverTheFinalRoundPayEachPlayerOnce) {
         EXPECT_EQ(record(list[0])["score"].asInt(), 30) << "the round's score added once";
         passTeams(11 * 60'000);
     }
+}
+
+TEST_F(TeamMatch, ADriverWithAStaleViewOfTheRoundChangesNothing) {
+    auto list = sides({3, 2});
+    match = startMatch(600);
+    for (auto& s : list) {
+        ASSERT_EQ(signUp(s.creator, s.team)["response"].asInt(), 1);
+    }
+    passTeams(600'000);
+    for (auto& s : list) {
+        playRound(s.creator, match, s.rights);
+    }
+    teams::TeamStore store(server->app().services().storage);
+    const auto seen = store.match(match);
+    const auto round = store.latestRound(match);
+    ASSERT_TRUE(seen && round && round->ended == 0);
+    now += 221'000;
+    EXPECT_TRUE(server->app().teams().endRound(*seen, *round, now.load()));
+    EXPECT_FALSE(server->app().teams().endRound(*seen, *round, now.load())) << "both read it still running";
+    EXPECT_EQ(list[0].creator.record().money, 90 + 100);
+    EXPECT_EQ(list[1].creator.record().money, 90 + 50);
+    EXPECT_EQ(record(list[0])["score"].asInt(), 30);
 }
 
 TEST_F(TeamMatch, AnswersOutsideTheRulesAreRefusedOrCountWrong) {
