@@ -233,14 +233,16 @@ ExamService::Reply ExamService::leave(int playerId, std::int64_t now) {
 }
 
 bool ExamService::allDone(int day, int playerId, std::int64_t now) {
+    const auto asked = static_cast<std::int64_t>(questionsOf(day).size());
     auto q = m_storage.query("SELECT COUNT(*) FROM exam_answers WHERE day = ?1 AND player = ?2 "
                              "AND (answered > 0 OR fetched + ?3 <= ?4)");
     q->bindAll(day, playerId, kAnswerMs + kGraceMs, now);
     q->step();
-    return q->columnInt(0) >= kExamQuestions;
+    return q->columnInt(0) >= asked;
 }
 
 bool ExamService::finish(int day, int playerId, std::int64_t now) {
+    const int asked = static_cast<int>(questionsOf(day).size());
     auto tx = m_storage.transaction();
     int rights = 0;
     std::int64_t tenths = 0;
@@ -258,7 +260,7 @@ bool ExamService::finish(int day, int playerId, std::int64_t now) {
     {
         auto q = m_storage.query("INSERT OR IGNORE INTO exam_results (day, player, rights, wrongs, tenths, money, "
                                  "finished) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
-        q->bindAll(day, playerId, rights, kExamQuestions - rights, tenths, money, now).run();
+        q->bindAll(day, playerId, rights, std::max(0, asked - rights), tenths, money, now).run();
         if (q->changes() != 1) {
             return false; // finished before: nothing paid twice
         }
@@ -278,8 +280,11 @@ void ExamService::tick(std::int64_t now) {
     };
     std::vector<Sitting> open;
     {
-        auto q = m_storage.query("SELECT DISTINCT a.day, a.player FROM exam_answers a WHERE NOT EXISTS "
+        // Only today's and yesterday's sittings can still be open: the sweeper closes every day's
+        // at 22:00, so older days need no scan.
+        auto q = m_storage.query("SELECT DISTINCT a.day, a.player FROM exam_answers a WHERE a.day >= ?1 AND NOT EXISTS "
                                  "(SELECT 1 FROM exam_results r WHERE r.day = a.day AND r.player = a.player)");
+        q->bind(1, examId(now - 24 * 3600 * 1000LL));
         while (q->step()) {
             open.push_back({static_cast<int>(q->columnInt(0)), static_cast<int>(q->columnInt(1))});
         }
