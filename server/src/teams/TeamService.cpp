@@ -45,7 +45,13 @@ bool TeamService::enteredInMatch(int teamId, const Match& match) {
 }
 
 bool TeamService::playingInMatch(int teamId, const Match& match, std::int64_t now) {
-    return match.started(now) && enteredInMatch(teamId, match);
+    return (match.started(now) || roundZeroBegun(match)) && enteredInMatch(teamId, match);
+}
+
+bool TeamService::roundZeroBegun(const Match& match) {
+    // Another thread's clock may have begun it a moment before this request's clock reached it.
+    const auto first = m_store.round(match.id, 0);
+    return first && first->begun;
 }
 
 int TeamService::teamStatus(int teamId, const Match& match, std::int64_t now) {
@@ -430,6 +436,9 @@ TeamService::Reply TeamService::signUp(int playerId, Id matchId, Id teamId, std:
     }
     if (m_store.signUp(match.id, team->id)) {
         return fail(2, "已经报过名了。", teamText(team->id) + " is signed up already");
+    }
+    if (roundZeroBegun(match)) {
+        return fail(3, "比赛已经开始。", "match " + std::to_string(match.id) + " began meanwhile");
     }
     storage.query("INSERT INTO team_signups (match_id, team, signed) VALUES (?1, ?2, ?3)")
         ->bindAll(match.id, team->id, now)

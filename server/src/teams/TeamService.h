@@ -88,6 +88,7 @@ private:
     bool enteredInMatch(int teamId, const Match& match);
     // Entered and round 0 has started.
     bool playingInMatch(int teamId, const Match& match, std::int64_t now);
+    bool roundZeroBegun(const Match& match);
     std::string nameOf(int playerId);
     // The round a player is seated in and may play now.
     struct Seat {
