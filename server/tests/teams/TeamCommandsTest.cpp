@@ -14,7 +14,7 @@ class TeamCommands : public TeamTest {};
 
 } // namespace
 
-TEST_F(TeamCommands, CreatingCostsTenCarrotsInTheSameStepAndRefusesWithTheContractsCodes) {
+TEST_F(TeamCommands, CreatingCostsTenCarrotsInTheSameStepAndRefusesWithItsCodes) {
     auto a = account(25);
     auto made = create(a, "Tigers");
     ASSERT_EQ(made["response"].asInt(), 1) << made;
