@@ -206,8 +206,8 @@ void TeamCommands::registerInto(CommandRegistry& game, TeamService& teams, exams
     }));
 
     // The schedule: the contests' entries, with the team match and the exam filled in.
-    if (const auto* schedule = game.find(26)) {
-        game.add(26, schedule->name, [&config, &teams, &exams, inner = schedule->handler](const Json::Value& r, RequestContext& c) {
+    game.wrap(26, [&config, &teams, &exams](CommandHandler inner) -> CommandHandler {
+        return [&config, &teams, &exams, inner = std::move(inner)](const Json::Value& r, RequestContext& c) {
             Answer answer = inner(r, c);
             const std::int64_t now = contests::ContestClock::nowMs(config);
             for (auto& entry : answer.json["matchact"]) {
@@ -219,11 +219,11 @@ void TeamCommands::registerInto(CommandRegistry& game, TeamService& teams, exams
                 }
             }
             return answer;
-        });
-    }
+        };
+    });
     // 27 act 4 for team play and the exam; everything else stays with the contests.
-    if (const auto* presence = game.find(27)) {
-        game.add(27, presence->name, [&config, &teams, &exams, inner = presence->handler](const Json::Value& r, RequestContext& c) {
+    game.wrap(27, [&config, &teams, &exams](CommandHandler inner) -> CommandHandler {
+        return [&config, &teams, &exams, inner = std::move(inner)](const Json::Value& r, RequestContext& c) {
             const int type = id(r, "matchtype").value_or(0);
             if (id(r, "act").value_or(0) != 4 || (type != contests::kTeams && type != contests::kExam)) {
                 return inner(r, c);
@@ -236,8 +236,8 @@ void TeamCommands::registerInto(CommandRegistry& game, TeamService& teams, exams
                 return logged(c, "leave match", teams.leave(c.playerId, now));
             }
             return logged(c, "leave match", exams.leave(c.playerId, now));
-        });
-    }
+        };
+    });
 }
 
 } // namespace server::teams
