@@ -43,7 +43,9 @@ void ContestParsers::heartbeat(const Json::Value& v, int*) {
         return;
     }
     data.teamMatchStatus = status;
-    if (status == 1 && !data.teamMembers.empty()) {
+    // The server names status 1 only to a member of a team in the coming match, so the player has
+    // a team even when no team screen was opened since the login (main menu, contest hall).
+    if (status == 1) {
         data.teamAnnouncePending = true;
         RequestCatalogue::teamListForAnnouncement();
     }
@@ -90,7 +92,8 @@ void ContestParsers::teamList(const Json::Value& v, int* code) {
     data.myTeam = RecordReaders::ownTeam(v);
     data.teamList = RecordReaders::list(v, "teaminfo", &RecordReaders::teamInfo);
     if (data.teamAnnouncePending) {
-        if (SceneDirector::instance().previousSceneId() != kTeamInfoScene && data.myTeam.myTeamId != 0) {
+        // The team screen announces the match itself; everywhere else the own team is fetched.
+        if (SceneDirector::instance().currentSceneId() != kTeamInfoScene && data.myTeam.myTeamId != 0) {
             RequestCatalogue::ownTeamForAnnouncement(data.myTeam.myTeamId);
         } else {
             data.teamAnnouncePending = false;
@@ -106,6 +109,7 @@ void ContestParsers::teamInfo(const Json::Value& v, int* code) {
         return;
     }
     data.teamMembers = RecordReaders::list(v, "teammember", &RecordReaders::teamMember);
+    data.teamRecord = RecordReaders::teamInfo(JsonRead::member(v, "teaminfo"));
     data.teamPrizes = RecordReaders::list(v, "prizearray", &RecordReaders::prize);
     if (announcing && SceneDirector::instance().currentSceneId() != kTeamInfoScene && hooks().teamMatchAnnounce) {
         hooks().teamMatchAnnounce();
