@@ -18,8 +18,9 @@ bool validName(const std::string& name) {
     for (size_t at = 0; at < name.size(); ++at) {
         const auto byte = static_cast<unsigned char>(name[at]);
         if (byte >= 128) {
-            // The byte after a high byte goes with it, whatever it is.
-            ++at;
+            // A character of several bytes goes whole; its continuation bytes are never read as
+            // ASCII, and an ASCII byte after it is checked like any other.
+            while (at + 1 < name.size() && (static_cast<unsigned char>(name[at + 1]) & 0xC0) == 0x80) ++at;
             continue;
         }
         if (!std::isalnum(byte)) return false;

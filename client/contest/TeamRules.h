@@ -19,7 +19,7 @@ enum Role { kLeader = 1, kMember = 2, kViewer = 3, kAnnounced = 4 };
 
 // A team name fits when it is not empty, counts at most 16 width units (an ASCII byte 2, any other
 // byte 1: 8 letters or 5 Chinese characters), has at most 62 bytes and holds only letters, digits
-// and non-ASCII characters.
+// and non-ASCII characters (taken whole, so "兔_" is refused like "a_").
 bool validName(const std::string& name);
 
 // The player's own public id as the team records name their creator.
