@@ -13,6 +13,15 @@ using namespace parsers;
 namespace {
 
 constexpr int kTeamInfoScene = 26;
+constexpr int kContestPlayScene = 22;
+
+// The team screen shows a match about to begin itself, and a player in a contest is not to be
+// interrupted (between two rounds of a team match the status comes back to 1); every other
+// screen announces it.
+bool announcesHere() {
+    const int scene = SceneDirector::instance().currentSceneId();
+    return scene != kTeamInfoScene && scene != kContestPlayScene;
+}
 
 } // namespace
 
@@ -45,7 +54,7 @@ void ContestParsers::heartbeat(const Json::Value& v, int*) {
     data.teamMatchStatus = status;
     // The server names status 1 only to a member of a team in the coming match, so the player has
     // a team even when no team screen was opened since the login (main menu, contest hall).
-    if (status == 1) {
+    if (status == 1 && announcesHere()) {
         data.teamAnnouncePending = true;
         RequestCatalogue::teamListForAnnouncement();
     }
@@ -92,8 +101,7 @@ void ContestParsers::teamList(const Json::Value& v, int* code) {
     data.myTeam = RecordReaders::ownTeam(v);
     data.teamList = RecordReaders::list(v, "teaminfo", &RecordReaders::teamInfo);
     if (data.teamAnnouncePending) {
-        // The team screen announces the match itself; everywhere else the own team is fetched.
-        if (SceneDirector::instance().currentSceneId() != kTeamInfoScene && data.myTeam.myTeamId != 0) {
+        if (announcesHere() && data.myTeam.myTeamId != 0) {
             RequestCatalogue::ownTeamForAnnouncement(data.myTeam.myTeamId);
         } else {
             data.teamAnnouncePending = false;
@@ -111,7 +119,7 @@ void ContestParsers::teamInfo(const Json::Value& v, int* code) {
     data.teamMembers = RecordReaders::list(v, "teammember", &RecordReaders::teamMember);
     data.teamRecord = RecordReaders::teamInfo(JsonRead::member(v, "teaminfo"));
     data.teamPrizes = RecordReaders::list(v, "prizearray", &RecordReaders::prize);
-    if (announcing && SceneDirector::instance().currentSceneId() != kTeamInfoScene && hooks().teamMatchAnnounce) {
+    if (announcing && announcesHere() && hooks().teamMatchAnnounce) {
         hooks().teamMatchAnnounce();
     }
 }
