@@ -29,7 +29,9 @@ constexpr int kDefaultMaxTeamer = 5;
 const CCPoint kStateSpot(680, 50);
 constexpr float kNameX = 60, kNameWidth = 400, kCountX = 600, kCaptionY = 515;
 const ccColor3B kRowColour = {90, 50, 20};
-const ccColor3B kHeaderColour = {255, 250, 230};
+// The header band is light: its texts are dark; the column captions sit on the backdrop below it.
+const ccColor3B kHeaderColour = {90, 50, 20};
+const ccColor3B kCaptionColour = {255, 250, 230};
 const ccColor3B kStateColour = {255, 240, 120};
 
 // The team whose record the last team answer held, when it is this one.
@@ -120,9 +122,9 @@ void CHD_TeamInfoLayer::buildHeader() {
     if (CCLabelTTF* score = addLabel(this, line, "simhei.ttf", 28, ccp(820, y), kHeaderColour, kTextZ)) {
         score->setAnchorPoint(ccp(1, 0.5f));
     }
-    addLabel(this, texts.text("nickName"), "simhei.ttf", 24, ccp(kNameX + kNameWidth / 2, kCaptionY), kHeaderColour,
+    addLabel(this, texts.text("nickName"), "simhei.ttf", 24, ccp(kNameX + kNameWidth / 2, kCaptionY), kCaptionColour,
              kTextZ);
-    addLabel(this, texts.text("MyselfScore"), "simhei.ttf", 24, ccp(kCountX, kCaptionY), kHeaderColour, kTextZ);
+    addLabel(this, texts.text("MyselfScore"), "simhei.ttf", 24, ccp(kCountX, kCaptionY), kCaptionColour, kTextZ);
 }
 
 int CHD_TeamInfoLayer::maxTeamer() const {

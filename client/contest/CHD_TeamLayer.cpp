@@ -24,7 +24,7 @@ constexpr float kHeaderY = 505;
 constexpr float kPlaceX = 80, kNameX = 250, kMembersX = 450, kScoreX = 590;
 constexpr float kNameRoom = 250;
 const ccColor3B kRowColour = {90, 50, 20};
-const ccColor3B kHeaderColour = {255, 250, 230};
+const ccColor3B kHeaderColour = {120, 70, 30};
 
 const char* const kButtons[] = {"backbtn", "rankbtn", "instructionbtn", "buildtitlebtn", "fasttakepartbtn",
                                 "myteambtn"};
@@ -82,7 +82,8 @@ bool CHD_TeamLayer::init() {
     m_pager = CPageController::create();
     if (m_pager) {
         m_pager->setDelegate(this);
-        m_pager->setPosition(ccp(150, 40));
+        // The bar draws its buttons above its page label; both fit under the last row.
+        m_pager->setPosition(ccp(-20, 8));
         addChild(m_pager, kPagerZ, kPagerTag);
     }
     fillRows();
