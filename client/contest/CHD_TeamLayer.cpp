@@ -7,6 +7,7 @@
 #include "contest/HallRules.h"
 #include "contest/TeamRules.h"
 #include "net/GameData.h"
+#include "net/NetManager.h"
 #include "net/RequestCatalogue.h"
 
 #include <cstdio>
@@ -123,6 +124,8 @@ void CHD_TeamLayer::addCaptions() {
 
 void CHD_TeamLayer::onEnter() {
     CCLayer::onEnter();
+    // Reached from the team screen the announcement opened, the heartbeat may still be slow.
+    NetManager::instance().setHeartbeatInterval(1.0f);
     askPage(0);
     // Creating a team depends on the round the match is at; the hall's schedule may be old.
     RequestCatalogue::matchSchedule({this, nullptr, net_selector(CHD_TeamLayer::onRequestFailed)});
