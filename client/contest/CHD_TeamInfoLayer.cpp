@@ -303,6 +303,12 @@ void CHD_TeamInfoLayer::matchTick(float) {
     const long long left = m_countdown->secondsToStart();
     ClientLog::write("getLabelWaitSeconds==%lld", left);
     const int status = GameData::instance().teamMatchStatus;
+    // The status speaks of the player's own team: in the match means signed up, even when the
+    // leader signed up after this screen was made.
+    if (m_role != kViewer && (status == 1 || status == 2) && !m_signedUp) {
+        m_signedUp = true;
+        buildButtons();
+    }
     if (status == 1 && !m_sawAboutToBegin) {
         // An operator may have started a match after this screen asked for the schedule: the
         // countdown has to count to that one.

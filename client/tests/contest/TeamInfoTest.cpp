@@ -159,8 +159,27 @@ TEST_F(TeamInfoTest, MatchStartedAfterTheScreenWasMadeIsCountedTo) {
     EXPECT_EQ(sent(48)[0]["matchid"].asInt(), 8);
 }
 
+TEST_F(TeamInfoTest, SignUpMadeAfterTheScreenOpenedIsLearntFromTheStatus) {
+    // The leader signed up while this member looked at the team: the record said "not signed up".
+    CHD_TeamInfoLayer* team = open(kMember, 3, 0, 0, 0, 60, "10005");
+    ASSERT_FALSE(team->signedUp());
+    push(R"({"system":10,"teammatchstatus":1})");
+    wait(1);
+    EXPECT_TRUE(team->signedUp());
+    EXPECT_EQ(std::string(team->rightLabel()->getString()), text("HDSignUped"));
+    EXPECT_NE(team->getChildByTag(CHD_TeamInfoLayer::kNoticeTag), nullptr);
+
+    // On another team's screen the player's own status says nothing about that team.
+    GameData::instance().teamMatchStatus = 0;
+    CHD_TeamInfoLayer* other = open(kViewer, 3, 0, 0, 0, 60, "10005");
+    push(R"({"system":10,"teammatchstatus":1})");
+    wait(1);
+    EXPECT_FALSE(other->signedUp());
+    EXPECT_EQ(other->getChildByTag(CHD_TeamInfoLayer::kNoticeTag), nullptr);
+}
+
 TEST_F(TeamInfoTest, NoFaceOffWithoutTheQuestionListOrTheSignUp) {
-    CHD_TeamInfoLayer* team = open(kMember, 3, 0, 0, 0, 3600, "10005");
+    CHD_TeamInfoLayer* team = open(kViewer, 3, 0, 0, 0, 3600, "10005");
     push(R"({"system":10,"teammatchstatus":2})");
     wait(1);
     EXPECT_TRUE(childrenOf<CHD_LoadingLayer>(team).empty());
