@@ -13,6 +13,15 @@ using namespace parsers;
 namespace {
 
 constexpr int kTeamInfoScene = 26;
+constexpr int kContestPlayScene = 22;
+
+// The team screen shows a match about to begin itself, and a player in a contest is not to be
+// interrupted (between two rounds of a team match the status comes back to 1); every other
+// screen announces it.
+bool announcesHere() {
+    const int scene = SceneDirector::instance().currentSceneId();
+    return scene != kTeamInfoScene && scene != kContestPlayScene;
+}
 
 } // namespace
 
@@ -43,7 +52,9 @@ void ContestParsers::heartbeat(const Json::Value& v, int*) {
         return;
     }
     data.teamMatchStatus = status;
-    if (status == 1 && !data.teamMembers.empty()) {
+    // The server names status 1 only to a member of a team in the coming match, so the player has
+    // a team even when no team screen was opened since the login (main menu, contest hall).
+    if (status == 1 && announcesHere()) {
         data.teamAnnouncePending = true;
         RequestCatalogue::teamListForAnnouncement();
     }
@@ -90,7 +101,7 @@ void ContestParsers::teamList(const Json::Value& v, int* code) {
     data.myTeam = RecordReaders::ownTeam(v);
     data.teamList = RecordReaders::list(v, "teaminfo", &RecordReaders::teamInfo);
     if (data.teamAnnouncePending) {
-        if (SceneDirector::instance().previousSceneId() != kTeamInfoScene && data.myTeam.myTeamId != 0) {
+        if (announcesHere() && data.myTeam.myTeamId != 0) {
             RequestCatalogue::ownTeamForAnnouncement(data.myTeam.myTeamId);
         } else {
             data.teamAnnouncePending = false;
@@ -106,8 +117,9 @@ void ContestParsers::teamInfo(const Json::Value& v, int* code) {
         return;
     }
     data.teamMembers = RecordReaders::list(v, "teammember", &RecordReaders::teamMember);
+    data.teamRecord = RecordReaders::teamInfo(JsonRead::member(v, "teaminfo"));
     data.teamPrizes = RecordReaders::list(v, "prizearray", &RecordReaders::prize);
-    if (announcing && SceneDirector::instance().currentSceneId() != kTeamInfoScene && hooks().teamMatchAnnounce) {
+    if (announcing && announcesHere() && hooks().teamMatchAnnounce) {
         hooks().teamMatchAnnounce();
     }
 }

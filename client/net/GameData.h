@@ -42,6 +42,9 @@ public:
     std::vector<TeamInfo> teamList;
     OwnTeamSummary myTeam;
     std::vector<TeamMember> teamMembers;
+    // The team of the last team answer (39) itself: its "number" and signed-up state are news the
+    // list page of that team may not have yet.
+    TeamInfo teamRecord;
     std::vector<PrizeItem> teamPrizes;
     std::vector<PrizeItem> prizeTable;
     TeamRankPage teamRank;

@@ -146,7 +146,14 @@ void MsgResponse::announceTeamMatch() {
 }
 
 void MsgResponse::onTeamMatchSure() {
-    const OwnTeamSummary& own = GameData::instance().myTeam;
+    const GameData& data = GameData::instance();
+    const OwnTeamSummary& own = data.myTeam;
+    // The team answer that raised the box is the freshest record of the team; the list header
+    // stands in only if it is missing.
+    if (data.teamRecord.teamId != 0 && data.teamRecord.teamId == own.myTeamId) {
+        SceneDirector::instance().showTeamInfo(data.teamRecord, kTeamInfoRoleOwnTeam);
+        return;
+    }
     TeamInfo team;
     team.teamId = own.myTeamId;
     team.teamName = own.myTeamName;

@@ -130,6 +130,8 @@ public:
     // Sent by the heartbeat and team parsers during a team-match announcement, without handlers.
     static void teamListForAnnouncement();
     static void ownTeamForAnnouncement(int teamId);
+    // The team screen asks for its round's questions just before the start, without the busy cover.
+    static void teamQuestionIdList(int matchId, const NetTarget& to);
 
     // The body every game request starts from.
     static Json::Value body(int system);

@@ -200,3 +200,11 @@ void RequestCatalogue::ownTeamForAnnouncement(int teamId) {
     v["teamid"] = teamId;
     game(ReqTeamInfo, v, {}, Busy::No, kDim);
 }
+
+void RequestCatalogue::teamQuestionIdList(int matchId, const NetTarget& to) {
+    Json::Value v = body(48);
+    v["date"] = 0;
+    v["matchtype"] = 2;
+    v["matchid"] = matchId;
+    game(ReqQuestionIdList, v, to, Busy::No, Dim::No);
+}

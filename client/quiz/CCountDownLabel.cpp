@@ -77,6 +77,10 @@ void CCountDownLabel::tick(float dt) {
     refresh();
 }
 
+long long CCountDownLabel::secondsToStart() const {
+    return m_start - static_cast<long long>(std::floor(m_now));
+}
+
 std::string CCountDownLabel::text() const { return m_label ? m_label->getString() : ""; }
 
 void CCountDownLabel::refresh() {

@@ -19,6 +19,8 @@ public:
     int state() const { return m_state; }
     std::string text() const;
     cocos2d::CCLabelBMFont* label() const { return m_label; }
+    // Whole seconds from the clock the label shows to the start; 0 or less once it has started.
+    long long secondsToStart() const;
 
     // Seconds since the epoch of a "YYYYMMDDhhmmss" text; -1 when it is not one.
     static long long parseTime(const std::string& text);

@@ -107,10 +107,22 @@ TEST_F(HeartbeatPushTest, ATeamMatchAboutToBeginIsAnnounced) {
 }
 
 TEST_F(HeartbeatPushTest, NoAnnouncementWithoutATeam) {
-    enterScene(2);
+    // Nothing known about teams (no team screen since the login): the list answer tells whether
+    // the player has one, and without one nothing more is asked or shown.
+    LoopbackServer game(true, [](const Json::Value&) {
+        Json::Value answer;
+        answer["response"] = 1;
+        answer["myteamid"] = 0;
+        return Reply::json(answer);
+    });
+    NetManager::instance().setGameEndpoint("127.0.0.1", game.port());
+    CCScene* scene = enterScene(2);
     heartbeat(R"({"system":10,"teammatchstatus":1})");
-    EXPECT_EQ(NetManager::instance().outstanding(), 0);
+    ASSERT_TRUE(pumpUntilIdle());
     EXPECT_EQ(GameData::instance().teamMatchStatus, 1);
+    ASSERT_EQ(game.requests().size(), 1u);
+    EXPECT_EQ(game.requests()[0]["system"].asInt(), 40);
+    EXPECT_FALSE(treeContainsText(scene, "gameWillBegin-zh"));
 }
 
 } // namespace
