@@ -84,13 +84,13 @@ ContestResult ContestResult::fromPush(const Json::Value& v, const std::string& s
     return r;
 }
 
-ContestResult ContestResult::fromTeamPrize(const PrizeItem& prize, const std::string& teamName) {
+ContestResult ContestResult::fromTeamPrize(const PrizeItem& prize, const std::string& name) {
     ContestResult r;
     r.right = prize.rightCount;
     r.wrong = prize.wrongCount;
     r.rewardAmount = prize.prizeNum;
     r.rewardKind = prize.prizeType == 0 || prize.prizeType == 1 ? prize.prizeType : -1;
-    r.name = teamName;
+    r.name = name;
     r.outcome = prize.teamScore;
     r.score = prize.score;
     r.timeUsed = static_cast<float>(prize.times);
@@ -252,7 +252,8 @@ void CHD_ResultLayer::pressSure() {
     case 1: SceneDirector::instance().switchTo(23); break;
     case 2: SceneDirector::instance().switchTo(25); break;
     case 3: SceneDirector::instance().switchTo(28); break;
-    case 4: break;
+    // The exam's result: back to the exam hall, not left on a play screen with nothing to answer.
+    case 4: SceneDirector::instance().switchTo(29); break;
     default: SceneDirector::instance().switchTo(21); break;
     }
     release();
