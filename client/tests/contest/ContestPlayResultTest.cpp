@@ -354,6 +354,7 @@ TEST_F(ContestPlayResultTest, ATeamMatchResultAddsItsPrizeToThePlayersRecord) {
         GameData::instance().teamMatchStatus = 3;
         GameData::instance().myTeam.myTeamName = "兔子队";
         m_teamPrize = Json::Value(Json::objectValue);
+        m_teamPrize["type"] = 2;
         m_teamPrize["prizetype"] = c.prizeType;
         m_teamPrize["prizenum"] = c.prizeNum;
         m_teamPrize["rightcount"] = 8;
