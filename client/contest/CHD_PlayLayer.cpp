@@ -617,14 +617,23 @@ void CHD_PlayLayer::showOwnResult(const ContestResult& own, int mode) {
 
 void CHD_PlayLayer::continueChain() {
     if (m_result || m_examOver) return;
+    // The round is over for the team (its result is on its way): no question of it is answered now.
+    if (teamMatch() && GameData::instance().teamMatchStatus == kTeamMatchOver) return;
     if (m_leaving) {
         m_chainHeld = true;
         return;
     }
     m_chainHeld = false;
-    if (exam() && QuizData::instance().qsidQueue.empty()) {
+    const bool used = QuizData::instance().qsidQueue.empty();
+    if (exam() && used) {
         examOver();
         return;
+    }
+    if (used) {
+        // The team's questions are done: the answered one and its mark make way for the wait.
+        removeTagged(this, kAnswerCoverTag);
+        QuestionStage::instance().removeCurrent();
+        showTip("");
     }
     CQuestionMission::instance()->start(0);
 }
@@ -662,6 +671,8 @@ void CHD_PlayLayer::openPauseMenu() {
         return;
     }
     QuestionStage::instance().setAnswered(true);
+    // The team's waiting cover stands over this layer; it must not hide the question asked here.
+    showTeamCover(false);
     CMyMessageBox* box = CMyMessageBox::create("", text("HDPlayLayerBackToMain"), text("sure"), text("cancel"), "",
                                                this, 0, callfunc_selector(CHD_PlayLayer::confirmLeave),
                                                callfunc_selector(CHD_PlayLayer::cancelLeave), nullptr, nullptr,
@@ -682,7 +693,13 @@ void CHD_PlayLayer::confirmLeave() {
     }
 }
 
+void CHD_PlayLayer::showTeamCover(bool shown) {
+    CCScene* running = CCDirector::sharedDirector()->getRunningScene();
+    if (CCNode* cover = running ? running->getChildByTag(kTeamCoverTag) : nullptr) cover->setVisible(shown);
+}
+
 void CHD_PlayLayer::cancelLeave() {
+    showTeamCover(true);
     const int qsid = QuizData::instance().currentQsid;
     const int sent = chainPlay() ? CQuestionMission::instance()->lastSubmittedQsid()
                                  : CHD_CQuestionMission::instance()->lastSubmittedQsid();

@@ -103,6 +103,7 @@ private:
     void onLeaveAnswer(int code);
     void onLeaveFailed(int status);
     void leaveToHall();
+    void showTeamCover(bool shown);
 
     int m_previous = -1;
     int m_counter = 0;

@@ -19,8 +19,8 @@ namespace {
 constexpr int kDoublesHall = 23, kTeamList = 25, kChallengeHall = 28, kExamHall = 29;
 constexpr int kContestHall = 21;
 // The table fills the layout's panel below the headers; the own line sits under the table.
-constexpr float kTableLeft = 70, kTableBottom = 100;
-constexpr float kHeaderY = 490, kOwnLineY = 72;
+constexpr float kTableLeft = 70, kTableBottom = 116;
+constexpr float kHeaderY = 477, kOwnLineY = 86;
 const ccColor3B kHeaderColour = {150, 70, 20};
 const ccColor3B kOwnColour = {200, 60, 30};
 

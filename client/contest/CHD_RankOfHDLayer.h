@@ -42,7 +42,8 @@ public:
 
     static constexpr float kRowHeight = 56;
     static constexpr float kTableWidth = 820;
-    static constexpr float kTableHeight = 360;
+    // Six whole rows: no row shows cut in half before the player scrolls.
+    static constexpr float kTableHeight = 6 * kRowHeight;
 
 private:
     bool chooseHeaders();

@@ -159,17 +159,30 @@ void CHD_ResultLayer::setData(const ContestResult& own, const ContestResult& opp
         fillColumn(m_opponent, kColumnX, kOpponentCountTag);
         showOutcome();
     } else {
+        // One side only: one panel in the middle, so the lines do not straddle two.
+        if (UIWidget* right = m_layout->getWidgetByName("rightcolumn")) right->setVisible(false);
+        if (UIWidget* left = m_layout->getWidgetByName("leftcolumn")) {
+            left->setPosition(ccp(CCDirector::sharedDirector()->getWinSize().width / 2, left->getPosition().y));
+            if (m_mode == 2) {
+                // Eight lines: the panel grows to hold them.
+                left->setSize(CCSizeMake(left->getSize().width, 320));
+                left->setPosition(ccp(left->getPosition().x, 295));
+            }
+        }
         fillColumn(m_own, 0, kOwnCountTag);
     }
 }
 
 void CHD_ResultLayer::fillColumn(const ContestResult& record, float x, int countTag) {
-    float y = 58;
+    // The team's eight lines must fit its taller panel: a little higher and closer together.
+    const bool team = m_mode == 2;
+    float y = team ? 84 : 58;
+    const float step = team ? 28 : 32;
     auto add = [&](const std::string& s, float size, const ccColor3B& colour) {
         CCLabelTTF* label = line(s, size, colour);
         label->setPosition(ccp(x, y));
         addChild(label, 3);
-        y -= 32;
+        y -= step;
         return label;
     };
     add(record.name, 28, kNameColour);

@@ -198,7 +198,7 @@ TEST_F(TeamExamPlayTest, LeavingTellsTheServerAndGoesToEachModesHall) {
     }
 }
 
-TEST_F(TeamExamPlayTest, AVerdictWhileLeavingHoldsTheNextQuestionUntilThePlayerStays) {
+TEST_F(TeamExamPlayTest, StayingAfterTheLeaveBoxKeepsTheExamGoing) {
     CHD_PlayLayer* play = enterExamPlay({961, 962});
     ASSERT_NE(play, nullptr);
     ASSERT_NO_FATAL_FAILURE(answerShown(true));
