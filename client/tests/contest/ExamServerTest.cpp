@@ -45,10 +45,17 @@ protected:
         return nullptr;
     }
     // The other player sits the day's exam over his own socket, every answer right.
+    static int examId() {
+        for (const MatchSchedule& entry : GameData::instance().matchSchedule) {
+            if (entry.matchType == 4) return entry.matchId;
+        }
+        return 0;
+    }
     void remoteSitsExam() {
+        ASSERT_NE(examId(), 0) << "the schedule lists the day's exam";
         Json::Value list = RemotePlayer::object(48);
         list["matchtype"] = 4;
-        list["matchid"] = 20261209;
+        list["matchid"] = examId();
         list["date"] = 0;
         const Json::Value ids = m_remote.game(list)["idlist"];
         ASSERT_EQ(ids.size(), 10u);
@@ -57,7 +64,7 @@ protected:
             fetch["qsid"] = id.asInt();
             fetch["date"] = 0;
             fetch["matchtype"] = 4;
-            fetch["matchid"] = 20261209;
+            fetch["matchid"] = examId();
             ASSERT_EQ(m_remote.game(fetch)["qsid"].asInt(), id.asInt());
             Json::Value answer = RemotePlayer::object(47);
             answer["qsid"] = id.asInt();
@@ -66,7 +73,7 @@ protected:
             answer["date"] = 0;
             answer["awardnum"] = 0;
             answer["matchtype"] = 4;
-            answer["matchid"] = 20261209;
+            answer["matchid"] = examId();
             ASSERT_EQ(m_remote.game(answer)["response"].asString(), "success") << id.asInt();
         }
     }
