@@ -38,6 +38,9 @@ constexpr int kTouchPriority = 1;
 constexpr int kTeamMatchOver = 4;
 constexpr int kTeamCoverTag = 1011;
 constexpr int kCoverLaterTag = 7301;
+constexpr int kNextLaterTag = 7302;
+constexpr int kTeamPrizeType = 2, kExamPrizeType = 4;
+constexpr int kTeamResultMode = 2, kExamResultMode = 4;
 constexpr int kAnswerCoverZ = 100;
 constexpr int kBannerZ = 2000001;
 constexpr int kTrailZ = 10000;
@@ -138,11 +141,14 @@ void CHD_PlayLayer::onEnter() {
     ContestPushRouter::setPlayHandler(this, [this](const Json::Value& push) { return onPush(push); });
     const int qscount = GameData::instance().opponent.qscount;
     m_total = qscount > 0 ? qscount : 5;
+    if (exam() && !QuizData::instance().qsidQueue.empty()) {
+        m_total = static_cast<int>(QuizData::instance().qsidQueue.size());
+    }
 
     if (m_layout == nullptr) {
         if (oneToOne()) {
             buildOneToOne();
-        } else if (m_previous == 28 || teamMatch()) {
+        } else if (m_previous == 28 || chainPlay()) {
             buildScreen();
             if (m_layout) m_layout->setTag(kLayoutTag);
             m_clockAt = m_clockLabel ? m_clockLabel->getPosition() : ccp(125, 550);
@@ -152,11 +158,11 @@ void CHD_PlayLayer::onEnter() {
             SoundManager::instance().playMusic("bgMusic_game.mp3", true);
         }
     }
+    if (pushedQuestions() || exam()) showCounter();
     if (pushedQuestions()) {
-        showCounter();
         schedule(schedule_selector(CHD_PlayLayer::pollQuestion), kPollSeconds);
-    } else if (teamMatch()) {
-        CQuestionMission::instance()->start(0);
+    } else if (chainPlay()) {
+        continueChain();
     }
 }
 
@@ -252,7 +258,7 @@ void CHD_PlayLayer::refreshHeader() {
         m_answeredLabel->setString(fillText(text("answerNum"), {std::to_string(answered)}).c_str());
     }
     m_counter += 1;
-    if (pushedQuestions()) {
+    if (pushedQuestions() || exam()) {
         if (m_counter > m_total) m_counter = m_total;
         showCounter();
     }
@@ -325,7 +331,7 @@ void CHD_PlayLayer::update(float) {
 
 void CHD_PlayLayer::contestTimeOut() {
     if (!lockTimedOutQuestion()) return;
-    if (teamMatch()) {
+    if (chainPlay()) {
         CQuestionMission::instance()->submitAnswer("-1", 0, 0, -1);
         return;
     }
@@ -390,6 +396,14 @@ void CHD_PlayLayer::onContestAnswer(int status) {
     if (!oneToOne()) {
         cover->addMark(right ? "answer_right.png" : "answer_error.png", coverCentre(), kBigMarkScale,
                        CHD_PlayLayerColorCover::kOwnMarkTag);
+        if (chainPlay() && getActionByTag(kNextLaterTag) == nullptr) {
+            // Nobody pushes the next question here: the chain asks for it once the mark was seen.
+            CCAction* next = CCSequence::createWithTwoActions(
+                CCDelayTime::create(kNextQuestionSeconds),
+                CCCallFunc::create(this, callfunc_selector(CHD_PlayLayer::continueChain)));
+            next->setTag(kNextLaterTag);
+            runAction(next);
+        }
         return;
     }
     QuizData& quiz = QuizData::instance();
@@ -568,20 +582,86 @@ void CHD_PlayLayer::teamMatchOver() {
     RequestCatalogue::prizeTable(this, net_selector(CHD_PlayLayer::onTeamResult), nullptr, Busy::No);
 }
 
+namespace {
+
+// The player's latest result of one kind; the answer lists the team round first, then the exam.
+const PrizeItem* latestOfType(int type) {
+    for (const PrizeItem& prize : GameData::instance().prizeTable) {
+        if (prize.type == type) return &prize;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void CHD_PlayLayer::onTeamResult(int) {
-    const std::vector<PrizeItem>& prizes = GameData::instance().prizeTable;
-    if (m_result || prizes.empty()) {
-        ClientLog::write("team match over: no result to show");
+    const PrizeItem* prize = latestOfType(kTeamPrizeType);
+    if (m_result || prize == nullptr) {
+        ClientLog::write("team match over: no team result to show");
         return;
     }
+    showOwnResult(ContestResult::fromTeamPrize(*prize, GameData::instance().myTeam.myTeamName), kTeamResultMode);
+}
+
+void CHD_PlayLayer::showOwnResult(const ContestResult& own, int mode) {
     stopTicking();
     m_running = false;
+    stopActionByTag(kNextLaterTag);
+    QuestionStage::instance().setAnswered(true);
     m_result = CHD_ResultLayer::create();
     if (m_result == nullptr) return;
     m_result->retain();
-    m_result->setData(ContestResult::fromTeamPrize(prizes.front(), GameData::instance().myTeam.myTeamName),
-                      ContestResult{}, 2);
+    m_result->setData(own, ContestResult{}, mode);
     addResultDialog();
+}
+
+void CHD_PlayLayer::continueChain() {
+    if (m_result || m_examOver) return;
+    // The round is over for the team (its result is on its way): no question of it is answered now.
+    if (teamMatch() && GameData::instance().teamMatchStatus == kTeamMatchOver) return;
+    if (m_leaving) {
+        m_chainHeld = true;
+        return;
+    }
+    m_chainHeld = false;
+    const bool used = QuizData::instance().qsidQueue.empty();
+    if (exam() && used) {
+        examOver();
+        return;
+    }
+    if (used) {
+        // The team's questions are done: the answered one and its mark make way for the wait.
+        removeTagged(this, kAnswerCoverTag);
+        QuestionStage::instance().removeCurrent();
+        showTip("");
+    }
+    CQuestionMission::instance()->start(0);
+}
+
+void CHD_PlayLayer::examOver() {
+    m_examOver = true;
+    stopTicking();
+    m_running = false;
+    RequestCatalogue::prizeTable(this, net_selector(CHD_PlayLayer::onExamResult),
+                                 net_selector(CHD_PlayLayer::onExamResultFailed), Busy::Yes);
+}
+
+void CHD_PlayLayer::onExamResult(int) {
+    if (m_result) return;
+    const PrizeItem* prize = latestOfType(kExamPrizeType);
+    if (prize == nullptr) {
+        // Nothing to show, but the player must not be left on an empty play screen.
+        ClientLog::write("exam over: the server lists no exam result");
+        onExamResultFailed(0);
+        return;
+    }
+    showOwnResult(ContestResult::fromTeamPrize(*prize, hall_rules::ownShownName()), kExamResultMode);
+}
+
+void CHD_PlayLayer::onExamResultFailed(int) {
+    if (m_result || getChildByTag(kExamNoResultTag)) return;
+    hall_rules::showBox(this, text("HDExamNoResult"), this, callfunc_selector(CHD_PlayLayer::leaveToHall), false,
+                        nullptr, kBoxZ, kExamNoResultTag);
 }
 
 // --- leaving
@@ -591,6 +671,8 @@ void CHD_PlayLayer::openPauseMenu() {
         return;
     }
     QuestionStage::instance().setAnswered(true);
+    // The team's waiting cover stands over this layer; it must not hide the question asked here.
+    showTeamCover(false);
     CMyMessageBox* box = CMyMessageBox::create("", text("HDPlayLayerBackToMain"), text("sure"), text("cancel"), "",
                                                this, 0, callfunc_selector(CHD_PlayLayer::confirmLeave),
                                                callfunc_selector(CHD_PlayLayer::cancelLeave), nullptr, nullptr,
@@ -611,9 +693,15 @@ void CHD_PlayLayer::confirmLeave() {
     }
 }
 
+void CHD_PlayLayer::showTeamCover(bool shown) {
+    CCScene* running = CCDirector::sharedDirector()->getRunningScene();
+    if (CCNode* cover = running ? running->getChildByTag(kTeamCoverTag) : nullptr) cover->setVisible(shown);
+}
+
 void CHD_PlayLayer::cancelLeave() {
+    showTeamCover(true);
     const int qsid = QuizData::instance().currentQsid;
-    const int sent = teamMatch() ? CQuestionMission::instance()->lastSubmittedQsid()
+    const int sent = chainPlay() ? CQuestionMission::instance()->lastSubmittedQsid()
                                  : CHD_CQuestionMission::instance()->lastSubmittedQsid();
     // A question already answered or run out stays locked; one still open is the player's again.
     if (sent != qsid && !m_timedOut && getChildByTag(kAnswerCoverTag) == nullptr && m_result == nullptr) {
@@ -633,6 +721,7 @@ void CHD_PlayLayer::onLeaveAnswer(int code) {
 void CHD_PlayLayer::onLeaveFailed(int) {
     m_leaving = false;
     cancelLeave();
+    if (m_chainHeld) continueChain();
 }
 
 void CHD_PlayLayer::leaveToHall() {

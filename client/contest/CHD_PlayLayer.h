@@ -1,7 +1,9 @@
 // Scene 22, contest play: the single-player play scene's host contract for the question screens,
 // with questions pushed by the server instead of fetched. The previous scene tells the contest: 23
-// one-to-one (its own header with both players), 28 challenge and 26 team match (the single-player
-// header), 29 exam (nothing built here).
+// one-to-one (its own header with both players), 28 challenge, 26 team match and 29 exam (the
+// single-player header). Team rounds and exams fetch their questions through the ordinary chain;
+// an exam ends when its list is used up, a team round when the heartbeat says the match is over
+// for the team.
 //
 // In one-to-one and challenge contests the clock is worked out from the time since the question
 // appeared, not counted down tick by tick, so a long frame or a stalled window cannot give the
@@ -54,6 +56,9 @@ public:
     static constexpr int kBannerTag = 1006;
     static constexpr int kJoiningTag = 1007;
     static constexpr int kLeaveBoxTag = 1009;
+    static constexpr int kExamNoResultTag = 1012;
+    // After a verdict, the next question of a team round or exam comes this much later.
+    static constexpr float kNextQuestionSeconds = 1.5f;
     static constexpr int kFleeBoxTag = 1010;
     static constexpr int kResultZ = 101;
     static constexpr int kBoxZ = 2000010;
@@ -61,6 +66,9 @@ public:
 private:
     bool oneToOne() const { return m_previous == 23; }
     bool teamMatch() const { return m_previous == 26; }
+    bool exam() const { return m_previous == 29; }
+    // Team rounds and exams ask for their questions one by one through the ordinary chain.
+    bool chainPlay() const { return teamMatch() || exam(); }
     bool pushedQuestions() const { return m_previous == 23 || m_previous == 28; }
     int matchType() const;
 
@@ -86,9 +94,16 @@ private:
     void addResultDialog();
     void teamMatchOver();
     void onTeamResult(int code);
+    // The next question of a team round or exam, or the exam's end once its list is used up.
+    void continueChain();
+    void examOver();
+    void onExamResult(int code);
+    void onExamResultFailed(int status);
+    void showOwnResult(const ContestResult& own, int mode);
     void onLeaveAnswer(int code);
     void onLeaveFailed(int status);
     void leaveToHall();
+    void showTeamCover(bool shown);
 
     int m_previous = -1;
     int m_counter = 0;
@@ -98,6 +113,9 @@ private:
     int m_penalty = 0;
     bool m_bannerShown = false;
     bool m_leaving = false;
+    // The chain's next step came while the player was leaving; it is taken if he stays after all.
+    bool m_chainHeld = false;
+    bool m_examOver = false;
     cocos2d::CCLabelBMFont* m_counterLabel = nullptr;
     cocos2d::CCLabelTTF* m_names[2] = {};
     cocos2d::CCPoint m_clockAt;

@@ -84,13 +84,13 @@ ContestResult ContestResult::fromPush(const Json::Value& v, const std::string& s
     return r;
 }
 
-ContestResult ContestResult::fromTeamPrize(const PrizeItem& prize, const std::string& teamName) {
+ContestResult ContestResult::fromTeamPrize(const PrizeItem& prize, const std::string& name) {
     ContestResult r;
     r.right = prize.rightCount;
     r.wrong = prize.wrongCount;
     r.rewardAmount = prize.prizeNum;
     r.rewardKind = prize.prizeType == 0 || prize.prizeType == 1 ? prize.prizeType : -1;
-    r.name = teamName;
+    r.name = name;
     r.outcome = prize.teamScore;
     r.score = prize.score;
     r.timeUsed = static_cast<float>(prize.times);
@@ -159,17 +159,30 @@ void CHD_ResultLayer::setData(const ContestResult& own, const ContestResult& opp
         fillColumn(m_opponent, kColumnX, kOpponentCountTag);
         showOutcome();
     } else {
+        // One side only: one panel in the middle, so the lines do not straddle two.
+        if (UIWidget* right = m_layout->getWidgetByName("rightcolumn")) right->setVisible(false);
+        if (UIWidget* left = m_layout->getWidgetByName("leftcolumn")) {
+            left->setPosition(ccp(CCDirector::sharedDirector()->getWinSize().width / 2, left->getPosition().y));
+            if (m_mode == 2) {
+                // Eight lines: the panel grows to hold them.
+                left->setSize(CCSizeMake(left->getSize().width, 320));
+                left->setPosition(ccp(left->getPosition().x, 295));
+            }
+        }
         fillColumn(m_own, 0, kOwnCountTag);
     }
 }
 
 void CHD_ResultLayer::fillColumn(const ContestResult& record, float x, int countTag) {
-    float y = 58;
+    // The team's eight lines must fit its taller panel: a little higher and closer together.
+    const bool team = m_mode == 2;
+    float y = team ? 84 : 58;
+    const float step = team ? 28 : 32;
     auto add = [&](const std::string& s, float size, const ccColor3B& colour) {
         CCLabelTTF* label = line(s, size, colour);
         label->setPosition(ccp(x, y));
         addChild(label, 3);
-        y -= 32;
+        y -= step;
         return label;
     };
     add(record.name, 28, kNameColour);
@@ -252,7 +265,8 @@ void CHD_ResultLayer::pressSure() {
     case 1: SceneDirector::instance().switchTo(23); break;
     case 2: SceneDirector::instance().switchTo(25); break;
     case 3: SceneDirector::instance().switchTo(28); break;
-    case 4: break;
+    // The exam's result: back to the exam hall, not left on a play screen with nothing to answer.
+    case 4: SceneDirector::instance().switchTo(29); break;
     default: SceneDirector::instance().switchTo(21); break;
     }
     release();

@@ -26,8 +26,8 @@ struct ContestResult {
 
     // One side of a pushed result: suffix "" or "2".
     static ContestResult fromPush(const Json::Value& v, const std::string& suffix);
-    // The team-match result of the prize table answer.
-    static ContestResult fromTeamPrize(const PrizeItem& prize, const std::string& teamName);
+    // A line of the prize table answer (a team round, or an exam), shown under `name`.
+    static ContestResult fromTeamPrize(const PrizeItem& prize, const std::string& name);
 };
 
 class CHD_ResultLayer : public CMessageBox {
@@ -35,7 +35,7 @@ public:
     static CHD_ResultLayer* create();
     bool init() override;
 
-    // Mode: 1 one-to-one, 2 team match, 3 challenge. A reward of score or money is added to the
+    // Mode: 1 one-to-one, 2 team match, 3 challenge, 4 exam. A reward of score or money is added to the
     // player's record at once, so the screens after show it before anything is fetched again.
     void setData(const ContestResult& own, const ContestResult& opponent, int mode);
 

@@ -38,6 +38,8 @@ public:
     std::vector<SdkPlat> sdkPlats;
     WallEntry wallEntry;
     std::vector<MatchSchedule> matchSchedule;
+    // Why the server refused the last contest question list (its "tip"; empty when it said nothing).
+    std::string questionListTip;
     int teamMatchStatus = 0;
     std::vector<TeamInfo> teamList;
     OwnTeamSummary myTeam;

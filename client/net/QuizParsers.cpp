@@ -56,7 +56,15 @@ void QuizParsers::questionIdList(const Json::Value& v, int* code) {
         ClientLog::write(" MsgResponseQuestionList %d", id);
         quiz.qsidQueue.push_back(id);
     }
-    if (responseOf(v) == 1 && i(v, "system") == 48) {
+    const bool contestList = i(v, "system") == 48;
+    if (contestList && responseOf(v) != 1) {
+        // A refused contest list (not in the match, exam sat or closed): the screen says why.
+        GameData::instance().questionListTip = t(v, "tip");
+        setCode(code, 1);
+        return;
+    }
+    if (contestList) {
+        GameData::instance().questionListTip.clear();
         GameData::instance().teamMatchStatus = 1;
     }
     setCode(code, 0);

@@ -114,10 +114,11 @@ TeamRankPage RecordReaders::teamRankPage(const Json::Value& v) {
 }
 
 ContestRankPage RecordReaders::contestRankPage(const Json::Value& v) {
-    ContestRankPage page{i(v, "rank"), i(v, "wixcount"), i(v, "wixtotal"), i(v, "userscore"), {}};
+    ContestRankPage page{i(v, "rank"), i(v, "wixcount"), i(v, "wixtotal"), i(v, "userscore"), {},
+                         JsonRead::realOf(v, "usetime")};
     page.items = list<ContestRankItem>(v, "ranklist", [](const Json::Value& item) {
         return ContestRankItem{i(item, "rank"), i(item, "wixcount"), i(item, "wixtotal"), i(item, "userscore"),
-                               t(item, "name")};
+                               t(item, "name"), JsonRead::realOf(item, "usetime")};
     });
     return page;
 }

@@ -129,11 +129,13 @@ struct TeamRankPage {
 struct ContestRankItem {
     int rank = 0, wixCount = 0, wixTotal = 0, userScore = 0;
     std::string name;
+    double useTime = 0; // exam ranking: seconds spent answering
 };
 
 struct ContestRankPage {
     int rank = 0, wixCount = 0, wixTotal = 0, userScore = 0;
     std::vector<ContestRankItem> items;
+    double useTime = 0;
 };
 
 struct ReferralItem {

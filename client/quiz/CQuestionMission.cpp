@@ -24,8 +24,11 @@ USING_NS_CC;
 namespace {
 
 constexpr int kPreviousTeamDetailsScene = 26;
+constexpr int kPreviousExamHall = 29;
+constexpr int kContestPlayScene = 22;
 constexpr int kTeamMatchRunning = 2;
 constexpr int kTeamMatchType = 2;
+constexpr int kExamMatchType = 4;
 constexpr int kPrizeZ = 100;
 constexpr int kAnswerBoxZ = 150;
 constexpr int kWallZ = 120;
@@ -40,13 +43,16 @@ CCPoint windowCentre() {
 
 std::string text(const char* key) { return LocalText::instance().text(key); }
 
-// The contest entry the team match plays in; match id 0 when the schedule has none.
-MatchSchedule teamMatchEntry() {
+// The schedule entry the contest being played belongs to: the exam's when play came from the exam
+// hall, else the team match's; match id 0 when the schedule has none.
+MatchSchedule competitionEntry() {
+    const int type =
+        SceneDirector::instance().previousSceneId() == kPreviousExamHall ? kExamMatchType : kTeamMatchType;
     for (const MatchSchedule& entry : GameData::instance().matchSchedule) {
-        if (entry.matchType == kTeamMatchType) return entry;
+        if (entry.matchType == type) return entry;
     }
     MatchSchedule none;
-    none.matchType = kTeamMatchType;
+    none.matchType = type;
     return none;
 }
 
@@ -80,7 +86,8 @@ int CQuestionMission::takeNextId() {
     }
     const int id = quiz.qsidQueue.front();
     // A wall stands before this question: it stays at the front and comes next once the wall is passed.
-    if (!wallAhead()) {
+    // Contest questions have no walls: the round's clock would run on behind one.
+    if (m_competition || !wallAhead()) {
         quiz.qsidQueue.pop_front();
     }
     quiz.currentQsid = id;
@@ -88,12 +95,22 @@ int CQuestionMission::takeNextId() {
 }
 
 void CQuestionMission::updateCompetition() {
-    m_competition = GameData::instance().teamMatchStatus == kTeamMatchRunning &&
-                    SceneDirector::instance().previousSceneId() == kPreviousTeamDetailsScene;
+    const SceneDirector& director = SceneDirector::instance();
+    const int previous = director.previousSceneId();
+    // In the contest play scene a team round stays a team round whatever status the heartbeat
+    // brings meanwhile (the round's end may overtake the last verdict): a single-player answer box
+    // or question there would be answered by nobody.
+    const bool inContestPlay = director.currentSceneId() == kContestPlayScene;
+    m_competition = previous == kPreviousExamHall ||
+                    (previous == kPreviousTeamDetailsScene &&
+                     (GameData::instance().teamMatchStatus == kTeamMatchRunning || inContestPlay));
 }
 
 bool CQuestionMission::wallCheck() {
     m_wallShown = false;
+    if (m_competition) {
+        return false;
+    }
     std::vector<SdkPlat>& plats = GameData::instance().sdkPlats;
     const int next = GameData::instance().user.answerCount + 1;
     int wall = -1;
@@ -121,8 +138,8 @@ bool CQuestionMission::wallCheck() {
 }
 
 void CQuestionMission::start(int) {
-    const int id = takeNextId();
     updateCompetition();
+    const int id = takeNextId();
     if (id == -1) {
         if (m_competition) {
             showWaitingCover();
@@ -138,7 +155,7 @@ void CQuestionMission::start(int) {
     const NetTarget to{this, net_selector(CQuestionMission::MsgResponseQuestionData),
                        net_selector(CQuestionMission::onRequestFailed)};
     if (m_competition) {
-        const MatchSchedule entry = teamMatchEntry();
+        const MatchSchedule entry = competitionEntry();
         RequestCatalogue::contestQuestion(id, GameData::instance().date, entry.matchType, entry.matchId, to);
     } else {
         RequestCatalogue::questionFirstOfRun(id, GameData::instance().date, to);
@@ -280,7 +297,7 @@ void CQuestionMission::submitAnswer(const std::string& answer, int count, int aw
                        net_selector(CQuestionMission::onRequestFailed)};
     const int date = GameData::instance().date;
     if (m_competition) {
-        const MatchSchedule entry = teamMatchEntry();
+        const MatchSchedule entry = competitionEntry();
         RequestCatalogue::submitContestAnswer(quiz.currentQsid, question->questid, answer, date, awardnum,
                                               withCount ? count : -1, entry.matchType, entry.matchId, to);
     } else {

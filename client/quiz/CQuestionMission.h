@@ -42,6 +42,8 @@ public:
     int lastSubmittedQsid() const { return m_lastSubmittedQsid; }
     // 0 "success", 1 "fail", 2 "nostart", 3 anything else.
     int answerStatus() const { return m_answerStatus; }
+    // True while a team round or an exam is played through this chain (contest requests, no walls,
+    // no answer box: the contest play scene marks the answer and goes on).
     bool competition() const { return m_competition; }
 
     // Back to the state of process start (tests).

@@ -7,6 +7,7 @@
 #include "app/TextFormat.h"
 #include "contest/CHD_CQuestionMission.h"
 #include "contest/CHD_PlayLayer.h"
+#include "contest/CHD_RankOfHDLayer.h"
 #include "contest/CHD_ResultLayer.h"
 #include "contest/HallRules.h"
 #include "contest/ContestPlaySupport.h"
@@ -354,6 +355,7 @@ TEST_F(ContestPlayResultTest, ATeamMatchResultAddsItsPrizeToThePlayersRecord) {
         GameData::instance().teamMatchStatus = 3;
         GameData::instance().myTeam.myTeamName = "兔子队";
         m_teamPrize = Json::Value(Json::objectValue);
+        m_teamPrize["type"] = 2;
         m_teamPrize["prizetype"] = c.prizeType;
         m_teamPrize["prizenum"] = c.prizeNum;
         m_teamPrize["rightcount"] = 8;
@@ -401,6 +403,33 @@ TEST_F(ContestPlayResultServerTest, AContestBegunInTheOneToOneHallIsPlayedHere) 
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_NE(sent[0].find("qsid=" + std::to_string(qsid) + " "), std::string::npos);
     EXPECT_NE(sent[0].find("-> response \"success\""), std::string::npos) << sent[0];
+}
+
+// The one-to-one ranking after a real contest: both players, the winner first, counted by wins.
+TEST_F(ContestPlayResultServerTest, AFinishedOneToOneRanksBothPlayersTheWinnerFirst) {
+    ASSERT_NO_FATAL_FAILURE(signUp());
+    CHD_PlayLayer* play = beginOneToOne();
+    ASSERT_NE(play, nullptr);
+    CHD_ResultLayer* dialog = playOut(play, false, true);
+    ASSERT_NE(dialog, nullptr);
+    dialog->pressSure();
+    engine::testing::stepSeconds(0.3f);
+    ASSERT_EQ(SceneDirector::instance().currentSceneId(), 23);
+    SceneDirector::instance().switchTo(24);
+    engine::testing::stepSeconds(0.3f);
+    ASSERT_TRUE(pumpUntilIdle());
+    engine::testing::stepFrames(2);
+    CCScene* scene = CCDirector::sharedDirector()->getRunningScene();
+    ASSERT_NE(scene, nullptr);
+    auto* rank = dynamic_cast<CHD_RankOfHDLayer*>(static_cast<CCObject*>(scene->getChildren()->objectAtIndex(0)));
+    ASSERT_NE(rank, nullptr);
+    ASSERT_EQ(rank->rows().size(), 2u);
+    EXPECT_EQ(rank->rows()[0][0], "1");
+    EXPECT_EQ(rank->rows()[0][2], "1/1") << "the remote player won his one contest";
+    EXPECT_EQ(rank->rows()[1][2], "0/1");
+    const std::string own = rank->ownLine()->getString();
+    EXPECT_EQ(own.rfind("我的名次：第2名", 0), 0u) << own;
+    EXPECT_EQ(served(33).size(), 1u);
 }
 
 } // namespace
