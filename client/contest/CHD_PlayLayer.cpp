@@ -612,6 +612,9 @@ void CHD_PlayLayer::showOwnResult(const ContestResult& own, int mode) {
     if (m_result == nullptr) return;
     m_result->retain();
     m_result->setData(own, ContestResult{}, mode);
+    ClientLog::write("%s result: right %d wrong %d time %.1f score %d team score %d reward %d kind %d",
+                     mode == kExamResultMode ? "exam" : "team", own.right, own.wrong,
+                     static_cast<double>(own.timeUsed), own.score, own.outcome, own.rewardAmount, own.rewardKind);
     addResultDialog();
 }
 

@@ -203,6 +203,8 @@ ExamService::Reply ExamService::answer(int playerId, Id qsid, const std::string&
                         "AND player = ?2 AND qsid = ?3 AND answered = 0")
             ->bindAll(day, playerId, *qsid, now, right ? 1 : 0, tenths)
             .run();
+        // An exam answer is one of the player's answers: the play screen counts it in its header.
+        m_storage.query("UPDATE players SET answercount = answercount + 1 WHERE id = ?1")->bindAll(playerId).run();
         tx.commit();
     }
     reply.answer["response"] = right ? "success" : "fail";

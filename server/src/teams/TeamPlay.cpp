@@ -138,6 +138,8 @@ TeamService::Reply TeamService::answer(int playerId, Id qsid, const std::string&
                       "AND round_no = ?2 AND player = ?3 AND qsid = ?4 AND answered = 0")
             ->bindAll(seat->match.id, seat->round.number, playerId, *qsid, now, right ? 1 : 0, late ? kAnswerMs / 100 : tenths)
             .run();
+        // A team answer is one of the player's answers: the play screen counts it in its header.
+        storage.query("UPDATE players SET answercount = answercount + 1 WHERE id = ?1")->bindAll(playerId).run();
         tx.commit();
         if (late) {
             Log::info("player " + std::to_string(playerId) + " answered question " + std::to_string(*qsid) +

@@ -28,6 +28,7 @@ public:
             const bool right = i++ < rights;
             const auto v = submit(p, 4, qsid.asInt(), right ? rightOf(qsid.asInt()) : wrongOf(qsid.asInt()));
             EXPECT_EQ(v["response"].asString(), right ? "success" : "fail") << v;
+            EXPECT_EQ(v["answercount"].asInt(), i) << "each exam answer counts among the player's answers";
         }
     }
 

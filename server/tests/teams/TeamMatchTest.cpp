@@ -292,8 +292,12 @@ TEST_F(TeamMatch, AnswersOutsideTheRulesAreRefusedOrCountWrong) {
     EXPECT_EQ(fetch(p, 2, 999999)["response"].asInt(), 0) << "not a question of the round";
     ASSERT_EQ(fetch(p, 2, q0)["response"].asInt(), 1);
     EXPECT_FALSE(fetch(p, 2, q0).isMember("right")) << "the key never goes out";
-    EXPECT_EQ(submit(p, 2, q0, rightOf(q0))["response"].asString(), "success");
-    EXPECT_EQ(submit(p, 2, q0, rightOf(q0))["response"].asString(), "nostart") << "a second answer";
+    const auto first = submit(p, 2, q0, rightOf(q0));
+    EXPECT_EQ(first["response"].asString(), "success");
+    EXPECT_EQ(first["answercount"].asInt(), early["answercount"].asInt() + 1) << "a team answer is an answer";
+    const auto again = submit(p, 2, q0, rightOf(q0));
+    EXPECT_EQ(again["response"].asString(), "nostart") << "a second answer";
+    EXPECT_EQ(again["answercount"].asInt(), first["answercount"].asInt()) << "a refused one is not";
     ASSERT_EQ(fetch(p, 2, q1)["response"].asInt(), 1);
     now += 43'000;
     const auto late = submit(p, 2, q1, rightOf(q1));
