@@ -241,4 +241,47 @@ TEST_F(TeamServerTest, SignedUpTeamGoesFromItsScreenIntoTheMatch) {
     EXPECT_EQ(served(48).size(), 1u);
 }
 
+TEST_F(TeamServerTest, RefusalsOfTheServerShowTheirTexts) {
+    enter(21);
+    enter(25);
+    CMyMessageBox* poor = createThroughDialog("兔子队");
+    ASSERT_NE(poor, nullptr);
+    EXPECT_EQ(poor->messageText(), text("HDMoneyNEnough")) << "a fresh account has no carrots";
+    pressSure(poor);
+    afterSwitch();
+
+    // A team dismissed after the list showed it: viewing and joining it both say so.
+    ASSERT_TRUE(giveMoney(m_remote.id(), 100));
+    ASSERT_EQ(remoteCreates(m_remote, "Foxes")["response"].asInt(), 1);
+    enter(25);
+    ASSERT_EQ(GameData::instance().teamList.size(), 1u);
+    Json::Value dismiss = RemotePlayer::object(41);
+    dismiss["teamid"] = GameData::instance().teamList[0].teamId;
+    dismiss["teamcreater"] = m_remote.idText();
+    ASSERT_EQ(m_remote.game(dismiss)["response"].asInt(), 1);
+    CHD_TeamLayer* list = screen<CHD_TeamLayer>();
+    tapWidget(list->rowWidget("checkbtn_%d", 0));
+    settle();
+    ASSERT_NE(boxSaying(text("HDTeamJieSan")), nullptr);
+    pressSure(boxSaying(text("HDTeamJieSan")));
+    tapWidget(list->rowWidget("takepartinteam_%d", 0));
+    settle();
+    ASSERT_NE(boxSaying(text("HDTeamJieSan")), nullptr);
+    pressSure(boxSaying(text("HDTeamJieSan")));
+
+    // A team of one cannot sign up.
+    ASSERT_TRUE(giveMoney(clientId(), 100));
+    ASSERT_EQ(createThroughDialog("兔子队"), nullptr);
+    afterSwitch();
+    tapWidget(screen<CHD_TeamLayer>()->widget("myteambtn"));
+    settle();
+    afterSwitch();
+    CHD_TeamInfoLayer* team = screen<CHD_TeamInfoLayer>();
+    ASSERT_NE(team, nullptr);
+    tapWidget(team->widget("btnright"));
+    ASSERT_TRUE(confirm("HDonSureSignUp"));
+    EXPECT_NE(boxSaying(text("HDopfail")), nullptr);
+    EXPECT_FALSE(team->signedUp());
+}
+
 } // namespace
