@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kTeamInfoScene = 26;
 constexpr int kContestPlayScene = 22;
+constexpr int kLogoScene = 0;
+constexpr int kLoadingScene = 1;
 
 // The team screen shows a match about to begin itself, and a player in a contest is not to be
 // interrupted (between two rounds of a team match the status comes back to 1); every other
@@ -49,6 +51,11 @@ void ContestParsers::heartbeat(const Json::Value& v, int*) {
     GameData& data = GameData::instance();
     const int status = JsonRead::intOf(v, "teammatchstatus");
     if (status == data.teamMatchStatus) {
+        return;
+    }
+    // A match about to begin that cannot be announced here (start-up screens, whose boxes go with
+    // them; contest play, between two rounds) stays news for the first screen that can.
+    if (status == 1 && (scene == kLogoScene || scene == kLoadingScene || scene == kContestPlayScene)) {
         return;
     }
     data.teamMatchStatus = status;

@@ -76,6 +76,9 @@ TEST_F(TeamAnnounceTest, OnTheTeamListButNeitherOnTheTeamScreenNorInPlay) {
     const size_t before = sent(40, -1).size();
     EXPECT_EQ(announced(), nullptr);
     EXPECT_EQ(sent(40, -1).size(), before) << "nothing is asked during play";
+    EXPECT_EQ(GameData::instance().teamMatchStatus, 4) << "the next round is still news";
+    enter(25);
+    EXPECT_NE(announced(), nullptr) << "announced once the player is back on the team list";
 }
 
 } // namespace
