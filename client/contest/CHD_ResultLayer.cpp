@@ -93,7 +93,7 @@ ContestResult ContestResult::fromTeamPrize(const PrizeItem& prize, const std::st
     r.name = name;
     r.outcome = prize.teamScore;
     r.score = prize.score;
-    r.timeUsed = static_cast<float>(prize.times);
+    r.timeUsed = static_cast<float>(prize.useTime >= 0 ? prize.useTime : prize.times);
     return r;
 }
 

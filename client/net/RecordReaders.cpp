@@ -101,8 +101,10 @@ TeamMember RecordReaders::teamMember(const Json::Value& v) {
 }
 
 PrizeItem RecordReaders::prize(const Json::Value& v) {
-    return {i(v, "prizetype"), i(v, "prizenum"),  i(v, "rightcount"), i(v, "wrongcount"),
-            i(v, "score"),     i(v, "teamscore"), i(v, "times"),      i(v, "type")};
+    PrizeItem item{i(v, "prizetype"), i(v, "prizenum"),  i(v, "rightcount"), i(v, "wrongcount"),
+                   i(v, "score"),     i(v, "teamscore"), i(v, "times"),      i(v, "type")};
+    if (JsonRead::has(v, "usetime")) item.useTime = JsonRead::realOf(v, "usetime");
+    return item;
 }
 
 TeamRankPage RecordReaders::teamRankPage(const Json::Value& v) {

@@ -114,6 +114,7 @@ struct TeamMember {
 
 struct PrizeItem {
     int prizeType = 0, prizeNum = 0, rightCount = 0, wrongCount = 0, score = 0, teamScore = 0, times = 0, type = 0;
+    double useTime = -1; // "usetime", seconds to a tenth, when the server sends it
 };
 
 struct TeamRankItem {

@@ -233,10 +233,12 @@ TEST_F(ParserRecordsTest, ListsAndRecordsOfEveryKind) {
              ASSERT_EQ(d.teamPrizes.size(), 1u);
              EXPECT_EQ(d.teamPrizes[0].type, 8);
          }},
-        {"prize table", 49, R"({"response":1,"prizearray":[{"times":3},{"times":4}]})",
+        {"prize table", 49, R"({"response":1,"prizearray":[{"times":3},{"times":4,"usetime":4.7}]})",
          [](GameData& d) {
              ASSERT_EQ(d.prizeTable.size(), 2u);
              EXPECT_EQ(d.prizeTable[1].times, 4);
+             EXPECT_LT(d.prizeTable[0].useTime, 0) << "not sent: the whole seconds stand";
+             EXPECT_DOUBLE_EQ(d.prizeTable[1].useTime, 4.7);
          }},
         {"team rank", 50,
          R"({"response":1,"count":1,"myrank":2,"myscore":3,"myteamid":4,"teaminfo":[{"score":5,"teamid":6,"teamname":"t"}]})",

@@ -207,6 +207,8 @@ Json::Value TeamService::latestResult(int playerId) {
     item["score"] = static_cast<int>(q->columnInt(4));
     item["teamscore"] = static_cast<int>(q->columnInt(6));
     item["times"] = static_cast<int>(q->columnInt(5) / 10);
+    // The whole seconds above are what older readers take; the tenths match the rankings.
+    item["usetime"] = static_cast<double>(q->columnInt(5)) / 10.0;
     return item;
 }
 

@@ -76,6 +76,7 @@ TEST_F(Exam, EverybodyGetsTheSameTenAndSitsItOnceForTwoCarrotsARightAnswer) {
     EXPECT_EQ(item["wrongcount"].asInt(), 3);
     EXPECT_EQ(item["score"].asInt(), 70);
     EXPECT_EQ(item["times"].asInt(), 20);
+    EXPECT_DOUBLE_EQ(item["usetime"].asDouble(), item["times"].asInt()) << "whole seconds here, to the tenth as ranked";
 }
 
 TEST_F(Exam, TheRankingGoesByRightAnswersThenTime) {
