@@ -24,6 +24,7 @@ constexpr float kHeaderY = 505;
 // Column centres on the rows and the header band.
 constexpr float kPlaceX = 80, kNameX = 250, kMembersX = 450, kScoreX = 590;
 constexpr float kNameRoom = 250;
+constexpr int kEmptyHintTag = 100;
 const ccColor3B kRowColour = {90, 50, 20};
 const ccColor3B kHeaderColour = {120, 70, 30};
 
@@ -171,6 +172,16 @@ void CHD_TeamLayer::fillRows() {
     CCNode* texts = getChildByTag(kRowTextTag);
     if (texts == nullptr) return;
     texts->removeAllChildrenWithCleanup(true);
+    if (m_teams.empty() && count == 0) {
+        // Nobody has founded a team yet: say so on the first row rather than show five blank ones.
+        if (UIWidget* bg = rowWidget("infobg%d", 0); bg && bg->getParent()) {
+            const CCPoint at = bg->getParent()->convertToWorldSpace(bg->getPosition());
+            if (CCLabelTTF* hint = team_rules::addLabel(texts, LocalText::instance().text("noTeamsYet"), "simhei.ttf",
+                                                        28, at, kRowColour)) {
+                hint->setTag(kEmptyHintTag);
+            }
+        }
+    }
     for (int row = 0; row < kRows; ++row) {
         const bool filled = row < static_cast<int>(m_teams.size());
         team_rules::showButton(rowWidget("checkbtn_%d", row), filled);
@@ -201,6 +212,12 @@ void CHD_TeamLayer::fillRows() {
             label->setTag(3);
         }
     }
+}
+
+std::string CHD_TeamLayer::emptyHint() {
+    CCNode* texts = getChildByTag(kRowTextTag);
+    auto* hint = texts ? dynamic_cast<CCLabelTTF*>(texts->getChildByTag(kEmptyHintTag)) : nullptr;
+    return hint ? hint->getString() : "";
 }
 
 std::vector<std::string> CHD_TeamLayer::rowTexts(int row) {

@@ -37,6 +37,8 @@ public:
     CPageController* pager() const { return m_pager; }
     // The texts drawn on row `row` (place, name, members, points); empty for an empty row.
     std::vector<std::string> rowTexts(int row);
+    // The line shown while no team exists at all ("" when there is none).
+    std::string emptyHint();
     int page() const { return m_page; }
 
 private:

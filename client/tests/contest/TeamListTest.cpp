@@ -71,6 +71,14 @@ TEST_F(TeamListTest, RowsShowThePageAndPagingAsksForTheNext) {
     EXPECT_FALSE(list->rowWidget("checkbtn_%d", 2)->isVisible());
     EXPECT_FALSE(list->rowWidget("takepartinteam_%d", 2)->isVisible());
     EXPECT_TRUE(list->rowWidget("takepartinteam_%d", 1)->isVisible());
+    EXPECT_EQ(list->emptyHint(), "") << "teams exist";
+
+    // Once the last team is gone the list says so instead of showing five blank rows.
+    reply(40, listJson({}, 0));
+    list->pager()->first();
+    settle();
+    EXPECT_EQ(list->emptyHint(), text("noTeamsYet"));
+    EXPECT_TRUE(list->rowTexts(0).empty());
 }
 
 TEST_F(TeamListTest, JoiningAnEliminatedTeamIsRefusedHere) {
