@@ -41,8 +41,8 @@ protected:
     }
 };
 
-// The schedule as the real server sends it at noon (its contest clock): one-to-one and the
-// challenge running, teams and exams waiting for the evening.
+// The schedule as the real server sends it at noon (its contest clock): one-to-one, the
+// challenge and the day's exam (10:00-22:00) running, teams waiting for the evening.
 class ContestHallServerTest : public HallServerTest {
 protected:
     // The server again, its contest clock at `clock`, and the client logged in to it.
@@ -67,7 +67,7 @@ TEST_F(ContestHallServerTest, TheScheduleSetsALineOverEachCompetition) {
     ASSERT_NE(hall->countdown(4), nullptr);
     EXPECT_EQ(hall->countdown(2)->state(), CCountDownLabel::kWaiting);
     EXPECT_EQ(hall->countdown(3)->state(), CCountDownLabel::kRunning);
-    EXPECT_EQ(hall->countdown(4)->state(), CCountDownLabel::kWaiting);
+    EXPECT_EQ(hall->countdown(4)->state(), CCountDownLabel::kRunning);
     EXPECT_FALSE(hall->widget("gonggaodiwen")->isVisible());
     tapWidget(hall->widget("pkchallenge"));
     engine::testing::stepSeconds(0.3f);

@@ -45,6 +45,10 @@ Options:
   --contest-clock "YYYY-MM-DD HH:MM:SS"
                        contests run as if the local time were this at start-up, the clock
                        going on in real time from there (scripted runs at any hour)
+  --start-team-match SECONDS
+                       store a team match whose round 0 starts SECONDS from now (by the
+                       contest clock) in --db and exit; a server running on that database
+                       picks it up at once
   --min-version V      clients older than this must update (default 2.2.2)
   --current-version V  clients older than this may update (default 2.2.2)
   --update-url URL     download address named in update answers
@@ -151,6 +155,12 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::
             const auto offset = std::chrono::milliseconds(*at) - std::chrono::duration_cast<std::chrono::milliseconds>(
                                                                      std::chrono::system_clock::now().time_since_epoch());
             c.contestClock = [offset] { return std::chrono::system_clock::now() + offset; };
+        } else if (a == "--start-team-match") {
+            if (!number(0, 7 * 24 * 3600, n)) return fail("--start-team-match needs seconds from 0 to a week");
+            line.teamMatchSeconds = n;
+            if (line.action == Action::Serve) {
+                line.action = Action::StartTeamMatch;
+            }
         } else if (a == "--min-version") {
             if (!value(c.minVersion)) return fail("--min-version needs a version");
         } else if (a == "--current-version") {

@@ -9,10 +9,11 @@
 namespace server {
 
 struct CommandLine {
-    enum class Action { Serve, Import, Help, Error };
+    enum class Action { Serve, Import, StartTeamMatch, Help, Error };
     Action action = Action::Serve;
     ServerConfig config;
     std::string importFile;
+    long long teamMatchSeconds = 0; // --start-team-match
     std::string error;
 
     // exeDir: the folder of the binary; the default data, media and bank folders hang off it.

@@ -9,6 +9,7 @@
 #include "contests/ContestClock.h"
 #include "contests/ContestCommands.h"
 #include "referrals/ReferralCommands.h"
+#include "teams/TeamCommands.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -32,10 +33,16 @@ ServerApp::ServerApp(ServerConfig config)
     // After the quiz: contests ask the bank's questions.
     m_contests = std::make_unique<contests::ContestService>(m_services);
     contests::ContestCommands::registerInto(m_gameCommands, *m_contests, m_config);
-    HeartbeatCommand::registerInto(m_gameCommands, m_config,
-                                   [contests = m_contests.get()](int player, const Json::Value& push, std::int64_t now) {
-                                       contests->questionFetched(player, push, now);
-                                   });
+    // After the contests: the team commands fill in the schedule's team and exam entries.
+    m_teams = std::make_unique<teams::TeamService>(m_services, m_content);
+    m_exams = std::make_unique<exams::ExamService>(m_services);
+    teams::TeamCommands::registerInto(m_gameCommands, *m_teams, *m_exams, m_config);
+    HeartbeatCommand::registerInto(
+        m_gameCommands, m_config,
+        [contests = m_contests.get()](int player, const Json::Value& push, std::int64_t now) {
+            contests->questionFetched(player, push, now);
+        },
+        [teams = m_teams.get()](std::int64_t now) { teams->refresh(now); });
 }
 
 std::vector<std::unique_ptr<asio::io_context>> ServerApp::makeContexts(int count) {
@@ -105,10 +112,17 @@ void ServerApp::startContestSweeper() {
         std::unique_lock lock(m_contestStopMutex);
         while (!m_contestStop.wait_for(lock, std::chrono::seconds(1), [this] { return m_contestStopping; })) {
             lock.unlock();
+            const std::int64_t now = contests::ContestClock::nowMs(m_config);
             try {
-                m_contests->tick(contests::ContestClock::nowMs(m_config));
+                m_contests->tick(now);
             } catch (const std::exception& e) {
                 Log::refusal("contests", std::string("tick failed: ") + e.what());
+            }
+            try {
+                m_teams->tick(now);
+                m_exams->tick(now);
+            } catch (const std::exception& e) {
+                Log::refusal("teams", std::string("tick failed: ") + e.what());
             }
             lock.lock();
         }

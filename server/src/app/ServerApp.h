@@ -9,11 +9,13 @@
 #include "commands/Dispatcher.h"
 #include "commands/PushQueue.h"
 #include "contests/ContestService.h"
+#include "exams/ExamService.h"
 #include "net/Listener.h"
 #include "referrals/ReferralStore.h"
 #include "storage/ContentStore.h"
 #include "storage/PlayerStore.h"
 #include "storage/Storage.h"
+#include "teams/TeamService.h"
 
 #include <asio/executor_work_guard.hpp>
 #include <asio/io_context.hpp>
@@ -56,6 +58,9 @@ public:
     void flushOnlineTime();
     // Contests; tests call tick() on it after moving the contest clock.
     contests::ContestService& contests() { return *m_contests; }
+    // Teams and the team match; tests call tick() on it after moving the contest clock.
+    teams::TeamService& teams() { return *m_teams; }
+    exams::ExamService& exams() { return *m_exams; }
 
 private:
     void scheduleSweep();
@@ -83,6 +88,8 @@ private:
     std::vector<asio::executor_work_guard<asio::io_context::executor_type>> m_work;
     asio::steady_timer m_sweepTimer;
     std::unique_ptr<contests::ContestService> m_contests;
+    std::unique_ptr<teams::TeamService> m_teams;
+    std::unique_ptr<exams::ExamService> m_exams;
     // Contest time-outs run on their own thread, so paying a batch of finished contests never
     // holds up an io thread's heartbeats.
     std::thread m_contestThread;

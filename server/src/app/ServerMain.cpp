@@ -51,6 +51,19 @@ int serverMain(int argc, char** argv) {
             ServerApp app(line.config);
             return runBankImport(line.importFile, app.services());
         }
+        if (line.action == CommandLine::Action::StartTeamMatch) {
+            line.config.runEntry = false;
+            line.config.runGame = false;
+            line.config.contestSweeper = false;
+            ServerApp app(line.config);
+            const auto stored = app.teams().startMatch(line.teamMatchSeconds, contests::ContestClock::nowMs(line.config));
+            if (!stored.refusal.empty()) {
+                std::fprintf(stderr, "brindle-server: no team match stored: %s\n", stored.refusal.c_str());
+                return 1;
+            }
+            std::printf("team match %s stored\n", stored.answer["matchid"].asString().c_str());
+            return 0;
+        }
         ServerApp app(line.config);
         app.start();
         asio::signal_set signals(app.io(), SIGINT, SIGTERM);

@@ -9,6 +9,15 @@ void CommandRegistry::add(int system, std::string name, CommandHandler handler, 
     m_commands[system] = Command{std::move(name), std::move(handler), logLevel};
 }
 
+bool CommandRegistry::wrap(int system, const std::function<CommandHandler(CommandHandler inner)>& around) {
+    auto it = m_commands.find(system);
+    if (it == m_commands.end()) {
+        return false;
+    }
+    it->second.handler = around(std::move(it->second.handler));
+    return true;
+}
+
 const CommandRegistry::Command* CommandRegistry::find(int system) const {
     auto it = m_commands.find(system);
     return it == m_commands.end() ? nullptr : &it->second;

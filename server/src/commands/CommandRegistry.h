@@ -34,6 +34,8 @@ public:
     // A second handler for the same value replaces the first (and logs it).
     void add(int system, std::string name, CommandHandler handler, LogLevel logLevel = LogLevel::Info);
     const Command* find(int system) const;
+    // Puts a handler around the registered one (which it gets to call); false when there is none.
+    bool wrap(int system, const std::function<CommandHandler(CommandHandler inner)>& around);
     bool contains(int system) const { return find(system) != nullptr; }
 
 private:

@@ -127,11 +127,6 @@ void ContentCommands::registerInto(CommandRegistry& game, ContentStore& content)
         return answer;
     });
 
-    game.add(49, "prizes", [&content](const Json::Value&, RequestContext&) -> Answer {
-        Json::Value answer = success();
-        answer["prizearray"] = content.items(ContentStore::kPrize);
-        return answer;
-    });
 }
 
 } // namespace server

@@ -1,5 +1,6 @@
 // Game-server commands that hand out editorial content and take small reports: 12 notices,
-// 15 events (list and join), 21 help texts, 23 wall list, 25 advertisement report, 49 prize table.
+// 15 events (list and join), 21 help texts, 23 wall list, 25 advertisement report. The prize table
+// goes out with a team (39); 49 is the player's own results (teams/).
 #pragma once
 
 namespace server {

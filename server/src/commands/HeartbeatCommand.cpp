@@ -8,9 +8,13 @@
 
 namespace server {
 
-void HeartbeatCommand::registerInto(CommandRegistry& game, const ServerConfig& config, QuestionFetched fetched) {
-    game.add(10, "heartbeat", [&config, fetched = std::move(fetched)](const Json::Value&, RequestContext& context) -> Answer {
+void HeartbeatCommand::registerInto(CommandRegistry& game, const ServerConfig& config, QuestionFetched fetched,
+                                    BeforeBeat before) {
+    game.add(10, "heartbeat", [&config, fetched = std::move(fetched), before = std::move(before)](const Json::Value&, RequestContext& context) -> Answer {
         const std::int64_t now = contests::ContestClock::nowMs(config);
+        if (before) {
+            before(now);
+        }
         auto beat = context.pushes().heartbeat(context.playerId, now);
         if (beat.message) {
             Json::Value& message = *beat.message;

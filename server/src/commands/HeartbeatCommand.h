@@ -19,7 +19,10 @@ struct ServerConfig;
 class HeartbeatCommand {
 public:
     using QuestionFetched = std::function<void(int playerId, const Json::Value& push, std::int64_t nowMs)>;
-    static void registerInto(CommandRegistry& game, const ServerConfig& config, QuestionFetched fetched = {});
+    // Runs before each heartbeat is answered: the team match sets the players' statuses there.
+    using BeforeBeat = std::function<void(std::int64_t nowMs)>;
+    static void registerInto(CommandRegistry& game, const ServerConfig& config, QuestionFetched fetched = {},
+                             BeforeBeat before = {});
 };
 
 } // namespace server

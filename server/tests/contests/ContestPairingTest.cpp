@@ -36,9 +36,12 @@ TEST_F(ContestPairing, TheScheduleListsFourTypesOnTheServersClock) {
     EXPECT_EQ(list[2]["pkmaxcount"].asInt(), 5);
     EXPECT_EQ(list[2]["starttime"].asString(), "20261209080000");
     EXPECT_EQ(list[2]["endtime"].asString(), "20261209233000");
-    // Teams and exams: tonight's 20:00 session has ended, so Thursday's is next.
+    // Teams: tonight's 20:00 session has ended, so Thursday's is next. The exam keeps today's
+    // window, 10:00 to 22:00, under today's id.
     EXPECT_EQ(list[1]["starttime"].asString(), "20261210200000");
-    EXPECT_EQ(list[3]["endtime"].asString(), "20261210203000");
+    EXPECT_EQ(list[3]["starttime"].asString(), "20261209100000");
+    EXPECT_EQ(list[3]["endtime"].asString(), "20261209220000");
+    EXPECT_EQ(list[3]["matchid"].asInt(), 20261209);
     at(18, 0, 0, 3); // Saturday adds a session at 19:00
     EXPECT_EQ(schedule()["matchact"][1]["starttime"].asString(), "20261212190000");
     at(19, 45, 0, 3);

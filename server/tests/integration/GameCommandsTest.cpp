@@ -103,10 +103,14 @@ TEST(GameCommands, NoticesExplainsAndTheOtherContent) {
         EXPECT_TRUE(ids.count(screen)) << "no help text for ui id " << screen;
     }
 
-    const Json::Value prizes = server.game(command(49), login, kMac);
-    ASSERT_FALSE(prizes["prizearray"].empty());
+    // The prize tiers go out with a team (command 39); 49 now answers the player's own results.
+    const Json::Value prizes = server.app().teams().prizeTiers();
+    ASSERT_EQ(prizes.size(), 3u);
     for (const char* member : {"prizetype", "prizenum", "rightcount", "wrongcount", "score", "teamscore", "times", "type"}) {
-        EXPECT_TRUE(prizes["prizearray"][0][member].isInt()) << member;
+        EXPECT_TRUE(prizes[0][member].isInt()) << member;
+    }
+    for (const auto& tier : prizes) {
+        EXPECT_TRUE(tier["prizetype"].asInt() == 0 || tier["prizetype"].asInt() == 1) << tier;
     }
     const Json::Value walls = server.game(command(23), login, kMac);
     ASSERT_FALSE(walls["sdkplat"].empty());
