@@ -45,17 +45,20 @@ protected:
         return nullptr;
     }
     // The other player sits the day's exam over his own socket, every answer right.
-    static int examId() {
-        for (const MatchSchedule& entry : GameData::instance().matchSchedule) {
-            if (entry.matchType == 4) return entry.matchId;
+    // The day's exam as the schedule names it.
+    int examId() const {
+        const Json::Value schedule = m_remote.game(RemotePlayer::object(26));
+        for (const Json::Value& entry : schedule["matchact"]) {
+            if (entry["matchtype"].asInt() == 4) return entry["matchid"].asInt();
         }
         return 0;
     }
     void remoteSitsExam() {
-        ASSERT_NE(examId(), 0) << "the schedule lists the day's exam";
+        const int exam = examId();
+        ASSERT_NE(exam, 0) << "the schedule lists the day's exam";
         Json::Value list = RemotePlayer::object(48);
         list["matchtype"] = 4;
-        list["matchid"] = examId();
+        list["matchid"] = exam;
         list["date"] = 0;
         const Json::Value ids = m_remote.game(list)["idlist"];
         ASSERT_EQ(ids.size(), 10u);
@@ -64,7 +67,7 @@ protected:
             fetch["qsid"] = id.asInt();
             fetch["date"] = 0;
             fetch["matchtype"] = 4;
-            fetch["matchid"] = examId();
+            fetch["matchid"] = exam;
             ASSERT_EQ(m_remote.game(fetch)["qsid"].asInt(), id.asInt());
             Json::Value answer = RemotePlayer::object(47);
             answer["qsid"] = id.asInt();
@@ -73,7 +76,7 @@ protected:
             answer["date"] = 0;
             answer["awardnum"] = 0;
             answer["matchtype"] = 4;
-            answer["matchid"] = examId();
+            answer["matchid"] = exam;
             ASSERT_EQ(m_remote.game(answer)["response"].asString(), "success") << id.asInt();
         }
     }
@@ -98,6 +101,8 @@ TEST_F(ExamServerTest, TheExamFromTheHallToItsResultThenNoSecondSittingAndTheRan
     tapWidget(hall->widget("Button_weekexam"));
     ASSERT_TRUE(until([] { return examQuestionShown(-1); })) << "the face-off leads into the exam";
     EXPECT_EQ(served(48).size(), 1u);
+    // The switch from the hall fades; the player answers once the play scene stands.
+    engine::testing::stepSeconds(0.5f);
 
     int rights = 0;
     for (int k = 0; k < 10; ++k) {

@@ -1,7 +1,10 @@
 // Rankings, the exam hall and team/exam play against a small game server on 127.0.0.1 that
 // answers the team and exam commands as the game server's contract has them (the rankings,
 // the exam's question list and questions, verdicts, the latest results, leaving) and records
-// every request. The real server does not play team matches or exams yet.
+// every request. The exam and the rankings are also played against the real server
+// (ExamServerTest, ContestPlayResultServerTest); this one stays for what the real server gives
+// only with many players or a running team round behind it: a dozen ranked players with a long
+// name, a team round's questions, its waiting cover and its end racing the last verdict.
 #pragma once
 
 #include "contest/ContestPlaySupport.h"
