@@ -170,6 +170,13 @@ void CHD_ResultLayer::setData(const ContestResult& own, const ContestResult& opp
             }
         }
         fillColumn(m_own, 0, kOwnCountTag);
+        // No win or loss badge for a team round or an exam: the ribbon names the result instead.
+        if (UIWidget* ribbon = m_layout->getWidgetByName("resultbg"); ribbon && ribbon->getParent()) {
+            const char* key = m_mode == 2 ? "teamResultTitle" : "examResultTitle";
+            CCLabelTTF* title = line(text(key), 30, kCaptionColour);
+            title->setPosition(convertToNodeSpace(ribbon->getParent()->convertToWorldSpace(ribbon->getPosition())));
+            addChild(title, 3, kTitleTag);
+        }
     }
 }
 

@@ -53,6 +53,7 @@ public:
 
     static constexpr int kOwnCountTag = 1000;
     static constexpr int kOpponentCountTag = 1001;
+    static constexpr int kTitleTag = 1002; // the ribbon's title of a one-sided result
 
 private:
     bool twoSides() const { return m_mode == 1 || m_mode == 3; }

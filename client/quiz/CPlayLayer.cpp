@@ -30,6 +30,7 @@ namespace {
 
 constexpr int kGuestAccount = 2;
 constexpr int kChallengeScene = 28;
+constexpr int kExamScene = 29;
 constexpr int kBoxZ = 99;
 constexpr int kPickerZ = 1;
 constexpr int kTouchPriority = 1;
@@ -287,8 +288,10 @@ void CPlayLayer::buildHeader() {
     if (m_answeredLabel) {
         m_answeredLabel->setPosition(ccp(230, 605));
         addChild(m_answeredLabel, 1);
-        if (SceneDirector::instance().previousSceneId() == kChallengeScene) {
-            // Filled in by the contest scene once it knows the count; no raw marks meanwhile.
+        const int previous = SceneDirector::instance().previousSceneId();
+        if (previous == kChallengeScene || previous == kExamScene) {
+            // Filled in by the contest scene as "done/total" once it knows the count; no raw marks
+            // meanwhile, and no "answered" title for the wider text to run into.
             m_answeredLabel->setString(fillText(text("OnePerAll"), {"0", "0"}).c_str());
             answeredTitle->setVisible(false);
             m_answeredLabel->setPositionX(195);

@@ -379,6 +379,10 @@ TEST_F(ContestPlayResultTest, ATeamMatchResultAddsItsPrizeToThePlayersRecord) {
         EXPECT_EQ(dialog->mode(), 2);
         EXPECT_EQ(dialog->own().name, "兔子队");
         EXPECT_EQ(dialog->own().outcome, 420);
+        EXPECT_FLOAT_EQ(dialog->own().timeUsed, 96) << "whole seconds when no tenths come";
+        auto* title = dynamic_cast<CCLabelTTF*>(dialog->getChildByTag(CHD_ResultLayer::kTitleTag));
+        ASSERT_NE(title, nullptr) << "a team round has no win or loss badge: the ribbon says what it is";
+        EXPECT_EQ(std::string(title->getString()), LocalText::instance().text("teamResultTitle"));
         EXPECT_EQ(user.money, c.money);
         EXPECT_EQ(user.score, c.score);
         dialog->pressSure();
