@@ -139,8 +139,9 @@ bool ContentStore::seedKind(std::string_view kind, const Json::Value& list) {
 }
 
 void ContentStore::load() {
-    std::lock_guard lock(m_mutex);
-    m_items.clear();
+    // Read without holding our own lock: a reader may ask for items while it holds the database
+    // (a team round paying its prizes), and the two locks must never be taken the other way round.
+    decltype(m_items) loaded;
     auto q = m_storage.query("SELECT kind, body FROM content_items ORDER BY kind, position");
     while (q->step()) {
         const std::string kind = q->columnText(0);
@@ -150,9 +151,11 @@ void ContentStore::load() {
             Log::info("content: a stored item of " + kind + " is broken, skipped");
             continue;
         }
-        auto [it, added] = m_items.try_emplace(kind, Json::arrayValue);
+        auto [it, added] = loaded.try_emplace(kind, Json::arrayValue);
         it->second.append(normalise(kind, item));
     }
+    std::lock_guard lock(m_mutex);
+    m_items = std::move(loaded);
 }
 
 Json::Value ContentStore::items(std::string_view kind) const {
