@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "commands/CommandRegistry.h"
+#include "commands/LoggedReply.h"
 #include "commands/Members.h"
 #include "contests/ContestClock.h"
 #include "contests/ContestService.h"
@@ -13,12 +14,7 @@ namespace server::contests {
 namespace {
 
 Answer logged(RequestContext& context, const char* command, ContestService::Reply reply) {
-    if (!reply.refusal.empty()) {
-        Log::refusal("game " + context.peer,
-                     std::string(command) + " of player " + std::to_string(context.playerId) + ": " + reply.refusal);
-        context.logNote = reply.refusal;
-    }
-    return Answer(std::move(reply.answer));
+    return loggedReply(context, command, std::move(reply));
 }
 
 // Contests are for accounts: a guest's winnings would be lost with its device.

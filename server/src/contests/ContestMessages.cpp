@@ -59,10 +59,9 @@ Json::Value ContestMessages::nobody(int type) {
 }
 
 Json::Value ContestMessages::question(const quiz::BankEntry& entry, bool answerable) {
-    // Contests ask text choices only, whose view never carries the key; drop it anyway should a
+    // Contests ask text choices only, whose view never carries the key; withoutKey holds should a
     // question of another kind ever get here.
-    Json::Value v = quiz::QuestionView::forClient(entry);
-    v.removeMember("right");
+    Json::Value v = quiz::QuestionView::withoutKey(entry);
     v["response"] = 1;
     v["system"] = 29;
     v["flag"] = answerable ? 1 : 0;

@@ -156,8 +156,7 @@ ExamService::Reply ExamService::question(int playerId, Id qsid, std::int64_t now
         ->bindAll(day, playerId, *qsid, now)
         .run();
     Reply reply;
-    reply.answer = quiz::QuestionView::forClient(*entry);
-    reply.answer.removeMember("right");
+    reply.answer = quiz::QuestionView::withoutKey(*entry);
     reply.answer["response"] = 1;
     reply.answer["qsid"] = *qsid;
     return reply;

@@ -21,4 +21,11 @@ Json::Value QuestionView::forClient(const BankEntry& entry)
     return out;
 }
 
+Json::Value QuestionView::withoutKey(const BankEntry& entry)
+{
+    Json::Value out = forClient(entry);
+    out.removeMember("right");
+    return out;
+}
+
 } // namespace server::quiz

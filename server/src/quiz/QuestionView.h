@@ -10,6 +10,8 @@ namespace server::quiz {
 class QuestionView {
 public:
     static Json::Value forClient(const BankEntry& entry);
+    // For play against others (contests, team rounds, exams): never the key, whatever the screen.
+    static Json::Value withoutKey(const BankEntry& entry);
     static bool screenReadsRight(int gameType, int playType) { return gameType == 1 && playType == 14; }
 };
 

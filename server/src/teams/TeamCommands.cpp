@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "commands/CommandRegistry.h"
+#include "commands/LoggedReply.h"
 #include "commands/Members.h"
 #include "contests/ContestClock.h"
 #include "contests/ContestRules.h"
@@ -21,12 +22,7 @@ struct Reply {
 };
 
 template <class R> Answer logged(RequestContext& context, const char* command, R reply) {
-    if (!reply.refusal.empty()) {
-        Log::refusal("game " + context.peer,
-                     std::string(command) + " of player " + std::to_string(context.playerId) + ": " + reply.refusal);
-        context.logNote = reply.refusal;
-    }
-    return Answer(std::move(reply.answer));
+    return loggedReply(context, command, std::move(reply));
 }
 
 // Teams and exams pay and keep results: a guest's would be lost with its device.

@@ -90,8 +90,7 @@ TeamService::Reply TeamService::question(int playerId, Id qsid, std::int64_t now
         ->bindAll(seat->match.id, seat->round.number, playerId, *qsid, now)
         .run();
     Reply reply;
-    reply.answer = quiz::QuestionView::forClient(*entry);
-    reply.answer.removeMember("right");
+    reply.answer = quiz::QuestionView::withoutKey(*entry);
     reply.answer["response"] = 1;
     reply.answer["qsid"] = *qsid;
     return reply;

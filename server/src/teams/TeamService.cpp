@@ -21,6 +21,13 @@ TeamService::Reply refuse(int response, std::string tip, std::string why) {
     return reply;
 }
 
+// Sign-ups and cancellations refuse with "response" 0 and a "fail" code the client reads.
+TeamService::Reply fail(int code, std::string tip, std::string why) {
+    TeamService::Reply reply = refuse(0, std::move(tip), std::move(why));
+    reply.answer["fail"] = code;
+    return reply;
+}
+
 TeamService::Reply ok() {
     TeamService::Reply reply;
     reply.answer["response"] = 1;
@@ -408,11 +415,6 @@ TeamService::Reply TeamService::quit(int playerId, Id teamId, std::int64_t now) 
 TeamService::Reply TeamService::signUp(int playerId, Id matchId, Id teamId, std::int64_t now) {
     advance(now);
     const Match match = current(now);
-    auto fail = [](int code, std::string tip, std::string why) {
-        Reply reply = refuse(0, std::move(tip), std::move(why));
-        reply.answer["fail"] = code;
-        return reply;
-    };
     if (!matchId || *matchId != match.id) {
         return fail(1, "现在不能报名。", "sign-up for a match other than the current " + std::to_string(match.id));
     }
@@ -451,11 +453,6 @@ TeamService::Reply TeamService::signUp(int playerId, Id matchId, Id teamId, std:
 TeamService::Reply TeamService::cancelSignUp(int playerId, Id matchId, Id teamId, std::int64_t now) {
     advance(now);
     const Match match = current(now);
-    auto fail = [](int code, std::string tip, std::string why) {
-        Reply reply = refuse(0, std::move(tip), std::move(why));
-        reply.answer["fail"] = code;
-        return reply;
-    };
     if (!matchId || *matchId != match.id) {
         return fail(2, "没有报名这场比赛。", "cancelling for a match other than the current " + std::to_string(match.id));
     }
