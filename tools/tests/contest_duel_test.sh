@@ -21,7 +21,8 @@ fail() {
     exit 1
 }
 listening() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
-digest() { printf '%s' "$1" | md5sum | cut -d' ' -f1 | tr 'a-f' 'A-F'; }
+# shellcheck source=tools/tests/players.sh
+source "$(dirname "$0")/players.sh"
 
 # The challenge of the king runs in the afternoon; the server's contest clock starts there.
 "$BIN/brindle-server" --entry-port "$PORT" --game-port $((PORT + 1)) --db "$WORK/brindle.db" \
@@ -31,26 +32,8 @@ listening "$PORT" || fail "the server did not start"
 
 # Three registered players, each remembered by its own user folder, past the first-day guides.
 for who in a b c; do
-    name="1390000000${who//[abc]/}"
     case "$who" in a) name=13900000001 ;; b) name=13900000002 ;; c) name=13900000003 ;; esac
-    exec 3<>"/dev/tcp/127.0.0.1/$PORT"
-    printf '{"system":1,"username":"%s","pwd":"%s","mac":"DUEL-%s","tuijian":0}' "$name" "$(digest duel123)" "$who" >&3
-    answer="$(tail -c +5 <&3)"
-    exec 3<&-
-    [[ "$answer" == *'"response":1'* ]] || fail "registration of $who refused: $answer"
-    mkdir -p "$WORK/$who"
-    cat >"$WORK/$who/UserDefault.xml" <<EOF
-<?xml version="1.0" encoding="utf-8" ?>
-<userDefaultRoot>
-    <userName>$name</userName>
-    <pwd>duel123</pwd>
-    <bRememberPwd>true</bRememberPwd>
-    <isRegisterPlayer>true</isRegisterPlayer>
-    <main_hadGuide>true</main_hadGuide>
-    <wall_hadGuide>true</wall_hadGuide>
-</userDefaultRoot>
-EOF
-    chmod 600 "$WORK/$who/UserDefault.xml"
+    refused="$(register_player "$PORT" "$name" duel123 "DUEL-$who" "$WORK/$who")" || fail "registration of $who refused: $refused"
 done
 
 # Clicks count from the first showing of a scene (sID+SECONDS), so a slow machine stays in step.

@@ -24,7 +24,8 @@ fail() {
     exit 1
 }
 listening() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
-digest() { printf '%s' "$1" | md5sum | cut -d' ' -f1 | tr 'a-f' 'A-F'; }
+# shellcheck source=tools/tests/players.sh
+source "$(dirname "$0")/players.sh"
 
 # Noon: no scheduled team match near, the day's exam open (10:00-22:00).
 CLOCK="2026-12-09 12:00:00"
@@ -36,24 +37,7 @@ listening "$PORT" || fail "the server did not start"
 
 for who in a b c; do
     case "$who" in a) name=13900000001 ;; b) name=13900000002 ;; c) name=13900000003 ;; esac
-    exec 3<>"/dev/tcp/127.0.0.1/$PORT"
-    printf '{"system":1,"username":"%s","pwd":"%s","mac":"TEAM-%s","tuijian":0}' "$name" "$(digest team123)" "$who" >&3
-    answer="$(tail -c +5 <&3)"
-    exec 3<&-
-    [[ "$answer" == *'"response":1'* ]] || fail "registration of $who refused: $answer"
-    mkdir -p "$WORK/$who"
-    cat >"$WORK/$who/UserDefault.xml" <<EOF
-<?xml version="1.0" encoding="utf-8" ?>
-<userDefaultRoot>
-    <userName>$name</userName>
-    <pwd>team123</pwd>
-    <bRememberPwd>true</bRememberPwd>
-    <isRegisterPlayer>true</isRegisterPlayer>
-    <main_hadGuide>true</main_hadGuide>
-    <wall_hadGuide>true</wall_hadGuide>
-</userDefaultRoot>
-EOF
-    chmod 600 "$WORK/$who/UserDefault.xml"
+    refused="$(register_player "$PORT" "$name" team123 "TEAM-$who" "$WORK/$who")" || fail "registration of $who refused: $refused"
 done
 # A new player has no carrots and a team costs 10: the operator credits a's account, as a
 # player would otherwise earn them by answering.
