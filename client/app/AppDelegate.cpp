@@ -5,6 +5,7 @@
 #include "app/SceneDirector.h"
 #include "app/SoundManager.h"
 #include "contest/ContestScenes.h"
+#include "menu/MenuScenes.h"
 #include "net/NetManager.h"
 #include "quiz/QuizScenes.h"
 
@@ -51,6 +52,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     registerStartScenes();
     registerQuizScenes();
     registerContestScenes();
+    registerMenuScenes();
     SceneDirector::instance().showLogo();
     return true;
 }
