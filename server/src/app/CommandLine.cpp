@@ -42,9 +42,10 @@ Options:
   --session-hours N    idle hours before a session expires (default 2)
   --wall-at N          add a wall before a player's answer N (the wall list's "index"),
                        besides those of walls.json; 0 (default) adds none
-  --contest-clock "YYYY-MM-DD HH:MM:SS"
-                       contests run as if the local time were this at start-up, the clock
-                       going on in real time from there (scripted runs at any hour)
+  --clock "YYYY-MM-DD HH:MM:SS" (also --contest-clock)
+                       the server's clock reads this local time at start-up and goes on in
+                       real time from there: contests, days of sign-in, draws, treasures and
+                       events, the week of the ranking (scripted runs at any hour)
   --start-team-match SECONDS
                        store a team match whose round 0 starts SECONDS from now (by the
                        contest clock) in --db and exit; a server running on that database
@@ -145,10 +146,10 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::
         } else if (a == "--wall-at") {
             if (!number(0, 1'000'000, n)) return fail("--wall-at needs an answer count");
             c.wallAt = static_cast<int>(n);
-        } else if (a == "--contest-clock") {
+        } else if (a == "--contest-clock" || a == "--clock") {
             const auto at = value(text) ? contests::ContestClock::parseLocal(text) : std::nullopt;
             if (!at) {
-                return fail("--contest-clock needs a local time \"YYYY-MM-DD HH:MM:SS\", e.g. \"2026-12-09 12:00:00\"");
+                return fail("--clock needs a local time \"YYYY-MM-DD HH:MM:SS\", e.g. \"2026-12-09 12:00:00\"");
             }
             // A fixed distance from the system clock, taken now: the contest clock then runs on
             // in real time from the time given.

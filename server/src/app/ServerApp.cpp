@@ -9,6 +9,7 @@
 #include "contests/ContestClock.h"
 #include "contests/ContestCommands.h"
 #include "referrals/ReferralCommands.h"
+#include "rewards/RewardCommands.h"
 #include "teams/TeamCommands.h"
 
 #include <algorithm>
@@ -37,12 +38,26 @@ ServerApp::ServerApp(ServerConfig config)
     m_teams = std::make_unique<teams::TeamService>(m_services, m_content);
     m_exams = std::make_unique<exams::ExamService>(m_services);
     teams::TeamCommands::registerInto(m_gameCommands, *m_teams, *m_exams, m_config);
+    m_signIn = std::make_unique<rewards::SignIn>(m_services);
+    m_luck = std::make_unique<rewards::LuckyDraw>(m_services);
+    m_weekly = std::make_unique<rankings::WeeklyRanking>(m_services);
+    rewards::RewardCommands::registerInto(m_gameCommands, *m_signIn, *m_luck, *m_weekly, m_config);
     HeartbeatCommand::registerInto(
         m_gameCommands, m_config,
         [contests = m_contests.get()](int player, const Json::Value& push, std::int64_t now) {
             contests->questionFetched(player, push, now);
         },
         [teams = m_teams.get()](std::int64_t now) { teams->refresh(now); });
+    // A new week begins before the first score of it is added: every command that pays score
+    // closes the old week first (the sweeper does it too, within a second of Monday 00:00).
+    for (int system : {3, 11, 14, 17, 30, 47}) {
+        m_gameCommands.wrap(system, [this](CommandHandler inner) -> CommandHandler {
+            return [this, inner = std::move(inner)](const Json::Value& request, RequestContext& context) {
+                m_weekly->rollOver(rewards::RewardCommands::today(m_config));
+                return inner(request, context);
+            };
+        });
+    }
 }
 
 std::vector<std::unique_ptr<asio::io_context>> ServerApp::makeContexts(int count) {
@@ -117,6 +132,11 @@ void ServerApp::startContestSweeper() {
                 m_contests->tick(now);
             } catch (const std::exception& e) {
                 Log::refusal("contests", std::string("tick failed: ") + e.what());
+            }
+            try {
+                m_weekly->rollOver(contests::ContestClock::dayNumber(now));
+            } catch (const std::exception& e) {
+                Log::refusal("weekly ranking", std::string("week change failed: ") + e.what());
             }
             try {
                 m_teams->tick(now);

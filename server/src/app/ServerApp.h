@@ -16,6 +16,9 @@
 #include "storage/PlayerStore.h"
 #include "storage/Storage.h"
 #include "teams/TeamService.h"
+#include "rankings/WeeklyRanking.h"
+#include "rewards/LuckyDraw.h"
+#include "rewards/SignIn.h"
 
 #include <asio/executor_work_guard.hpp>
 #include <asio/io_context.hpp>
@@ -61,6 +64,7 @@ public:
     // Teams and the team match; tests call tick() on it after moving the contest clock.
     teams::TeamService& teams() { return *m_teams; }
     exams::ExamService& exams() { return *m_exams; }
+    rankings::WeeklyRanking& weekly() { return *m_weekly; }
 
 private:
     void scheduleSweep();
@@ -90,6 +94,9 @@ private:
     std::unique_ptr<contests::ContestService> m_contests;
     std::unique_ptr<teams::TeamService> m_teams;
     std::unique_ptr<exams::ExamService> m_exams;
+    std::unique_ptr<rewards::SignIn> m_signIn;
+    std::unique_ptr<rewards::LuckyDraw> m_luck;
+    std::unique_ptr<rankings::WeeklyRanking> m_weekly;
     // Contest time-outs run on their own thread, so paying a batch of finished contests never
     // holds up an io thread's heartbeats.
     std::thread m_contestThread;

@@ -2,11 +2,15 @@
 
 #include "app/ServerConfig.h"
 #include "commands/CommandRegistry.h"
+#include "app/Log.h"
 #include "commands/Members.h"
+#include "contests/ContestClock.h"
 #include "storage/ContentStore.h"
 #include "storage/PlayerStore.h"
 
-#include <ctime>
+#include <algorithm>
+#include <optional>
+#include <string>
 
 namespace server {
 
@@ -25,26 +29,30 @@ Answer joinEvent(ContentStore& content, const Json::Value& request, RequestConte
     answer["response"] = 0;
     const int eventId = Members::integer(request, "hdid");
     const Json::Value event = content.event(eventId);
-    const int today = ContentCommands::today();
+    const int today = ContentCommands::today(context.config());
+    auto refuse = [&](int fail, const std::string& why) {
+        answer["fail"] = fail;
+        Log::refusal("game " + context.peer, "event join of player " + std::to_string(context.playerId) + " to event " +
+                                                 Members::describe(request, "hdid") + ": " + why);
+        context.logNote = why;
+        return Answer(answer);
+    };
     if (event.isNull() || today < event["date"].asInt() || today > event["enddate"].asInt()) {
-        answer["fail"] = 2;
-        return answer;
+        return refuse(2, "no such event running today");
     }
-    if (content.hasJoined(context.playerId, eventId)) {
-        answer["fail"] = 3;
-        return answer;
-    }
-    const int cost = event["needmoney"].asInt();
-    auto after = context.players().addProgress(context.playerId, {0, -(cost > 0 ? cost : 0), 0});
-    if (!after) {
-        answer["fail"] = 1;
-        return answer;
-    }
-    if (!content.recordJoin(context.playerId, eventId)) {
-        // Joined in a parallel request between the check and now: give the money back.
-        context.players().addProgress(context.playerId, {0, cost > 0 ? cost : 0, 0});
-        answer["fail"] = 3;
-        return answer;
+    const int cost = std::max(event["needmoney"].asInt(), 0);
+    std::optional<PlayerRecord> after;
+    {
+        // The join and its price commit together: two racing joins pay once.
+        auto tx = context.storage().transaction();
+        if (!content.recordJoin(context.playerId, eventId)) {
+            return refuse(3, "joined already");
+        }
+        after = context.players().addProgress(tx, context.playerId, {0, -cost, 0});
+        if (!after) {
+            return refuse(1, "not enough gold carrots for " + std::to_string(cost));
+        }
+        tx.commit();
     }
     answer["response"] = 1;
     answer["money"] = after->money;
@@ -71,11 +79,8 @@ Json::Value withConfiguredWall(Json::Value walls, int wallAt) {
 
 } // namespace
 
-int ContentCommands::today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return (local.tm_year + 1900) * 10000 + (local.tm_mon + 1) * 100 + local.tm_mday;
+int ContentCommands::today(const ServerConfig& config) {
+    return contests::ContestClock::dayNumber(contests::ContestClock::nowMs(config));
 }
 
 void ContentCommands::registerInto(CommandRegistry& game, ContentStore& content) {
@@ -94,9 +99,9 @@ void ContentCommands::registerInto(CommandRegistry& game, ContentStore& content)
         }
         Json::Value answer = success();
         Json::Value list(Json::arrayValue);
-        const int now = today();
+        const int now = today(context.config());
         for (const auto& event : content.items(ContentStore::kEvent)) {
-            if (event["enddate"].asInt() >= now) {
+            if (event["date"].asInt() <= now && event["enddate"].asInt() >= now) {
                 list.append(event);
             }
         }

@@ -7,12 +7,13 @@ namespace server {
 
 class CommandRegistry;
 class ContentStore;
+struct ServerConfig;
 
 class ContentCommands {
 public:
     static void registerInto(CommandRegistry& game, ContentStore& content);
-    // Today as the events' date numbers: 20261209.
-    static int today();
+    // Today as the events' date numbers (20261209), the local day of the server's clock.
+    static int today(const ServerConfig& config);
 };
 
 } // namespace server

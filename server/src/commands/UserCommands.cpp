@@ -87,7 +87,7 @@ Json::Value UserCommands::userInfo(const PlayerRecord& p) {
     v["answercount"] = p.answerCount;
     v["lastrank"] = p.lastRank;
     v["rankprizemoney"] = p.rankPrizeMoney;
-    v["brankpop"] = 0;
+    v["brankpop"] = p.rankPrizeMoney > 0 ? 1 : 0; // last week paid a prize: the client may tell him
     v["uuid"] = p.id;
     v["tuijianrenid"] = p.referrerId;
     v["title"] = levelTitle(p.level);

@@ -2,15 +2,18 @@
 
 #include "app/Log.h"
 #include "app/ServerConfig.h"
+#include "contests/ContestClock.h"
 #include "quiz/AnswerJudge.h"
 #include "quiz/AnswerRewards.h"
 #include "quiz/BankRules.h"
 #include "quiz/DailyQuestionList.h"
 #include "quiz/QuestionView.h"
 #include "referrals/ReferralStore.h"
+#include "rewards/LuckyDraw.h"
 #include "storage/PlayerStore.h"
 
 #include <charconv>
+#include <cmath>
 #include <optional>
 
 namespace server::quiz {
@@ -124,6 +127,7 @@ std::string shownAnswer(const BankEntry& e)
 QuizService::QuizService(ServerServices& services, DayClock today)
     : m_services(services), m_store(services.storage), m_media(services.config.mediaDir), m_today(std::move(today))
 {
+    rewards::LuckyDraw::migrate(m_services.storage);
 }
 
 Answer QuizService::questionIds(const Json::Value&, RequestContext& context)
@@ -195,12 +199,18 @@ Answer QuizService::answer(const Json::Value& request, RequestContext& context)
     // Claim, scratch award, payment record and the player's totals commit together or not at all.
     // The lock is let go before any refusal is logged.
     const int day = m_today();
+    const int luckDay = contests::ContestClock::dayNumber(contests::ContestClock::nowMs(m_services.config));
     std::optional<PlayerRecord> player;
     auto claim = QuizStore::Claim::NotAsked;
     {
         auto tx = m_services.storage.transaction();
         claim = m_store.claimAnswer(tx, context.playerId, day, *qsid, right);
         if (claim == QuizStore::Claim::Claimed) {
+            // The day's lucky draw may have multiplied what a right answer earns (its own local day).
+            if (rewards.addScore > 0) {
+                const double factor = rewards::LuckyDraw::multiplier(m_services.storage, context.playerId, luckDay);
+                rewards.addScore = static_cast<int>(std::lround(rewards.addScore * factor));
+            }
             if (rewards.awardNum > 0 &&
                 !m_store.claimScratchAward(tx, context.playerId, *qsid, day, rewards.awardType, rewards.awardNum)) {
                 context.logNote = "scratch award paid on an earlier day";

@@ -108,7 +108,7 @@ TEST(CommandLine, TheBinaryServesContestsOnTheGivenClockAndRefusesAMalformedOne)
     EXPECT_EQ(WEXITSTATUS(status), 2);
     std::stringstream said;
     said << std::ifstream(err).rdbuf();
-    EXPECT_NE(said.str().find("--contest-clock needs a local time"), std::string::npos) << said.str();
+    EXPECT_NE(said.str().find("--clock needs a local time"), std::string::npos) << said.str();
 
     // At 03:00 the challenge's hours have not begun: the schedule names today's 08:00 session.
     test::ChildServer child(dir.file("b.db"), {"--quiet", "--contest-clock", "2026-12-09 03:00:00"});
