@@ -1,5 +1,6 @@
 #include "app/ServerApp.h"
 
+#include "achievements/AchievementCommands.h"
 #include "app/Log.h"
 #include "commands/ContentCommands.h"
 #include "commands/EntryCommands.h"
@@ -11,6 +12,7 @@
 #include "referrals/ReferralCommands.h"
 #include "rewards/RewardCommands.h"
 #include "teams/TeamCommands.h"
+#include "treasure/TreasureCommands.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,7 +22,7 @@ namespace server {
 ServerApp::ServerApp(ServerConfig config)
     : m_config(std::move(config)), m_storage(m_config.dbPath), m_players(m_storage),
       m_sessions(m_config.sessionLifetime), m_referrals(m_storage, m_players),
-      m_services{m_config, m_storage, m_players, m_pushes, m_sessions, m_referrals},
+      m_counters(m_storage), m_services{m_config, m_storage, m_players, m_pushes, m_sessions, m_referrals, m_counters},
       m_content(m_storage, m_config.dataDir), m_accounts(m_players, m_sessions, m_config.passwordCost),
       m_entryDispatcher(ServerRole::Entry, m_entryCommands, m_services),
       m_gameDispatcher(ServerRole::Game, m_gameCommands, m_services),
@@ -31,6 +33,8 @@ ServerApp::ServerApp(ServerConfig config)
     ContentCommands::registerInto(m_gameCommands, m_content);
     registerQuizCommands(m_gameCommands, m_services);
     referrals::ReferralCommands::registerInto(m_gameCommands);
+    achievements::AchievementCommands::registerInto(m_gameCommands, m_services);
+    treasure::TreasureCommands::registerInto(m_gameCommands, m_services);
     // After the quiz: contests ask the bank's questions.
     m_contests = std::make_unique<contests::ContestService>(m_services);
     contests::ContestCommands::registerInto(m_gameCommands, *m_contests, m_config);
@@ -39,6 +43,9 @@ ServerApp::ServerApp(ServerConfig config)
     m_exams = std::make_unique<exams::ExamService>(m_services);
     teams::TeamCommands::registerInto(m_gameCommands, *m_teams, *m_exams, m_config);
     m_signIn = std::make_unique<rewards::SignIn>(m_services);
+    m_signIn->onSigned = [this](Storage::Transaction& tx, int player, int streak) {
+        m_counters.raiseTo(tx, player, achievements::Counter::SignStreak, streak);
+    };
     m_luck = std::make_unique<rewards::LuckyDraw>(m_services);
     m_weekly = std::make_unique<rankings::WeeklyRanking>(m_services);
     rewards::RewardCommands::registerInto(m_gameCommands, *m_signIn, *m_luck, *m_weekly, m_config);

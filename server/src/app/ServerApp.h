@@ -3,6 +3,7 @@
 #pragma once
 
 #include "accounts/AccountService.h"
+#include "achievements/AchievementCounters.h"
 #include "accounts/SessionTable.h"
 #include "app/ServerConfig.h"
 #include "commands/CommandRegistry.h"
@@ -77,6 +78,7 @@ private:
     SessionTable m_sessions;
     PushQueue m_pushes;
     referrals::ReferralStore m_referrals;
+    achievements::AchievementCounters m_counters;
     ServerServices m_services;
     ContentStore m_content;
     AccountService m_accounts;

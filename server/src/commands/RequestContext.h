@@ -13,6 +13,9 @@ class SessionTable;
 namespace referrals {
 class ReferralStore;
 }
+namespace achievements {
+class AchievementCounters;
+}
 
 // The long-lived parts of the server, shared by every request. Handlers must be thread-safe: two
 // io threads run requests at once. Storage and PlayerStore lock internally; PushQueue too.
@@ -23,6 +26,7 @@ struct ServerServices {
     PushQueue& pushes;
     SessionTable& sessions;
     referrals::ReferralStore& referrals;
+    achievements::AchievementCounters& counters;
 };
 
 struct RequestContext {

@@ -53,7 +53,7 @@ ContestService::Reply refused(int act, std::string why) {
 } // namespace
 
 ContestService::ContestService(ServerServices& services)
-    : m_services(services), m_store(services.storage, services.players), m_random(std::random_device{}()) {}
+    : m_services(services), m_store(services.storage, services.players, services.counters), m_random(std::random_device{}()) {}
 
 ContestService::~ContestService() = default;
 

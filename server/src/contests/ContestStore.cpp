@@ -1,11 +1,13 @@
 #include "contests/ContestStore.h"
 
+#include "achievements/AchievementCounters.h"
 #include "contests/ContestRules.h"
 #include "storage/PlayerStore.h"
 
 namespace server::contests {
 
-ContestStore::ContestStore(Storage& storage, PlayerStore& players) : m_storage(storage), m_players(players) {
+ContestStore::ContestStore(Storage& storage, PlayerStore& players, achievements::AchievementCounters& counters)
+    : m_storage(storage), m_players(players), m_counters(counters) {
     m_storage.migrate("contests", {{1, R"(
         CREATE TABLE contests (
             id INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -113,6 +115,9 @@ bool ContestStore::settle(std::int64_t contestId, const Outcome& a, const Outcom
     for (const Outcome* side : {&a, &b}) {
         if (side->points != 0 || side->money != 0) {
             m_players.addProgress(tx, side->playerId, PlayerProgress{side->points, side->money, 0});
+        }
+        if (side->win == 1) {
+            m_counters.add(tx, side->playerId, achievements::Counter::ContestWins, 1);
         }
     }
     if (newKing != 0) {

@@ -10,12 +10,16 @@
 namespace server {
 class PlayerStore;
 }
+namespace server::achievements {
+class AchievementCounters;
+}
 
 namespace server::contests {
 
 class ContestStore {
 public:
-    ContestStore(Storage& storage, PlayerStore& players); // creates or migrates its tables
+    // Creates or migrates its tables. A win is counted for the achievements when it is paid.
+    ContestStore(Storage& storage, PlayerStore& players, achievements::AchievementCounters& counters);
 
     // The questions a contest may ask: text choices, whose screens need no key.
     std::vector<int> choiceQuestionIds();
@@ -59,6 +63,7 @@ public:
 private:
     Storage& m_storage;
     PlayerStore& m_players;
+    achievements::AchievementCounters& m_counters;
 };
 
 } // namespace server::contests

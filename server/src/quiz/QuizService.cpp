@@ -1,5 +1,6 @@
 #include "quiz/QuizService.h"
 
+#include "achievements/AchievementCounters.h"
 #include "app/Log.h"
 #include "app/ServerConfig.h"
 #include "contests/ContestClock.h"
@@ -222,6 +223,7 @@ Answer QuizService::answer(const Json::Value& request, RequestContext& context)
             if (player) {
                 // A referrer's reward for this player's play is paid with the answer that earned it.
                 m_services.referrals.payAnswerReward(tx, *player, day);
+                m_services.counters.answered(tx, context.playerId, right);
                 tx.commit();
             }
         }

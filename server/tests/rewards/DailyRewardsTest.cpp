@@ -81,6 +81,24 @@ TEST_F(DailyRewards, StreakGrowsDayByDayResetsAfterAMissedDayAndPaysOnce) {
     EXPECT_EQ(signData(p)["days"].asString(), "0000000011111111010000000000000") << "December 2026, 31 days";
 }
 
+TEST_F(DailyRewards, ThreeDaysInARowEarnTheStreakAchievementAndABreakKeepsTheBest) {
+    auto p = account(0);
+    Json::Value claim(Json::objectValue);
+    claim["system"] = 14;
+    claim["act"] = "askprize";
+    claim["achvId"] = 9; // three days in a row
+    for (int d = 0; d < 3; ++d) {
+        day(d);
+        ASSERT_EQ(signIn(p)["response"].asInt(), 1);
+        if (d < 2) EXPECT_EQ(p.game(claim)["fail"].asInt(), 2) << "not yet on day " << d + 1;
+    }
+    day(5);
+    ASSERT_EQ(signIn(p)["continuous"].asInt(), 1);
+    const auto paid = p.game(claim);
+    EXPECT_EQ(paid["response"].asInt(), 1) << "the best run counts, not the current one: " << paid;
+    EXPECT_EQ(paid["addscore"].asInt(), 20);
+}
+
 TEST_F(DailyRewards, CalendarCrossesMonthYearAndLeapDay) {
     auto p = account(0);
     auto december = signData(p);
