@@ -35,9 +35,9 @@ CTreasureFigure::Random clockSeeded() {
 
 // A widget's box in world space, as drawn (its own scale included).
 CCRect worldBox(UIWidget* widget) {
-    const CCSize size = widget->getContentSize();
-    const CCPoint a = widget->convertToWorldSpace(ccp(0, 0));
-    const CCPoint b = widget->convertToWorldSpace(ccp(size.width, size.height));
+    const CCRect local = widget->getLocalBounds();
+    const CCPoint a = widget->convertToWorldSpace(local.origin);
+    const CCPoint b = widget->convertToWorldSpace(ccp(local.getMaxX(), local.getMaxY()));
     return CCRectMake(std::min(a.x, b.x), std::min(a.y, b.y), std::abs(b.x - a.x), std::abs(b.y - a.y));
 }
 
