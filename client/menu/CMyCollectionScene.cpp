@@ -158,7 +158,7 @@ void CMyCollectionScene::buildCells() {
             continue;
         }
         count->setAnchorPoint(ccp(0, 0));
-        count->setPosition(ccp(backgroundX(i) + 0.3f * background->boundingBox().size.width - 20, y));
+        count->setPosition(ccp(backgroundX(i) + 0.3f * background->getContentSize().width - 20, y));
         count->setVisible(false);
         addChild(count, kLabelZ);
         m_countLabels[at] = count;
@@ -217,9 +217,13 @@ void CMyCollectionScene::showView() {
         m_shown[at] = value;
         total += value;
         if (value == 0) full = false;
-        if (m_countLabels[at]) {
-            m_countLabels[at]->setString(std::to_string(value).c_str());
-            m_countLabels[at]->setVisible(value > 0);
+        if (CCLabelBMFont* label = m_countLabels[at]) {
+            label->setString(std::to_string(value).c_str());
+            label->setVisible(value > 0);
+            // Counts of two digits and more grow to the left so they stay on their card.
+            const float standard = backgroundX(i) + 0.3f * m_backgrounds[at]->getContentSize().width - 20;
+            const float cellRight = m_backgrounds[at]->boundingBox().getMaxX() - 4;
+            label->setPositionX(std::min(standard, cellRight - label->getContentSize().width * label->getScaleX()));
         }
         if (m_cards[at]) m_cards[at]->setVisible(value > 0);
     }

@@ -2,6 +2,7 @@
 
 #include "app/ClientLog.h"
 #include "menu/CaidanFrames.h"
+#include "widgets/CStrokeLabelTTF.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -102,9 +103,9 @@ bool CTreasureFigure::initFigure(int kind, int count, const std::vector<CCRect>&
         char text[24];
         std::snprintf(text, sizeof text, "X%d", count);
         // On the holder rather than the figure, so the number never turns with it.
-        m_countLabel = CCLabelTTF::create(text, "Arial", std::max(80 * scale, 30.0f));
+        m_countLabel = CStrokeLabelTTF::create(text, "Arial", std::max(80 * scale, 30.0f));
         if (m_countLabel) {
-            m_countLabel->setColor(ccc3(230, 60, 20));
+            m_countLabel->setColor(ccc3(255, 210, 60));
             m_countLabel->setPosition(ccp(drawn.width / 2, drawn.height + 20 * scale));
             addChild(m_countLabel, 1);
         }
@@ -142,4 +143,8 @@ void CTreasureFigure::startBobbing() {
 void CTreasureFigure::turn() {
     if (m_figure) m_figure->setRotationY(m_turned ? 180 : 0);
     m_turned = !m_turned;
+}
+
+std::string CTreasureFigure::countText() const {
+    return m_countLabel && m_countLabel->label() ? m_countLabel->label()->getString() : "";
 }

@@ -6,7 +6,10 @@
 #include "cocos2d.h"
 
 #include <functional>
+#include <string>
 #include <vector>
+
+class CStrokeLabelTTF;
 
 class CTreasureFigure : public cocos2d::CCSprite {
 public:
@@ -35,7 +38,9 @@ public:
     int direction() const { return m_direction; }
     cocos2d::CCSprite* figure() const { return m_figure; }
     // Null for a count of 1.
-    cocos2d::CCLabelTTF* countLabel() const { return m_countLabel; }
+    CStrokeLabelTTF* countLabel() const { return m_countLabel; }
+    // "" for a count of 1.
+    std::string countText() const;
 
 private:
     bool initFigure(int kind, int count, const std::vector<cocos2d::CCRect>& obstacles, const Random& random);
@@ -47,5 +52,5 @@ private:
     int m_kind = 0, m_count = 0, m_direction = 0;
     bool m_turned = false;
     cocos2d::CCSprite* m_figure = nullptr;
-    cocos2d::CCLabelTTF* m_countLabel = nullptr;
+    CStrokeLabelTTF* m_countLabel = nullptr;
 };

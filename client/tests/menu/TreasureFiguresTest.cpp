@@ -3,6 +3,7 @@
 #include "menu/CTreasureFigure.h"
 #include "menu/CaidanFrames.h"
 #include "menu/TreasureTestSupport.h"
+#include "widgets/CStrokeLabelTTF.h"
 
 #include "support/CCNS.h"
 #include "testing/EngineTesting.h"
@@ -195,7 +196,7 @@ TEST_F(TreasureFiguresTest, DirectionCountAndWalk) {
         EXPECT_TRUE(figure->boundingBox().size.equals(CCSizeMake(130, 130)));
         if (c.label) {
             ASSERT_NE(figure->countLabel(), nullptr);
-            EXPECT_STREQ(figure->countLabel()->getString(), c.label);
+            EXPECT_EQ(figure->countText(), c.label);
             EXPECT_GT(figure->countLabel()->getPositionY(), 130) << "over the figure";
         } else {
             EXPECT_EQ(figure->countLabel(), nullptr);
@@ -226,7 +227,7 @@ TEST_F(TreasureFiguresTest, CarrotsBobInPlaceAndAnimate) {
     stage->addChild(carrot);
     EXPECT_FLOAT_EQ(carrot->figure()->getScale(), CTreasureFigure::kCarrotScale);
     ASSERT_NE(carrot->countLabel(), nullptr);
-    EXPECT_STREQ(carrot->countLabel()->getString(), "X30");
+    EXPECT_EQ(carrot->countText(), "X30");
     const CCPoint start = carrot->getPosition();
     CCSpriteFrame* first = CCSpriteFrame::createWithTexture(carrot->figure()->getTexture(),
                                                             carrot->figure()->getTextureRect());
