@@ -13,6 +13,8 @@
 #include "widgets/CTipBox.h"
 #include "widgets/Pictures.h"
 
+#include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <random>
 
