@@ -1,8 +1,11 @@
 #include "menu/MenuScenes.h"
 
 #include "app/SceneDirector.h"
+#include "menu/CMyCollectionScene.h"
+#include "menu/CTreasureLayer.h"
 
 void registerMenuScenes() {
     SceneDirector& director = SceneDirector::instance();
-    (void)director;
+    director.registerScene(7, &CTreasureLayer::scene);
+    director.registerScene(8, &CMyCollectionScene::scene);
 }

@@ -270,7 +270,7 @@ struct Animal {
     const char* body;
     const char* belly;
     const char* ears; // round, pointed, long, horns, none, floppy, comb
-    const char* mark; // the zodiac character on the belly
+    const char* mark; // the zodiac character (names the animal; not drawn, see the belly heart)
 };
 
 const Animal kAnimals[] = {
@@ -344,12 +344,18 @@ void paintZodiac(Canvas& c, const DescriptionLine& line)
             for (int side : { -1, 1 })
                 sticker([&](cairo_t* p) { Canvas::ellipse(p, cx + side * 70 * u, bodyY, 22 * u, 38 * u); }, fur, hex("#ffe6b0"), bodyY - 38 * u, bodyY + 38 * u);
     }
-    TextStyle mark;
-    mark.size = 34 * u;
-    mark.fill = darker(body, name == "Sheep" || name == "Chicken" || name == "rabbit" ? 0.45 : 0.35);
-    mark.face = Face::Display;
-    if (name != "snake")
-        c.text(animal->mark, cx, bodyY + 12 * u, mark);
+    // A heart rather than the animal's character: the treasure screen mirrors the figures to face
+    // the way they walk, and a mirrored character reads wrong where a heart stays a heart.
+    if (name != "snake") {
+        const Rgba markColour = darker(body, name == "Sheep" || name == "Chicken" || name == "rabbit" ? 0.45 : 0.35);
+        const double my = bodyY + 12 * u, r = 16 * u;
+        c.fill([&](cairo_t* p) {
+            cairo_move_to(p, cx, my + r * 1.1);
+            cairo_curve_to(p, cx - r * 1.6, my + r * 0.1, cx - r * 1.1, my - r * 1.2, cx, my - r * 0.45);
+            cairo_curve_to(p, cx + r * 1.1, my - r * 1.2, cx + r * 1.6, my + r * 0.1, cx, my + r * 1.1);
+            cairo_close_path(p);
+        }, withAlpha(markColour, 0.8));
+    }
 
     // Ears and horns behind the head.
     const double hx = cx + step * 0.3;
