@@ -1,8 +1,9 @@
 #include "menu/MenuScenes.h"
 
 #include "app/SceneDirector.h"
+#include "menu/CTaskLayer.h"
 
 void registerMenuScenes() {
     SceneDirector& director = SceneDirector::instance();
-    (void)director;
+    director.registerScene(CTaskLayer::kScene, &CTaskLayer::scene);
 }
