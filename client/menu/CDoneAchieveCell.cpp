@@ -23,7 +23,6 @@ constexpr float kProgressScale = 0.6f;
 
 CCSprite* buttonLook(const ccColor3B& tint) {
     CCSprite* sprite = Pictures::sprite("common_btn.png");
-    sprite->setScale(kButtonScale);
     sprite->setColor(tint);
     return sprite;
 }
@@ -78,8 +77,11 @@ bool CDoneAchieveCell::build(CTaskLayer* owner) {
     const ccColor3B white = {255, 255, 255};
     m_claimItem = CCMenuItemSprite::create(buttonLook(white), buttonLook({200, 200, 200}), buttonLook({150, 150, 150}),
                                            this, menu_selector(CDoneAchieveCell::claim));
+    if (m_claimItem == nullptr) return false;
+    // The item takes its size from the unscaled picture: the item is scaled, not the pictures.
+    m_claimItem->setScale(kButtonScale);
     CListMenu* menu = CListMenu::create(m_claimItem, owner ? owner->table() : nullptr);
-    if (menu == nullptr || m_claimItem == nullptr) return false;
+    if (menu == nullptr) return false;
     menu->setPosition(ccp(680, 50));
     addChild(menu, 2);
     m_caption = CCLabelBMFont::create("", "Chinese.fnt");

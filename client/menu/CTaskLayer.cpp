@@ -244,13 +244,16 @@ void CTaskLayer::onClaimFailed(int status) {
 }
 
 void CTaskLayer::showClaimFailed() {
-    CMessageBox* box = CMessageBox::create(text("tips"), text("TakeAchieveFailed"), this,
+    CMessageBox* box = CMessageBox::create("", text("TakeAchieveFailed"), this,
                                            callfunc_selector(CTaskLayer::closeBox),
                                            callfunc_selector(CTaskLayer::closeBox));
     if (box == nullptr) return;
     const CCSize size = CCDirector::sharedDirector()->getWinSize();
     box->setPosition(ccp(size.width / 2, size.height / 2));
-    addChild(box, kBoxZ);
+    // Over the server link's own network box (z 99 on the scene), so this, the more telling one,
+    // is read first.
+    CCNode* host = getParent() ? getParent() : this;
+    host->addChild(box, kFailBoxZ);
 }
 
 unsigned int CTaskLayer::numberOfCellsInTableView(CCTableView*) {

@@ -48,6 +48,7 @@ public:
     static constexpr int kScene = 12;
     static constexpr int kCarrotZ = 99;
     static constexpr int kBoxZ = 100;
+    static constexpr int kFailBoxZ = 100;
 
 private:
     void build();

@@ -20,7 +20,6 @@ constexpr float kButtonScale = 0.5f;
 
 CCSprite* buttonLook(const ccColor3B& tint) {
     CCSprite* sprite = Pictures::sprite("common_btn.png");
-    sprite->setScale(kButtonScale);
     sprite->setColor(tint);
     return sprite;
 }
@@ -43,7 +42,22 @@ bool CEventDoneCell::build(CEventLayer* owner) {
     m_owner = owner;
     setContentSize(CCSizeMake(kWidth, kHeight));
 
+    // A card per event, so two events never read as one.
+    if (CCSpriteFrame* frame = CCSpriteFrameCache::sharedSpriteFrameCache()->spriteFrameByName("common_btn_max.png")) {
+        const CCSize size = frame->getOriginalSize();
+        const float cap = 60;
+        if (CCScale9Sprite* card = CCScale9Sprite::createWithSpriteFrame(
+                frame, CCRectMake(cap, cap, size.width - 2 * cap, size.height - 2 * cap))) {
+            card->setContentSize(CCSizeMake(kWidth - 10, kHeight - 12));
+            card->setAnchorPoint(CCPointZero);
+            card->setPosition(ccp(5, 6));
+            addChild(card, 0);
+        }
+    }
+
     m_title = Pictures::label("", 24, CCSizeMake(kTextWidth, 40), kCCTextAlignmentLeft);
+    // Centred in its line, so the title keeps clear of the card's top edge.
+    m_title->setVerticalAlignment(kCCVerticalTextAlignmentCenter);
     m_title->setAnchorPoint(ccp(0, 1));
     m_title->setPosition(ccp(40, 210));
     m_title->setColor(kTitleColour);
@@ -57,8 +71,11 @@ bool CEventDoneCell::build(CEventLayer* owner) {
 
     m_button = CCMenuItemSprite::create(buttonLook({255, 255, 255}), buttonLook({200, 200, 200}), this,
                                         menu_selector(CEventDoneCell::join));
+    if (m_button == nullptr) return false;
+    // The item takes its size from the unscaled picture: the item is scaled, not the pictures.
+    m_button->setScale(kButtonScale);
     CListMenu* menu = CListMenu::create(m_button, owner ? owner->table() : nullptr);
-    if (menu == nullptr || m_button == nullptr) return false;
+    if (menu == nullptr) return false;
     menu->setPosition(ccp(650, 115));
     addChild(menu, 2);
     m_buttonLabel = Pictures::label(LocalText::instance().text("join"), 30, CCSizeZero, kCCTextAlignmentCenter);

@@ -205,6 +205,7 @@ TEST_F(TaskScreenTest, AFailedClaimSaysSoAndARefusalAlsoAsksTheListAgain) {
     auto failed = plainBoxes();
     ASSERT_EQ(failed.size(), 1u);
     EXPECT_TRUE(treeContainsText(failed[0], text("TakeAchieveFailed")));
+    EXPECT_GT(failed[0]->getZOrder(), 99) << "above the network box";
     EXPECT_FALSE(row(0)->claimItem()->isEnabled()) << "disabled until the list comes again";
     // Switching tabs refills the rows from the old list; the claim that went out still counts.
     tapWidget("taskRightBtn");
@@ -250,6 +251,7 @@ TEST_F(TaskScreenTest, AnswersArrivingAfterThePlayerLeftChangeNothing) {
     EXPECT_EQ(layer->table()->usedCellCount(), rows) << "not reloaded";
     EXPECT_TRUE(allOf<AddCarrot>(layer).empty());
     EXPECT_TRUE(allOf<CMessageBox>(layer).empty());
+    EXPECT_TRUE(plainBoxes().empty());
     EXPECT_EQ(sent(14).size(), 1u);
     layer->release();
 }
