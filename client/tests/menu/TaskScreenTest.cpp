@@ -109,6 +109,12 @@ TEST_F(TaskScreenTest, TabsSwitchListsAndTheInProgressTabAnswersWhenTheFingerLan
     EXPECT_TRUE(open->claimItem()->isVisible());
     EXPECT_TRUE(open->claimItem()->isEnabled());
     EXPECT_EQ(open->claimCaption()->getString(), text("Get"));
+    // The button is drawn where it is touched: a 100-wide button under its caption.
+    const CCRect drawn = open->claimItem()->boundingBox();
+    EXPECT_NEAR(drawn.size.width, 100.5, 1);
+    const CCPoint middle = open->claimItem()->getParent()->convertToWorldSpace(ccp(drawn.getMidX(), drawn.getMidY()));
+    EXPECT_NEAR(middle.x, worldOf(open->claimCaption()).x, 1);
+    EXPECT_NEAR(middle.y, worldOf(open->claimCaption()).y, 1);
     CDoneAchieveCell* taken = row(1);
     EXPECT_STREQ(taken->progressLabel()->getString(), "7/5");
     EXPECT_FALSE(taken->claimItem()->isEnabled());
