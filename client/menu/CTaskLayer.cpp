@@ -157,6 +157,18 @@ void CTaskLayer::goRegister() { SceneDirector::instance().switchTo(kRegisterScen
 void CTaskLayer::goUserScreen() { SceneDirector::instance().switchTo(kUserScene); }
 void CTaskLayer::goMain() { SceneDirector::instance().switchTo(kMainScene); }
 
+void CTaskLayer::onEnterTransitionDidFinish() {
+    CCLayer::onEnterTransitionDidFinish();
+    setKeypadEnabled(true);
+}
+
+void CTaskLayer::onExitTransitionDidStart() {
+    CCLayer::onExitTransitionDidStart();
+    setKeypadEnabled(false);
+}
+
+void CTaskLayer::keyBackClicked() { goMain(); }
+
 void CTaskLayer::onBack(CCObject*, TouchEventType type) {
     if (type == TOUCH_EVENT_ENDED) goMain();
 }

@@ -21,6 +21,10 @@ public:
     bool init() override { return cocos2d::CCLayer::init(); }
     void onEnter() override;
     void onExit() override;
+    void onEnterTransitionDidFinish() override;
+    void onExitTransitionDidStart() override;
+    // The keyboard's back key does what the back button does.
+    void keyBackClicked() override;
 
     void onTaskList(int code);
     void onListFailed(int status);

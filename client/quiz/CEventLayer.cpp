@@ -77,6 +77,18 @@ void CEventLayer::onExit() {
     setTouchEnabled(false);
 }
 
+void CEventLayer::onEnterTransitionDidFinish() {
+    CCLayer::onEnterTransitionDidFinish();
+    setKeypadEnabled(true);
+}
+
+void CEventLayer::onExitTransitionDidStart() {
+    CCLayer::onExitTransitionDidStart();
+    setKeypadEnabled(false);
+}
+
+void CEventLayer::keyBackClicked() { SceneDirector::instance().switchTo(kMainScene); }
+
 void CEventLayer::onBack(CCObject*, TouchEventType type) {
     if (type == TOUCH_EVENT_ENDED) SceneDirector::instance().switchTo(kMainScene);
 }

@@ -14,6 +14,10 @@ public:
     bool init() override { return cocos2d::CCLayer::init(); }
     void onEnter() override;
     void onExit() override;
+    void onEnterTransitionDidFinish() override;
+    void onExitTransitionDidStart() override;
+    // The keyboard's back key does what the back button does.
+    void keyBackClicked() override;
 
     void onEventList(int code);
     void onJoinAnswer(int code);

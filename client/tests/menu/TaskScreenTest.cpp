@@ -275,6 +275,10 @@ TEST_F(TaskScreenTest, AnIconThatNamesNoFrameIsLoggedAndTheRowStillShows) {
     EXPECT_EQ(row(1)->icon(), nullptr);
     EXPECT_STREQ(row(2)->progressLabel()->getString(), "-3/4");
     ASSERT_NE(row(2)->icon(), nullptr) << "a reused row gets its own icon back";
+    // The way out stays open: the keyboard's back key leaves like the back button.
+    engine::testing::pressBack();
+    engine::testing::stepSeconds(0.3f);
+    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 2);
 }
 
 TEST_F(TaskScreenTest, AccountBoxesLeadToRegistrationOrLogin) {

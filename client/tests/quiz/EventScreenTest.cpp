@@ -156,6 +156,9 @@ TEST_F(EventScreenTest, AnEmptyListSaysSoAndAKnownListShowsBeforeTheAnswer) {
     EXPECT_EQ(events()->table()->usedCellCount(), 0u);
     EXPECT_TRUE(events()->widget("shoujilabel")->isVisible());
     EXPECT_FALSE(events()->titleSprite()->isVisible());
+    engine::testing::pressBack();
+    engine::testing::stepSeconds(0.3f);
+    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 2) << "the back key leaves";
 }
 
 TEST_F(EventScreenTest, AnswersAfterThePlayerLeftShowNothing) {
