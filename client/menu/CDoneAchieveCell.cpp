@@ -2,6 +2,7 @@
 
 #include "app/ClientLog.h"
 #include "app/LocalText.h"
+#include "app/SoundManager.h"
 #include "menu/CTaskLayer.h"
 #include "widgets/CListMenu.h"
 #include "widgets/Pictures.h"
@@ -144,6 +145,7 @@ void CDoneAchieveCell::fill(const AchievementItem& entry, bool finishedTab, bool
 
 void CDoneAchieveCell::claim(CCObject*) {
     if (!m_claimItem->isEnabled()) return;
+    SoundManager::instance().playEffect("buttonT.mp3");
     if (m_caption) m_caption->setString(LocalText::instance().text("AchieveGot").c_str());
     m_claimItem->setEnabled(false);
     if (m_owner) m_owner->requestClaim(m_id);

@@ -2,6 +2,7 @@
 
 #include "app/ClientLog.h"
 #include "app/LocalText.h"
+#include "app/SoundManager.h"
 #include "quiz/CEventLayer.h"
 #include "widgets/CListMenu.h"
 #include "widgets/Pictures.h"
@@ -93,5 +94,6 @@ void CEventDoneCell::fill(const EventItem& event) {
 }
 
 void CEventDoneCell::join(CCObject*) {
+    SoundManager::instance().playEffect("buttonT.mp3");
     if (m_owner) m_owner->join(m_eventId);
 }
