@@ -2,10 +2,12 @@
 
 #include "app/SceneDirector.h"
 #include "menu/CMyCollectionScene.h"
+#include "menu/CTaskLayer.h"
 #include "menu/CTreasureLayer.h"
 
 void registerMenuScenes() {
     SceneDirector& director = SceneDirector::instance();
     director.registerScene(7, &CTreasureLayer::scene);
     director.registerScene(8, &CMyCollectionScene::scene);
+    director.registerScene(CTaskLayer::kScene, &CTaskLayer::scene);
 }

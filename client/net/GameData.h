@@ -17,7 +17,10 @@ public:
     ServerEndpoint gameServerCopy;
     std::string tip;
     UserInfo user;
-    std::vector<AchievementItem> achievements;
+    // Achievements as the task screen's two tabs show them, each in server order: in progress while
+    // "do" is below "done", finished from then on (a count past its target is finished too).
+    std::vector<AchievementItem> achievementsInProgress;
+    std::vector<AchievementItem> achievementsFinished;
     SignInfo signInfo;
     SignAward signAward;
     RankPage rankPage;

@@ -17,18 +17,28 @@ void copyScoreAndLevel(const Json::Value& v) {
     user.level = JsonRead::intOf(v, "level");
 }
 
+void storeAchievements(const Json::Value& v) {
+    GameData& data = GameData::instance();
+    data.achievementsInProgress.clear();
+    data.achievementsFinished.clear();
+    for (AchievementItem& item : RecordReaders::list(v, "achvlist", &RecordReaders::achievement)) {
+        auto& list = item.doCount < item.done ? data.achievementsInProgress : data.achievementsFinished;
+        list.push_back(std::move(item));
+    }
+}
+
 } // namespace
 
 void RewardParsers::achievements(const Json::Value& v, int* code) {
     if (convention(v, code)) {
-        GameData::instance().achievements = RecordReaders::list(v, "achvlist", &RecordReaders::achievement);
+        storeAchievements(v);
     }
 }
 
 void RewardParsers::claimAchievement(const Json::Value& v, int* code) {
     if (convention(v, code)) {
         GameData& data = GameData::instance();
-        data.achievements = RecordReaders::list(v, "achvlist", &RecordReaders::achievement);
+        storeAchievements(v);
         data.lastAddScore = JsonRead::intOf(v, "addscore");
         copyScoreAndLevel(v);
     }

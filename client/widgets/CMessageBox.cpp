@@ -39,11 +39,15 @@ bool CMessageBox::init(const std::string& title, const std::string& message, CCO
     const float H = background->getContentSize().height;
 
     CCLabelTTF* titleLabel = Pictures::label(title, 24, CCSizeMake(W, 29), kCCTextAlignmentCenter);
+    // Dark on the light panel: white text there cannot be read.
+    const ccColor3B ink = {60, 40, 20};
+    titleLabel->setColor(ink);
     titleLabel->setPosition(ccp(100, H / 2 - 24));
     addChild(titleLabel, 2);
     CCLabelTTF* messageLabel =
         Pictures::label(message, 24, CCSizeMake(std::max(0.0f, W - 100), std::max(0.0f, H - 200)),
                         kCCTextAlignmentCenter);
+    messageLabel->setColor(ink);
     messageLabel->setPosition(ccp(0, 0));
     addChild(messageLabel, 2);
 

@@ -77,15 +77,16 @@ TEST_F(ParserRecordsTest, ListsAndRecordsOfEveryKind) {
         {"achievements", 7,
          R"({"response":1,"achvlist":[{"id":1,"done":2,"do":3,"prize":4,"name":"a","desc":"b","img":"c"},{"id":9}]})",
          [](GameData& d) {
-             ASSERT_EQ(d.achievements.size(), 2u);
-             const AchievementItem& a = d.achievements[0];
+             ASSERT_EQ(d.achievementsFinished.size(), 2u);
+             const AchievementItem& a = d.achievementsFinished[0];
              EXPECT_EQ(a.id + a.done + a.doCount + a.prize, 10);
              EXPECT_EQ(a.name + a.desc + a.img, "abc");
-             EXPECT_EQ(d.achievements[1].id, 9);
+             EXPECT_EQ(d.achievementsFinished[1].id, 9);
          }},
         {"claim", 8, R"({"response":1,"achvlist":[],"addscore":5,"score":6,"levelupscore":7,"level":8})",
          [](GameData& d) {
-             EXPECT_TRUE(d.achievements.empty());
+             EXPECT_TRUE(d.achievementsFinished.empty());
+             EXPECT_TRUE(d.achievementsInProgress.empty());
              EXPECT_EQ(d.lastAddScore, 5);
              EXPECT_EQ(d.user.score, 6);
              EXPECT_EQ(d.user.levelUpScore, 7);
@@ -285,12 +286,35 @@ TEST_F(ParserRecordsTest, ListsAndRecordsOfEveryKind) {
 }
 
 TEST_F(ParserRecordsTest, ANewAnswerReplacesTheOldList) {
-    parse(7, R"({"response":1,"achvlist":[{"id":1},{"id":2},{"id":3}]})");
+    parse(7, R"({"response":1,"achvlist":[{"id":1},{"id":2},{"id":3,"done":2}]})");
     parse(7, R"({"response":1,"achvlist":[{"id":4}]})");
-    ASSERT_EQ(data().achievements.size(), 1u);
-    EXPECT_EQ(data().achievements[0].id, 4);
+    ASSERT_EQ(data().achievementsFinished.size(), 1u);
+    EXPECT_EQ(data().achievementsFinished[0].id, 4);
+    EXPECT_TRUE(data().achievementsInProgress.empty());
     parse(7, R"({"response":1,"achvlist":{"id":5}})");
-    EXPECT_TRUE(data().achievements.empty()) << "a list member that is no array is an empty list";
+    EXPECT_TRUE(data().achievementsFinished.empty()) << "a list member that is no array is an empty list";
+}
+
+TEST_F(ParserRecordsTest, AchievementsSortIntoInProgressAndFinishedKeepingServerOrder) {
+    const char* list = R"({"response":1,"achvlist":[{"id":1,"do":3,"done":5},{"id":2,"do":5,"done":5},
+        {"id":3,"do":-2,"done":1},{"id":4,"do":9,"done":5,"prize":1},{"id":5,"do":4,"done":5}]})";
+    auto ids = [](const std::vector<AchievementItem>& items) {
+        std::vector<int> found;
+        for (const AchievementItem& item : items) found.push_back(item.id);
+        return found;
+    };
+    // The list answer and the claim answer sort alike.
+    for (int type : {7, 8}) {
+        SCOPED_TRACE(type);
+        data().reset();
+        EXPECT_EQ(parse(type, list), 0);
+        EXPECT_EQ(ids(data().achievementsInProgress), (std::vector<int>{1, 3, 5}));
+        EXPECT_EQ(ids(data().achievementsFinished), (std::vector<int>{2, 4})) << "a count past its target is done";
+    }
+    // A refusal keeps the lists the screen shows.
+    parse(7, R"({"response":0,"fail":1,"achvlist":[]})");
+    EXPECT_EQ(data().achievementsInProgress.size(), 3u);
+    EXPECT_EQ(data().achievementsFinished.size(), 2u);
 }
 
 TEST_F(ParserRecordsTest, LoginStoresTheSessionAndTheGameServer) {
