@@ -178,12 +178,13 @@ void CRankLayer::onRankAnswer(int code) {
         return;
     }
     m_haveRecord = true;
+    m_page = GameData::instance().rankPage;
     refreshOwnRank();
 }
 
 void CRankLayer::refreshOwnRank() {
     if (!m_haveRecord) return;
-    const RankPage& page = GameData::instance().rankPage;
+    const RankPage& page = m_page;
     std::string rank;
     if (page.myRank == 0) {
         rank = text("weijinrupaihangbang");
@@ -200,7 +201,7 @@ void CRankLayer::refreshOwnRank() {
 }
 
 unsigned int CRankLayer::numberOfCellsInTableView(CCTableView*) {
-    return m_haveRecord ? static_cast<unsigned int>(GameData::instance().rankPage.items.size()) : 0;
+    return static_cast<unsigned int>(m_page.items.size());
 }
 
 CCSize CRankLayer::cellSizeForTable(CCTableView*) { return CCSizeMake(kCellWidth, kCellHeight); }
@@ -208,7 +209,7 @@ CCSize CRankLayer::cellSizeForTable(CCTableView*) { return CCSizeMake(kCellWidth
 CCTableViewCell* CRankLayer::tableCellAtIndex(CCTableView* table, unsigned int idx) {
     auto* cell = dynamic_cast<CRankItemCell*>(table->dequeueCell());
     if (cell == nullptr) cell = CRankItemCell::create();
-    const std::vector<RankItem>& items = GameData::instance().rankPage.items;
+    const std::vector<RankItem>& items = m_page.items;
     if (cell && idx < items.size()) cell->fill(items[idx]);
     return cell;
 }

@@ -4,6 +4,7 @@
 
 #include "cocos2d.h"
 #include "cocos-ext.h"
+#include "net/ResponseRecords.h"
 
 class CRankLayer : public cocos2d::CCLayer,
                    public cocos2d::extension::CCTableViewDataSource,
@@ -50,8 +51,10 @@ private:
     cocos2d::CCLabelBMFont* numberInPlaceOf(const char* placeholder, const cocos2d::CCPoint& shift, int value);
 
     bool m_built = false;
-    // Set once this visit's answer stored a ranking; before that the table is empty.
+    // This visit's ranking, kept from its answer: before it the table is empty, and a later answer
+    // for another visit cannot change what this one shows.
     bool m_haveRecord = false;
+    RankPage m_page;
     cocos2d::extension::UILayer* m_uiRoot = nullptr;
     cocos2d::extension::CCTableView* m_table = nullptr;
     cocos2d::extension::UIWidget* m_shareButton = nullptr;

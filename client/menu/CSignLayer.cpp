@@ -381,6 +381,10 @@ std::string CSignLayer::awardText(const SignAward& award) {
     char number[48];
     switch (award.awardType) {
     case 0:
+        if (amount < 0) {
+            ClientLog::write("sign-in: an award of %.1f carrots, no award line", amount);
+            return "";
+        }
         std::snprintf(number, sizeof number, "+%d", static_cast<int>(amount));
         return number;
     case 1:
