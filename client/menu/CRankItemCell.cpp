@@ -13,10 +13,14 @@ namespace {
 
 constexpr float kPictureScale = 0.67f;
 constexpr float kTextSize = 30;
+// The number font stands taller than the text: a little smaller, its digits sit on the text's line.
+constexpr float kNumberScale = 0.8f;
 const ccColor3B kTextColour = {90, 52, 20};
-// From the nickname's start to the score's: a longer name is drawn smaller, not over the score.
+// From the nickname's start to the score's: a longer name is drawn smaller, down to a size that
+// still reads, and beyond that cut with an ellipsis, never over the score.
 constexpr float kNameWidth = 210;
 constexpr float kTelWidth = 200;
+constexpr float kSmallestScale = 0.75f;
 
 CCLabelBMFont* numberLabel(const CCPoint& at) {
     CCLabelBMFont* label = CCLabelBMFont::create("", "NumFont.fnt");
@@ -26,6 +30,7 @@ CCLabelBMFont* numberLabel(const CCPoint& at) {
     }
     label->setAnchorPoint(CCPointZero);
     label->setPosition(at);
+    label->setScale(kNumberScale);
     return label;
 }
 
@@ -37,11 +42,6 @@ CCLabelTTF* textLabel(const CCPoint& at) {
     return label;
 }
 
-void fitWidth(CCLabelTTF* label, float width) {
-    const float drawn = label->getContentSize().width;
-    label->setScale(drawn > width ? width / drawn : 1.0f);
-}
-
 // Byte offsets where each UTF-8 character starts (continuation bytes are skipped).
 std::vector<std::size_t> characterStarts(const std::string& text) {
     std::vector<std::size_t> starts;
@@ -49,6 +49,23 @@ std::vector<std::size_t> characterStarts(const std::string& text) {
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
     }
     return starts;
+}
+
+void fitWidth(CCLabelTTF* label, const std::string& text, float width) {
+    label->setString(text.c_str());
+    label->setScale(1.0f);
+    float drawn = label->getContentSize().width;
+    if (drawn <= width) return;
+    if (drawn * kSmallestScale <= width) {
+        label->setScale(width / drawn);
+        return;
+    }
+    label->setScale(kSmallestScale);
+    const std::vector<std::size_t> starts = characterStarts(text);
+    for (std::size_t keep = starts.size(); keep > 1; --keep) {
+        label->setString((text.substr(0, starts[keep - 1]) + "…").c_str());
+        if (label->getContentSize().width * kSmallestScale <= width) return;
+    }
 }
 
 } // namespace
@@ -98,9 +115,7 @@ void CRankItemCell::fill(const RankItem& item) {
     // Only the first three places are top places; a place of 0 or less is none.
     m_topIcon->setVisible(item.rank >= 1 && item.rank <= 3);
     if (m_rank) m_rank->setString(std::to_string(item.rank).c_str());
-    m_tel->setString(maskedTel(item.tel).c_str());
-    fitWidth(m_tel, kTelWidth);
-    m_name->setString(item.name.c_str());
-    fitWidth(m_name, kNameWidth);
+    fitWidth(m_tel, maskedTel(item.tel), kTelWidth);
+    fitWidth(m_name, item.name, kNameWidth);
     if (m_score) m_score->setString(std::to_string(item.score).c_str());
 }

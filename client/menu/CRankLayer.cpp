@@ -138,8 +138,13 @@ void CRankLayer::buildOwnRankPanel() {
         carrot->setPosition(ccp(x, 80));
         addChild(carrot, 2);
     }
-    if ((m_lastWeekScore = panelLabel("", "NumFont.fnt", ccp(450, 80)))) addChild(m_lastWeekScore, 2);
-    if ((m_curWeekScore = panelLabel("", "NumFont.fnt", ccp(690, 80)))) addChild(m_curWeekScore, 2);
+    // The number font stands taller than the texts: a little smaller, it keeps to their line.
+    for (CCLabelBMFont** score : {&m_lastWeekScore, &m_curWeekScore}) {
+        *score = panelLabel("", "NumFont.fnt", ccp(score == &m_lastWeekScore ? 450 : 690, 80));
+        if (*score == nullptr) continue;
+        (*score)->setScale(0.8f);
+        addChild(*score, 2);
+    }
 }
 
 void CRankLayer::onBack(CCObject*, TouchEventType type) {

@@ -149,6 +149,8 @@ void CSignLayer::build() {
     m_luckyButton = widget("luckybtn");
     m_explainButton = widget("instructionbtn");
     setLuckAvailable(false);
+    // The award's frame waits empty-handed otherwise.
+    if (UIWidget* frame = widget("awardbg")) frame->setVisible(false);
 
     const CCSize window = CCDirector::sharedDirector()->getWinSize();
     m_calendar = CCalendar::create();
@@ -402,6 +404,7 @@ void CSignLayer::showAward() {
     setLuckAvailable(false);
     const std::string line = awardText(award);
     if (line.empty()) return;
+    if (UIWidget* frame = widget("awardbg")) frame->setVisible(true);
     if (m_awardCarrot == nullptr) {
         m_awardCarrot = Pictures::sprite("common_huluobo.png");
         m_awardCarrot->setPosition(kAwardCarrotAt);

@@ -94,12 +94,16 @@ TEST_F(RankScreenTest, RowsAndTheOwnRankPanel) {
     }
     // The first place stands at the top of the table.
     EXPECT_GT(row(layer, 3)->getPositionY(), row(layer, 4)->getPositionY());
-    // A long nickname is drawn smaller and ends before the score begins.
+    // A long nickname is drawn smaller, then cut with an ellipsis, and ends before the score.
     table->setContentOffset(table->minContainerOffset());
     engine::testing::stepFrames(2);
     ASSERT_NE(row(layer, 1), nullptr);
     CCLabelTTF* name = row(layer, 1)->nameLabel();
-    EXPECT_EQ(name->getString(), std::string("一个名字特别特别长的答题高手玩家"));
+    const std::string drawn = name->getString();
+    EXPECT_EQ(drawn.rfind("一个名字特别", 0), 0u) << drawn;
+    EXPECT_EQ(drawn.substr(drawn.size() - 3), "…");
+    EXPECT_GE(name->getScale(), 0.75f);
+    EXPECT_EQ(row(layer, 0)->nameLabel()->getString(), std::string("答题小王子")) << "a short name stays whole";
     EXPECT_LE(name->getPositionX() + name->getContentSize().width * name->getScaleX(), 610);
 
     EXPECT_EQ(shown(layer->rankText()), "我的排名：3");
