@@ -30,13 +30,14 @@ CMyMessageBox* AccountPrompt::showIfDue(CCNode* parent, const char* noAccountKey
     if (parent == nullptr) return nullptr;
     const UserSession& session = UserSession::instance();
     CMyMessageBox* box = nullptr;
-    // The second button's target only closes the box.
+    // The outer two of the box's three places: four-character captions in the first two would run
+    // into each other. The second choice only closes the box.
     if (session.storedUserName().empty()) {
-        box = CMyMessageBox::create("", text(noAccountKey), text("RegisterNow"), text("nextTime"), "", instance(), 0,
+        box = CMyMessageBox::create("", text(noAccountKey), text("RegisterNow"), "", text("nextTime"), instance(), 0,
                                     callfunc_selector(AccountPrompt::openRegistration), nullptr, nullptr, nullptr,
                                     false);
     } else if (session.accountKind() == kGuestAccount) {
-        box = CMyMessageBox::create(text("FriendlyTip"), text("notLoginTip"), text("sure"), text("cancel"), "",
+        box = CMyMessageBox::create(text("FriendlyTip"), text("notLoginTip"), text("sure"), "", text("cancel"),
                                     instance(), 0, callfunc_selector(AccountPrompt::openUserScreen), nullptr, nullptr,
                                     nullptr, false);
     }

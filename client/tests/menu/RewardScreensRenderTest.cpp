@@ -5,7 +5,11 @@
 #include "menu/CCalendar.h"
 #include "menu/CRankLayer.h"
 #include "menu/CSignLayer.h"
+#include "net/GameData.h"
+#include "net/UserSession.h"
+#include "app/StoredSettings.h"
 #include "quiz/RenderSupport.h"
+#include "widgets/CMyMessageBox.h"
 
 #include "render/GLRenderer.h"
 #include "testing/EngineTesting.h"
@@ -121,6 +125,38 @@ TEST_F(RewardScreensRenderTest, RankingUnranked) {
     shoot("rank_unranked");
     expectOnScreen(layer->rankText(), "unranked");
     EXPECT_LT(layer->rankText()->boundingBox().getMaxX(), layer->lastWeekLabel()->boundingBox().getMinX());
+}
+
+TEST_F(RewardScreensRenderTest, TheBoxesOfBothScreens) {
+    GameData::instance().explains = {{0, "每周一零点结算，前十名获得奖金。"}, {3, "每天可以签到一次，连续签到奖励更多。"}};
+    signData = signRecord(2026, 12, 3, "0001111000", 4, 1);
+    CSignLayer* sign = enter<CSignLayer>(5);
+    ASSERT_NE(sign, nullptr);
+    tapWidget(sign->widget("signbtn"));
+    engine::testing::stepSeconds(0.3f);
+    shoot("sign_box_signed");
+    for (CMyMessageBox* box : childrenOf<CMyMessageBox>(sign)) box->removeFromParent();
+    sign->showExplain();
+    engine::testing::stepSeconds(0.3f);
+    shoot("sign_box_explain");
+
+    enterScene(2);
+    StoredSettings::storeUserName("guest-7");
+    UserSession::instance().setAccountKind(2);
+    enter<CSignLayer>(5);
+    engine::testing::stepSeconds(0.3f);
+    shoot("sign_box_guest");
+
+    enterScene(2);
+    StoredSettings::storeUserName("");
+    rank = rankAnswer(0, 0, 0, 0);
+    CRankLayer* layer = enter<CRankLayer>(4);
+    engine::testing::stepSeconds(0.3f);
+    shoot("rank_box_no_account");
+    for (CMyMessageBox* box : childrenOf<CMyMessageBox>(layer)) box->removeFromParent();
+    layer->showExplain();
+    engine::testing::stepSeconds(0.3f);
+    shoot("rank_box_explain");
 }
 
 } // namespace

@@ -415,7 +415,9 @@ TEST_F(SignScreenTest, AccountBoxesGuideAndExplain) {
     CSignLayer* sign = enterSign();
     auto said = boxes(sign);
     ASSERT_EQ(said.size(), 1u);
-    said[0]->handleRelease(said[0]->button(2)->getPosition());
+    ASSERT_NE(said[0]->button(3), nullptr);
+    EXPECT_EQ(said[0]->button(2), nullptr);
+    said[0]->handleRelease(said[0]->button(3)->getPosition());
     EXPECT_TRUE(boxes(sign).empty());
     EXPECT_EQ(sceneId(), 5);
 
