@@ -91,6 +91,8 @@ void CSignLayer::onExit() {
     // The animation does not hold its listener: it must not call a screen that is gone.
     if (m_reveal) m_reveal->getAnimation()->setMovementEventCallFunc(nullptr, nullptr);
     unschedule(schedule_selector(CSignLayer::revealTimedOut));
+    // And the logo's colouring may load again.
+    if (m_drawRunning) CCSpriteFrameCache::sharedSpriteFrameCache()->removeSpriteFramesFromFile("Armature1.plist");
     CCLayer::onExit();
 }
 
@@ -319,6 +321,9 @@ void CSignLayer::onLuckDone(int code) {
 }
 
 void CSignLayer::startReveal() {
+    // The logo drew the same picture names from its own sheet; the cache keeps the first of a name,
+    // so that sheet goes for the draw's colouring to show.
+    CCSpriteFrameCache::sharedSpriteFrameCache()->removeSpriteFramesFromFile("Armature.plist");
     CCArmatureDataManager::sharedArmatureDataManager()->addArmatureFileInfo("Armature1.png", "Armature1.plist",
                                                                             "BrindleAnimation.ExportJson");
     CCLayerColor* shade = CCLayerColor::create(ccc4(0, 0, 0, 150));
