@@ -272,6 +272,17 @@ void paintMark(Canvas& c, const DescriptionLine& line)
     const double s = std::min(c.width(), c.height());
     const Rgba colour = kind == "right" ? green : red;
     const double cx = c.width() / 2.0, cy = c.height() / 2.0;
+    if (kind == "stamp") {
+        // A signed calendar day: a see-through tile over the whole cell, so the number stays
+        // readable under it.
+        const double inset = s * 0.05;
+        auto tile = [&](cairo_t* cr) {
+            Canvas::roundRect(cr, inset, inset, c.width() - 2 * inset, c.height() - 2 * inset, s * 0.25);
+        };
+        c.fill(tile, withAlpha(green, 0.32));
+        c.stroke(tile, withAlpha(darker(green, 0.15), 0.9), s * 0.05);
+        return;
+    }
     if (line.integer("disc", 1)) {
         auto disc = [&](cairo_t* cr) { Canvas::ellipse(cr, cx, cy, s * 0.44, s * 0.44); };
         c.shadow(disc, 0, s * 0.02, s * 0.05, withAlpha(ink, 0.35));
