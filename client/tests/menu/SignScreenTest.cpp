@@ -66,7 +66,9 @@ TEST_F(CalendarTest, MonthLengthsFollowTheEveryFourthYearRule) {
         EXPECT_EQ(CCalendar::daysInMonth(c.year, c.month), c.days);
         CCalendar* calendar = drawn(c.year, c.month, 1, "");
         EXPECT_EQ(calendar->drawnDays(), c.days);
-        if (c.days > 0) EXPECT_NE(calendar->dayLabel(c.days), nullptr);
+        if (c.days > 0) {
+            EXPECT_NE(calendar->dayLabel(c.days), nullptr);
+        }
         EXPECT_EQ(calendar->dayLabel(c.days + 1), nullptr);
     }
     EXPECT_TRUE(logged("month 13 is no month"));
@@ -401,7 +403,9 @@ TEST_F(SignScreenTest, AccountBoxesGuideAndExplain) {
             ASSERT_EQ(said.size(), 1u);
             EXPECT_EQ(said[0]->messageText(), c.message);
             EXPECT_EQ(said[0]->getPosition(), ccp(480, 320));
-            if (c.accountKind == 2) EXPECT_EQ(said[0]->titleText(), text("FriendlyTip"));
+            if (c.accountKind == 2) {
+                EXPECT_EQ(said[0]->titleText(), text("FriendlyTip"));
+            }
             said[0]->handleRelease(said[0]->button(1)->getPosition());
             engine::testing::stepSeconds(0.3f);
             EXPECT_EQ(sceneId(), c.sceneOfFirstButton);
