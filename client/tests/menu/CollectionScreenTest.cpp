@@ -114,7 +114,9 @@ TEST_F(CollectionScreenTest, CountsTotalAndWhetherASetCanBeExchanged) {
         EXPECT_STREQ(layer->totalLabel()->getString(), c.total);
         EXPECT_TRUE(layer->totalLabel()->getPosition().equals(ccp(250, 107)));
         EXPECT_EQ(layer->canExchange(), c.canExchange);
-        if (c.list.size() != 12) EXPECT_TRUE(logged("not 12"));
+        if (c.list.size() != 12) {
+            EXPECT_TRUE(logged("not 12"));
+        }
 
         layer->exchange();
         CMyMessageBox* box = onlyBox();

@@ -302,6 +302,22 @@ TEST_F(SignScreenTest, StartAndCompletionOfTheRevealGiveTheCarrotsOnce) {
     EXPECT_EQ(static_cast<int>(sign->getChildrenCount()), awardNodes - 1) << "only the carrot left, nothing added";
 }
 
+TEST_F(SignScreenTest, TheRevealDrawsItsOwnColouringAfterTheLogosArmature) {
+    // The logo reads the same armature from its own sheet of the same picture names; the draw's
+    // sheet must still go in, or the reveal would show nothing but the shade.
+    CCArmatureDataManager::sharedArmatureDataManager()->addArmatureFileInfo("Armature.png", "Armature.plist",
+                                                                            "BrindleAnimation.ExportJson");
+    CSignLayer* sign = enterSign();
+    ASSERT_NE(sign, nullptr);
+    luckDone = luckRecord(1, 0, 5);
+    tapWidget(sign->widget("luckybtn"));
+    settle();
+    ASSERT_NE(sign->getChildByTag(CSignLayer::kRevealTag), nullptr);
+    CCSpriteFrame* box = CCSpriteFrameCache::sharedSpriteFrameCache()->spriteFrameByName("arm_gift_box.png");
+    ASSERT_NE(box, nullptr) << "the draw's sheet was not loaded";
+    EXPECT_EQ(box->getTexture(), CCTextureCache::sharedTextureCache()->addImage("Armature1.png"));
+}
+
 TEST_F(SignScreenTest, DrawStatesFromTheServer) {
     struct Case {
         const char* what;

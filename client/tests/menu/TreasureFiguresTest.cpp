@@ -58,7 +58,9 @@ TEST_F(TreasureFiguresTest, EveryKindIsCutWithTheSheetsRectanglesAndTheFixedTurn
         SCOPED_TRACE(kind);
         const std::vector<std::string> names = CaidanFrames::animationNames(kind);
         ASSERT_EQ(names.size(), kind <= 12 ? 4u : 3u);
-        if (kind <= 12) EXPECT_EQ(names[3], names[1]) << "the walk closes on frame 2";
+        if (kind <= 12) {
+            EXPECT_EQ(names[3], names[1]) << "the walk closes on frame 2";
+        }
         CCArray* cut = CaidanFrames::cut(kind);
         ASSERT_NE(cut, nullptr);
         ASSERT_EQ(cut->count(), names.size());
@@ -71,7 +73,9 @@ TEST_F(TreasureFiguresTest, EveryKindIsCutWithTheSheetsRectanglesAndTheFixedTurn
             EXPECT_TRUE(frame->getRect().equals(expected));
             // The fixed marks agree with the sheet as it was packed.
             EXPECT_EQ(frame->isRotated(), entry->find("rotated")->asBool());
-            if (turned.count(kind)) EXPECT_EQ(frame->isRotated(), turned.at(kind)[step]);
+            if (turned.count(kind)) {
+                EXPECT_EQ(frame->isRotated(), turned.at(kind)[step]);
+            }
         }
     }
     EXPECT_TRUE(CaidanFrames::animationNames(0).empty());

@@ -188,7 +188,9 @@ TEST_F(TreasureScreenTest, WhoMayTakeTheTreasure) {
             EXPECT_EQ(shown[0]->messageText(), text(c.message));
             EXPECT_EQ(shown[0]->getTag(), CTreasureLayer::kAccountBoxTag);
             EXPECT_TRUE(shown[0]->getPosition().equals(ccp(480, 320)));
-            if (c.kind == 2 && c.storedName[0]) EXPECT_EQ(shown[0]->titleText(), text("FriendlyTip"));
+            if (c.kind == 2 && c.storedName[0]) {
+                EXPECT_EQ(shown[0]->titleText(), text("FriendlyTip"));
+            }
             // The second button lets the player stay and look.
             shown[0]->handleRelease(shown[0]->button(3)->getPosition());
         }

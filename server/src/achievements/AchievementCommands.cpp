@@ -9,6 +9,7 @@
 #include "contests/ContestClock.h"
 #include "storage/PlayerStore.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -52,7 +53,8 @@ public:
             entry["id"] = a.id;
             entry["prize"] = taken.count(a.id) != 0 ? 1 : 0;
             entry["done"] = a.target;
-            entry["do"] = known->second;
+            // The screen shows "do/done": a streak of 15 reads 3/3 on the three-day achievement.
+            entry["do"] = std::min(known->second, a.target);
             entry["name"] = a.name;
             entry["desc"] = a.desc;
             entry["img"] = a.img;

@@ -81,7 +81,7 @@ TEST(AchievementCatalogueFile, TheSeedHoldsSixteenWholeAchievementsCoveringEvery
     std::set<Counter> counters;
     for (std::size_t i = 0; i < catalogue.all().size(); ++i) {
         const auto& a = catalogue.all()[i];
-        char img[16];
+        char img[32];
         std::snprintf(img, sizeof img, "achv_%02zu.png", i + 1);
         EXPECT_EQ(a.img, img);
         EXPECT_EQ(a.id, static_cast<int>(i + 1));

@@ -90,7 +90,21 @@ TEST_F(DailyRewards, ThreeDaysInARowEarnTheStreakAchievementAndABreakKeepsTheBes
     for (int d = 0; d < 3; ++d) {
         day(d);
         ASSERT_EQ(signIn(p)["response"].asInt(), 1);
-        if (d < 2) EXPECT_EQ(p.game(claim)["fail"].asInt(), 2) << "not yet on day " << d + 1;
+        if (d < 2) {
+            EXPECT_EQ(p.game(claim)["fail"].asInt(), 2) << "not yet on day " << d + 1;
+        }
+    }
+    day(3);
+    ASSERT_EQ(signIn(p)["continuous"].asInt(), 4);
+    Json::Value show(Json::objectValue);
+    show["system"] = 14;
+    show["act"] = "show";
+    for (const auto& entry : p.game(show)["achvlist"]) {
+        if (entry["id"].asInt() == 9) {
+            EXPECT_EQ(entry["do"].asInt(), 3) << "shown as 3/3, not 4/3";
+        } else if (entry["id"].asInt() == 10) {
+            EXPECT_EQ(entry["do"].asInt(), 4) << "4/7";
+        }
     }
     day(5);
     ASSERT_EQ(signIn(p)["continuous"].asInt(), 1);

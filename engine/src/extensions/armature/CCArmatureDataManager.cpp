@@ -107,12 +107,14 @@ void CCArmatureDataManager::addArmatureFileInfo(const char* imagePath, const cha
 {
     if (!configFilePath)
         return;
+    // The sheet goes in even when the armature file was read before: one armature may be drawn
+    // from several sheets of the same picture names (another colouring), the caller's choice.
+    if (plistPath && imagePath)
+        CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile(plistPath, imagePath);
     std::string fullPath;
     ArmatureFileData data;
     if (!readConfig(configFilePath, fullPath, data))
         return;
-    if (plistPath && imagePath)
-        CCSpriteFrameCache::sharedSpriteFrameCache()->addSpriteFramesWithFile(plistPath, imagePath);
     store(fullPath, data);
 }
 
