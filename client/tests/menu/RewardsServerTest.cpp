@@ -1,8 +1,14 @@
 // The reward screens against the real brindle-server, driven by the player's own touches: the
-// day's treasure dug up on the treasure screen earns the achievement that the task screen then
-// claims, and a full set of zodiac cards is exchanged on the collection screen. What the screens
-// show afterwards is checked against what the server stored.
+// day's sign-in and draw, the week's ranking, the day's treasure dug up on the treasure screen
+// earning the achievement that the task screen then claims, and a full set of zodiac cards
+// exchanged on the collection screen. What the screens show is checked against what the server
+// stored.
 #include "app/SceneDirector.h"
+#include "app/StoredSettings.h"
+#include "app/TextFormat.h"
+#include "menu/CCalendar.h"
+#include "menu/CRankLayer.h"
+#include "menu/CSignLayer.h"
 #include "contest/HallTestSupport.h"
 #include "menu/CDoneAchieveCell.h"
 #include "menu/CMyCollectionScene.h"
@@ -30,6 +36,7 @@ protected:
         HallServerTest::SetUp();
         if (IsSkipped()) return;
         registerMenuScenes();
+        StoredSettings::writeBool("sign_hadGuide", true);
         signUp(false);
     }
     // What the player's history would hold, written the way the server keeps it.
@@ -37,16 +44,19 @@ protected:
         sqlite3* db = nullptr;
         if (sqlite3_open((m_folder + "server.db").c_str(), &db) != SQLITE_OK) return false;
         sqlite3_busy_timeout(db, 5000);
-        const bool done = sqlite3_exec(db, statement.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        char* error = nullptr;
+        const bool done = sqlite3_exec(db, statement.c_str(), nullptr, nullptr, &error) == SQLITE_OK;
+        if (!done) ADD_FAILURE() << statement << ": " << (error ? error : "?");
+        sqlite3_free(error);
         sqlite3_close(db);
         return done;
     }
-    // The server's log lines of the client's requests of this "system" whose "act" reads `act`.
+    // The server's log lines of the client's requests of this "system" whose "act" reads `act`
+    // (text values stand in quotes there, and what the line says after "act" may follow).
     std::vector<std::string> servedAct(int system, const std::string& act) {
         std::vector<std::string> found;
         for (const std::string& line : served(system)) {
-            if (line.find("act=" + act + " ") != std::string::npos ||
-                line.find("act=\"" + act + "\"") != std::string::npos) {
+            if (line.find("act=" + act + " ") != std::string::npos) {
                 found.push_back(line);
             }
         }
@@ -94,7 +104,7 @@ TEST_F(RewardsServerTest, TheTreasureDugOnScreenEarnsTheAchievementTheTaskScreen
     ASSERT_TRUE(first->claimItem()->isEnabled());
     tapNode(first->claimItem());
     settle();
-    ASSERT_TRUE(answered(servedAct(14, "askprize"), 1)) << m_server.process().output();
+    ASSERT_TRUE(answered(servedAct(14, "\"askprize\""), 1)) << m_server.process().output();
     EXPECT_EQ(GameData::instance().user.score, score + 10);
     EXPECT_EQ(ContestServer::clientMoneyAndScore().second, score + 10);
 
@@ -139,6 +149,83 @@ TEST_F(RewardsServerTest, AFullSetIsExchangedOnTheCollectionScreen) {
     EXPECT_EQ(cards->counts()[0], 0);
     tapNode(cards->widget("duihuanbtn"));
     EXPECT_NE(boxSaying(text("NotCellect")), nullptr) << "no second set";
+}
+
+TEST_F(RewardsServerTest, SigningInAndDrawingOnScreenAreWhatTheServerBooked) {
+    // The server's clock stands on Wednesday 9 December 2026; the 7th and 8th were signed.
+    for (int day : {7, 8}) {
+        ASSERT_TRUE(sql("INSERT INTO sign_days (player_id, day, streak, addscore, addmoney) VALUES (" +
+                        std::to_string(clientId()) + ", 2026120" + std::to_string(day) + ", " +
+                        std::to_string(day - 6) + ", 0, 0)"));
+    }
+    enter(5);
+    auto* sign = screen<CSignLayer>();
+    ASSERT_NE(sign, nullptr);
+    CCalendar* month = sign->calendar();
+    EXPECT_EQ(month->year(), 2026);
+    EXPECT_EQ(month->month(), 12);
+    EXPECT_EQ(month->firstColumn(), 3) << "the 1st is a Tuesday";
+    EXPECT_EQ(month->drawnDays(), 31);
+    EXPECT_EQ(month->signedDaysDrawn(), 2);
+    EXPECT_EQ(sign->streakLabel()->getString(), std::string("2"));
+
+    tapNode(sign->widget("signbtn"));
+    settle();
+    ASSERT_TRUE(answered(servedAct(11, "\"everyday\" req=\"sign\""), 1)) << m_server.process().output();
+    EXPECT_EQ(month->signedDaysDrawn(), 3);
+    EXPECT_NE(month->dayMark(9), nullptr);
+    EXPECT_EQ(sign->streakLabel()->getString(), std::string("3"));
+    const auto [money, score] = ContestServer::clientMoneyAndScore();
+    EXPECT_EQ(score, 20) << "day three of a run pays 20";
+    EXPECT_EQ(money, 1);
+    tapNode(sign->widget("signbtn"));
+    CMyMessageBox* done = boxSaying(text("Signed"));
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(servedAct(11, "\"everyday\" req=\"sign\"").size(), 1u) << "the second tap asks nothing";
+    pressSure(done);
+    // The golden carrot that flew home asks about the prize form; not now.
+    wait(2);
+    if (CMyMessageBox* form = boxSaying(fillText(text("SaveDetailInfo"), {"1"}))) {
+        ASSERT_NE(form->button(2), nullptr);
+        form->handleRelease(form->button(2)->getPosition());
+    }
+    settle();
+
+    ASSERT_TRUE(sign->widget("luckybtn")->isVisible());
+    tapNode(sign->widget("luckybtn"));
+    settle();
+    ASSERT_TRUE(answered(servedAct(11, "\"luck\" req=\"sign\""), 1)) << m_server.process().output();
+    wait(CSignLayer::kRevealLimitSeconds + 1);
+    const SignAward drawn = GameData::instance().signAward;
+    EXPECT_EQ(sign->awardLabel()->getString(), CSignLayer::awardText(drawn));
+    EXPECT_FALSE(sign->widget("luckybtn")->isVisible());
+    const int carrots = drawn.awardType == 0 ? static_cast<int>(drawn.awardScore) : 0;
+    EXPECT_EQ(ContestServer::clientMoneyAndScore().second, 20 + carrots);
+
+    // Coming back the same day: signed, drawn, the same award.
+    enter(2);
+    enter(5);
+    sign = screen<CSignLayer>();
+    EXPECT_TRUE(sign->signedToday());
+    EXPECT_FALSE(sign->widget("luckybtn")->isVisible());
+    EXPECT_EQ(sign->awardLabel()->getString(), CSignLayer::awardText(drawn));
+}
+
+TEST_F(RewardsServerTest, TheRankingShowsTheServersWeek) {
+    ASSERT_TRUE(sql("UPDATE players SET weekscore = 50, nickname = '对手' WHERE id = " + std::to_string(m_remote.id())));
+    ASSERT_TRUE(sql("UPDATE players SET weekscore = 20 WHERE id = " + std::to_string(clientId())));
+    enter(4);
+    auto* rank = screen<CRankLayer>();
+    ASSERT_NE(rank, nullptr);
+    ASSERT_TRUE(answered(served(13), 1));
+    ASSERT_EQ(rank->numberOfCellsInTableView(rank->table()), 2u);
+    CCTableViewCell* first = rank->table()->cellAtIndex(0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(treeContainsText(first, "139****0003")) << "the other player leads";
+    EXPECT_TRUE(treeContainsText(first, "对手"));
+    EXPECT_EQ(rank->rankText()->getString(), fillText(text("wodepaiming"), {"2"}));
+    EXPECT_EQ(rank->curWeekScore()->getString(), std::string(":20"));
+    EXPECT_EQ(rank->lastWeekScore()->getString(), std::string(":0"));
 }
 
 } // namespace
