@@ -1,5 +1,6 @@
 // brindle-load: a loopback load generator for the game server (guest login, then heartbeats),
-// for an HTTP server (GET with Connection: close) and for mass guest logins.
+// for an HTTP server (GET with Connection: close), for mass guest logins and for the morning
+// rush of daily sign-ins.
 #include "ContestLoad.h"
 #include "LoadRunner.h"
 
@@ -18,11 +19,13 @@ using server::load::LoadRunner;
 
 namespace {
 
-const char* const kUsage = R"(Usage: brindle-load --target game|http|login [OPTIONS]
+const char* const kUsage = R"(Usage: brindle-load --target game|http|login|signin [OPTIONS]
 
   --target game    log in as a guest at --entry-port, then send heartbeats to --port
   --target http    GET --path from the HTTP server at --port, Connection: close
   --target login   log in --requests different guests at the entry server at --port
+  --target signin  log in --players guests at --entry-port, then each signs in for the day once
+                   at the game server at --port (a write transaction with its reward each)
   --target contest registered players at --entry-port who search the one-to-one hall of the game
                    server at --port, play their contests and heartbeat once a second each; added
                    --step at a time up to --players while the p99 heartbeat stays in --p99-ms
@@ -33,7 +36,7 @@ const char* const kUsage = R"(Usage: brindle-load --target game|http|login [OPTI
   --requests N     stop after N requests (default 10000)
   --seconds S      stop after S seconds (default 10)
   --threads N      concurrent connections (default 2)
-  --players N      contest: the most players (default 8000)
+  --players N      contest: the most players (default 8000); signin: the guests
   --step N         contest: players added per step (default 1000)
   --step-seconds S contest: measured seconds per step (default 10)
   --p99-ms N       contest: the heartbeat p99 a step must keep (default 20)
@@ -196,8 +199,43 @@ int main(int argc, char** argv) {
             Json::Value v;
             return parseAnswer(answer, v) && v["response"].asInt() == 1;
         };
+    } else if (target == "signin") {
+        if (players < 1 || players > 100'000) {
+            std::fprintf(stderr, "brindle-load: signin needs 1 <= --players <= 100000\n");
+            return 2;
+        }
+        // Everybody's first request of the day: every guest logs in, then the timed part is one
+        // sign-in each, so every request is a fresh write with its reward.
+        std::vector<std::string> signIns;
+        for (long long i = 0; i < players; ++i) {
+            char mac[16];
+            std::snprintf(mac, sizeof mac, "SIGN%08llX", static_cast<unsigned long long>(i));
+            std::string body;
+            Json::Value login;
+            if (entryPort <= 0 ||
+                !LoadRunner::exchange(static_cast<int>(entryPort), AnswerKind::LengthPrefixed, loginRequest(mac), body) ||
+                !parseAnswer(body, login) || login["response"].asInt() != 1) {
+                std::fprintf(stderr, "brindle-load: guest login %lld at entry port %lld failed\n", i, entryPort);
+                return 1;
+            }
+            Json::Value sign(Json::objectValue);
+            sign["system"] = 11;
+            sign["act"] = "everyday";
+            sign["req"] = "sign";
+            sign["mac"] = mac;
+            sign["sessionid"] = login["sessionid"];
+            sign["id"] = login["id"];
+            signIns.push_back(wire::encodeRequest(server::JsonText::write(sign)));
+        }
+        plan.maxRequests = signIns.size();
+        plan.request = [signIns = std::move(signIns)](std::uint64_t n) { return signIns[n % signIns.size()]; };
+        plan.accept = [](const std::string& answer) {
+            const wire::Decoded decoded = wire::decodeBody(answer);
+            Json::Value v;
+            return decoded.ok && parseAnswer(decoded.text, v) && v["response"].asInt() == 1;
+        };
     } else {
-        std::fprintf(stderr, "brindle-load: --target game, http or login\n\n%s", kUsage);
+        std::fprintf(stderr, "brindle-load: --target game, http, login, signin or contest\n\n%s", kUsage);
         return 2;
     }
     LoadResult result = LoadRunner::run(plan);

@@ -8,6 +8,7 @@ BIN="${BRINDLE_BIN:?set BRINDLE_BIN to the folder with brindle-server and brindl
 SECONDS_EACH="${BRINDLE_BENCH_SECONDS:-5}"
 THREADS="${BRINDLE_BENCH_THREADS:-4}"
 SESSIONS="${BRINDLE_BENCH_SESSIONS:-10000}"
+SIGNINS="${BRINDLE_BENCH_SIGNINS:-3000}"
 ROUNDS="${BRINDLE_BENCH_ROUNDS:-2}"
 # The level operators run by default: one log line per request, heartbeats only counted.
 LOG_LEVEL="${BRINDLE_BENCH_LOG_LEVEL:-info}"
@@ -154,9 +155,19 @@ LOGINS="$(value requests "$WORK/logins.txt")"
 RSS_KB="$(awk '/^VmRSS:/ {print $2}' "/proc/$SERVER_PID/status")"
 echo "guest logins: $LOGINS of $SESSIONS" >&2
 
+# 4. The morning rush: that many guests each sign in for the day once, every request a write
+# transaction with its reward, on a fresh server.
+start_server signin
+"$BIN/brindle-load" --target signin --entry-port "$ENTRY_PORT" --port "$GAME_PORT" --players "$SIGNINS" \
+    --seconds 300 --threads "$THREADS" >"$WORK/signin.txt"
+echo "sign-ins: $(tr '\n' ' ' <"$WORK/signin.txt")" >&2
+[ "$(value errors "$WORK/signin.txt")" = 0 ] || { echo "server.sh: sign-ins were refused" >&2; exit 1; }
+
 echo "BENCH server_heartbeat_rps $SERVER_RPS rps"
 if [ -n "$NGINX_RPS" ]; then
     echo "BENCH nginx_same_size_rps $NGINX_RPS rps"
     echo "BENCH server_over_nginx $(awk -v a="$SERVER_RPS" -v b="$NGINX_RPS" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }') ratio"
 fi
 echo "BENCH server_rss_10k_sessions_mb $(awk -v k="$RSS_KB" 'BEGIN { printf "%.1f", k / 1024 }') MB"
+echo "BENCH server_signin_rps $(value rps "$WORK/signin.txt") rps"
+echo "BENCH server_signin_p99_ms $(value p99_ms "$WORK/signin.txt") ms"
