@@ -58,12 +58,15 @@ ServerApp::ServerApp(ServerConfig config)
     // A new week begins before the first score of it is added: every command that pays score
     // closes the old week first (the sweeper does it too, within a second of Monday 00:00).
     for (int system : {3, 11, 14, 17, 30, 47}) {
-        m_gameCommands.wrap(system, [this](CommandHandler inner) -> CommandHandler {
+        const bool wrapped = m_gameCommands.wrap(system, [this](CommandHandler inner) -> CommandHandler {
             return [this, inner = std::move(inner)](const Json::Value& request, RequestContext& context) {
                 m_weekly->rollOver(rewards::RewardCommands::today(m_config));
                 return inner(request, context);
             };
         });
+        if (!wrapped) {
+            Log::refusal("weekly ranking", "command " + std::to_string(system) + " is not registered to close weeks");
+        }
     }
 }
 
