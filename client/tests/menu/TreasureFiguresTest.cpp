@@ -235,10 +235,12 @@ TEST_F(TreasureFiguresTest, CarrotsBobInPlaceAndAnimate) {
     const CCPoint start = carrot->getPosition();
     CCSpriteFrame* first = CCSpriteFrame::createWithTexture(carrot->figure()->getTexture(),
                                                             carrot->figure()->getTextureRect());
+    first->retain(); // the frame loop empties the autorelease pool
     engine::testing::stepSeconds(0.47f);
     EXPECT_NEAR(carrot->getPositionY(), start.y - 20, 1);
     EXPECT_FLOAT_EQ(carrot->getPositionX(), start.x);
     EXPECT_FALSE(carrot->figure()->isFrameDisplayed(first)) << "the frames play";
+    first->release();
     engine::testing::stepSeconds(0.3f);
     EXPECT_NEAR(carrot->getPositionY(), start.y, 1);
 }
