@@ -1,14 +1,12 @@
 #include "ObjectPainter.h"
 
+#include "PaintKit.h"
+
 #include <cmath>
-#include <functional>
-#include <map>
 
 namespace mediagen {
 
-namespace {
-
-constexpr double kPi = 3.14159265358979323846;
+namespace kit {
 
 Colour hex(unsigned v) { return {((v >> 16) & 0xFF) / 255.0, ((v >> 8) & 0xFF) / 255.0, (v & 0xFF) / 255.0}; }
 
@@ -61,7 +59,7 @@ void shine(cairo_t* cr, double x, double y, double r)
     cairo_fill(cr);
 }
 
-void star(cairo_t* cr, double r, int points = 5)
+void star(cairo_t* cr, double r, int points)
 {
     for (int i = 0; i < points * 2; ++i) {
         const double a = -kPi / 2 + i * kPi / points;
@@ -71,7 +69,11 @@ void star(cairo_t* cr, double r, int points = 5)
     cairo_close_path(cr);
 }
 
-using Drawing = std::function<void(cairo_t*, const Fill&)>;
+} // namespace kit
+
+namespace {
+
+using namespace kit;
 
 const std::map<std::string, std::pair<unsigned, Drawing>>& drawings()
 {
@@ -368,15 +370,26 @@ const std::map<std::string, std::pair<unsigned, Drawing>>& drawings()
     return table;
 }
 
+// The question pictures' things first, then the store's goods.
+const std::pair<unsigned, Drawing>* lookUp(const std::string& kind)
+{
+    for (const auto* table : {&drawings(), &goodsDrawings()}) {
+        const auto found = table->find(kind);
+        if (found != table->end())
+            return &found->second;
+    }
+    return nullptr;
+}
+
 } // namespace
 
-bool ObjectPainter::knows(const std::string& kind) { return drawings().count(kind) != 0; }
+bool ObjectPainter::knows(const std::string& kind) { return lookUp(kind) != nullptr; }
 
 bool ObjectPainter::paint(cairo_t* cr, const std::string& kind, double x, double y, double size,
                           const std::optional<Fill>& main)
 {
-    const auto found = drawings().find(kind);
-    if (found == drawings().end())
+    const auto* found = lookUp(kind);
+    if (!found)
         return false;
     cairo_save(cr);
     cairo_translate(cr, x, y);
@@ -387,11 +400,11 @@ bool ObjectPainter::paint(cairo_t* cr, const std::string& kind, double x, double
         cairo_save(cr);
         cairo_scale(cr, 1.0, 0.18);
         cairo_set_source_rgba(cr, 0, 0, 0, 0.12);
-        circle(cr, 0, 50 / 0.18, 38);
+        kit::circle(cr, 0, 50 / 0.18, 38);
         cairo_fill(cr);
         cairo_restore(cr);
     }
-    found->second.second(cr, main.value_or(Fill{hex(found->second.first), false}));
+    found->second(cr, main.value_or(Fill{kit::hex(found->first), false}));
     cairo_restore(cr);
     return true;
 }

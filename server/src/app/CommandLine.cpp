@@ -20,6 +20,8 @@ bool toInt(const std::string& text, long long low, long long high, long long& ou
 std::string CommandLine::usage() {
     return R"(Usage: brindle-server [OPTIONS]
        brindle-server import FILE [--db FILE]
+       brindle-server orders [--all] [--db FILE]
+       brindle-server order-sent ORDERID [--code TEXT] [--db FILE]
 
 Runs the entry server and the game server of Brindle in one process.
 
@@ -60,6 +62,15 @@ Options:
   --quiet              the same as --log-level quiet
   --help               this text
 
+Operator commands (they print and exit):
+  import FILE          add or replace the questions of one bank file
+  orders [--all]       the store's waiting (or all) orders, one per line, tab-separated:
+                       orderid, date time, player id, goods id, goods name, count, state,
+                       tel/account, name, address, message, code
+  order-sent ORDERID [--code TEXT]
+                       mark a waiting order sent with its dispatch code (exit 1: no such
+                       waiting order)
+
 Each listening server prints "entry listening on HOST:PORT" or "game listening on HOST:PORT".
 )";
 }
@@ -87,6 +98,14 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::
         line.action = Action::Import;
         line.importFile = args[1];
         i = 2;
+    } else if (!args.empty() && (args[0] == "orders" || args[0] == "order-sent")) {
+        line.action = Action::Orders;
+        line.orders.kind = args[0] == "orders" ? store::OrderCommand::Kind::List : store::OrderCommand::Kind::Sent;
+        if (line.orders.kind == store::OrderCommand::Kind::Sent && args.size() < 2) {
+            return fail("order-sent needs an ORDERID");
+        }
+        line.orders.orderId = line.orders.kind == store::OrderCommand::Kind::Sent ? args[1] : "";
+        i = line.orders.kind == store::OrderCommand::Kind::Sent ? 2 : 1;
     }
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -106,6 +125,12 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::
         if (a == "--help" || a == "-h") {
             line.action = Action::Help;
             return line;
+        } else if (line.action == Action::Orders && (a == "--all" || a == "--code")) {
+            const bool listing = line.orders.kind == store::OrderCommand::Kind::List;
+            if (listing != (a == "--all") || (a == "--code" && !value(line.orders.code))) {
+                return fail(listing ? "orders takes --all and --db" : "order-sent takes --code TEXT and --db");
+            }
+            line.orders.all = listing;
         } else if (a == "--entry-port") {
             if (!number(0, 65535, n)) return fail("--entry-port needs a port from 0 to 65535");
             c.entryPort = static_cast<int>(n);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/ServerConfig.h"
+#include "store/StoreOperator.h"
 
 #include <string>
 #include <vector>
@@ -9,11 +10,12 @@
 namespace server {
 
 struct CommandLine {
-    enum class Action { Serve, Import, StartTeamMatch, Help, Error };
+    enum class Action { Serve, Import, StartTeamMatch, Orders, Help, Error };
     Action action = Action::Serve;
     ServerConfig config;
     std::string importFile;
     long long teamMatchSeconds = 0; // --start-team-match
+    store::OrderCommand orders;     // orders, order-sent
     std::string error;
 
     // exeDir: the folder of the binary; the default data, media and bank folders hang off it.

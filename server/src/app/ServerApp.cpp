@@ -11,6 +11,7 @@
 #include "contests/ContestCommands.h"
 #include "referrals/ReferralCommands.h"
 #include "rewards/RewardCommands.h"
+#include "store/StoreCommands.h"
 #include "teams/TeamCommands.h"
 #include "treasure/TreasureCommands.h"
 
@@ -35,6 +36,7 @@ ServerApp::ServerApp(ServerConfig config)
     referrals::ReferralCommands::registerInto(m_gameCommands);
     achievements::AchievementCommands::registerInto(m_gameCommands, m_services);
     treasure::TreasureCommands::registerInto(m_gameCommands, m_services);
+    store::StoreCommands::registerInto(m_gameCommands, m_services);
     // After the quiz: contests ask the bank's questions.
     m_contests = std::make_unique<contests::ContestService>(m_services);
     contests::ContestCommands::registerInto(m_gameCommands, *m_contests, m_config);

@@ -5,11 +5,13 @@
 #include "app/ServerApp.h"
 #include "commands/QuizHooks.h"
 #include "contests/ContestClock.h"
+#include "store/StoreOperator.h"
 
 #include <asio/signal_set.hpp>
 
 #include <cstdio>
 #include <filesystem>
+#include <iostream>
 #include <exception>
 
 namespace server {
@@ -50,6 +52,9 @@ int serverMain(int argc, char** argv) {
             line.config.runGame = false;
             ServerApp app(line.config);
             return runBankImport(line.importFile, app.services());
+        }
+        if (line.action == CommandLine::Action::Orders) {
+            return store::runOrderCommand(line.orders, line.config, std::cout, std::cerr);
         }
         if (line.action == CommandLine::Action::StartTeamMatch) {
             line.config.runEntry = false;

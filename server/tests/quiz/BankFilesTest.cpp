@@ -1,6 +1,7 @@
 // The bundled bank: every file must load, and every screen must have enough questions.
 #include "quiz/BankLoader.h"
 #include "quiz/BankRules.h"
+#include "store/StoreCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -47,8 +48,8 @@ TEST(BankFiles, ChoiceQuestionsDoNotRepeat)
         }
 }
 
-// The bank names each media file; the recipes say how to make it. One without the other is a
-// question that cannot load its picture, or a file nobody asks for.
+// The bank and the store's seed name each media file; the recipes say how to make it. One without
+// the other is a question or goods item that cannot load its picture, or a file nobody asks for.
 TEST(BankFiles, EveryMediaNameHasARecipeAndEveryRecipeIsUsed)
 {
     const std::string recipes = std::string(BRINDLE_SERVER_SOURCE_DIR) + "/bank/media";
@@ -69,8 +70,15 @@ TEST(BankFiles, EveryMediaNameHasARecipeAndEveryRecipeIsUsed)
             EXPECT_TRUE(made.count(name)) << name << " of question " << e.qsid << " has no recipe";
             used.insert(name);
         }
+    store::StoreCatalogue goods;
+    const auto seed = goods.readFile(std::string(BRINDLE_SERVER_SOURCE_DIR) + "/data/store.json");
+    EXPECT_TRUE(seed.ok) << seed.error;
+    for (const auto& name : goods.pictures()) {
+        EXPECT_TRUE(made.count(name)) << name << " of the store has no recipe";
+        used.insert(name);
+    }
     for (const auto& name : made)
-        EXPECT_TRUE(used.count(name)) << name << " is made but no question uses it";
+        EXPECT_TRUE(used.count(name)) << name << " is made but no question or goods item uses it";
 }
 
 } // namespace
