@@ -206,7 +206,14 @@ void loadSeed(Store& store, const ServerConfig& config) {
     } else {
         Log::refusal("store", "seed refused, the stored catalogue stays: " + load.error);
     }
-    const auto missing = missingPictures(store.catalogue.pictures(), config.mediaDir);
+    const auto pictures = store.catalogue.pictures();
+    std::error_code error;
+    if (!std::filesystem::is_directory(config.mediaDir, error)) {
+        Log::refusal("store", "no media folder at " + config.mediaDir + ": the " + std::to_string(pictures.size()) +
+                                  " goods pictures cannot be shown");
+        return;
+    }
+    const auto missing = missingPictures(pictures, config.mediaDir);
     if (!missing.empty()) {
         std::string names;
         for (const auto& name : missing) {
