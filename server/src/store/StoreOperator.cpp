@@ -9,6 +9,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <ostream>
 
 namespace server::store {
@@ -26,6 +27,11 @@ std::string when(std::int64_t ms) {
 } // namespace
 
 int runOrderCommand(const OrderCommand& command, const ServerConfig& config, std::ostream& out, std::ostream& err) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(config.dbPath, error)) {
+        err << "brindle-server: no database at " << config.dbPath << "\n";
+        return 2;
+    }
     Storage storage(config.dbPath);
     PlayerStore players(storage);
     CatalogueStore catalogue(storage);

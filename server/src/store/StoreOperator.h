@@ -19,7 +19,7 @@ struct OrderCommand {
     std::string code;     // order-sent --code TEXT
 };
 
-// Exit status: 0 done; 1 no such waiting order; 2 a malformed order id or code.
+// Exit status: 0 done; 1 no such waiting order; 2 no database file, a malformed order id or code.
 int runOrderCommand(const OrderCommand& command, const ServerConfig& config, std::ostream& out, std::ostream& err);
 
 } // namespace server::store
