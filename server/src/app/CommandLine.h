@@ -9,11 +9,12 @@
 namespace server {
 
 struct CommandLine {
-    enum class Action { Serve, Import, StartTeamMatch, Help, Error };
+    enum class Action { Serve, Import, StartTeamMatch, ClaimDetails, Help, Error };
     Action action = Action::Serve;
     ServerConfig config;
     std::string importFile;
     long long teamMatchSeconds = 0; // --start-team-match
+    int claimPlayerId = 0;          // claim-details PLAYERID
     std::string error;
 
     // exeDir: the folder of the binary; the default data, media and bank folders hang off it.

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Log.h"
 #include "app/ServerApp.h"
+#include "claims/ClaimDetailsReport.h"
 #include "commands/QuizHooks.h"
 #include "contests/ContestClock.h"
 
@@ -50,6 +51,9 @@ int serverMain(int argc, char** argv) {
             line.config.runGame = false;
             ServerApp app(line.config);
             return runBankImport(line.importFile, app.services());
+        }
+        if (line.action == CommandLine::Action::ClaimDetails) {
+            return claims::printClaimDetails(line.config.dbPath, line.claimPlayerId, stdout);
         }
         if (line.action == CommandLine::Action::StartTeamMatch) {
             line.config.runEntry = false;

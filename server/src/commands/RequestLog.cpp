@@ -10,7 +10,7 @@ namespace {
 // Request members worth a look, per server. Anything else (passwords above all) stays out.
 constexpr std::array kEntryMembers{"version", "username", "mac", "tuijianid"};
 constexpr std::array kGameMembers{"act", "req", "matchtype", "qsid", "hdid", "gametype", "media", "page", "tuijianrenid",
-                                  "achvId"};
+                                  "achvId", "type"};
 constexpr std::size_t kMaxValueBytes = 40;
 
 bool isEmptyText(const Json::Value& v) { return v.isNull() || (v.isString() && v.asString().empty()); }
