@@ -102,7 +102,9 @@ CommandSender::Outcome CommandSender::run(const std::vector<std::string>& argv, 
         if (std::chrono::steady_clock::now() >= deadline) {
             ::kill(-pid, SIGKILL);
             ::waitpid(pid, &status, 0);
-            return {false, program(argv) + " killed after " + std::to_string(limit.count()) + " ms"};
+            const auto ms = limit.count();
+            return {false, program(argv) + " killed after " +
+                               (ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms")};
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

@@ -1,4 +1,5 @@
 // Claim codes: what reaches the outbox or the gateway, the daily allowance, and racing asks.
+#include "app/CommandLine.h"
 #include "claims/ClaimRules.h"
 #include "claims/ClaimTestSupport.h"
 #include "TempDir.h"
@@ -147,6 +148,23 @@ TEST(ClaimGateway, FailuresAreReportedWithoutTheArguments) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     EXPECT_TRUE(CommandSender::run({"true"}, std::chrono::seconds(10)).ok) << "found on the PATH";
     EXPECT_EQ(CommandSender::words(" a  b c "), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST(ClaimCommandLine, GatewayFlagAndOperatorCommand) {
+    const auto gateway = CommandLine::parse({"--sms-command", "/opt/sms/send --account b"}, "/x/bin");
+    ASSERT_EQ(gateway.action, CommandLine::Action::Serve) << gateway.error;
+    EXPECT_EQ(gateway.config.smsCommand, "/opt/sms/send --account b");
+    EXPECT_EQ(CommandLine::parse({"--sms-command", "  "}, "/x/bin").action, CommandLine::Action::Error);
+    EXPECT_EQ(CommandLine::parse({"--sms-command"}, "/x/bin").action, CommandLine::Action::Error);
+
+    const auto details = CommandLine::parse({"claim-details", "10001", "--db", "f.db"}, "/x/bin");
+    ASSERT_EQ(details.action, CommandLine::Action::ClaimDetails) << details.error;
+    EXPECT_EQ(details.claimPlayerId, 10001);
+    EXPECT_EQ(details.config.dbPath, "f.db");
+    for (const char* bad : {"0", "-3", "12x", "99999999999"}) {
+        EXPECT_EQ(CommandLine::parse({"claim-details", bad}, "/x/bin").action, CommandLine::Action::Error) << bad;
+    }
+    EXPECT_EQ(CommandLine::parse({"claim-details"}, "/x/bin").action, CommandLine::Action::Error);
 }
 
 } // namespace
