@@ -22,6 +22,7 @@ std::string CommandLine::usage() {
        brindle-server import FILE [--db FILE]
        brindle-server orders [--all] [--db FILE]
        brindle-server order-sent ORDERID [--code TEXT] [--db FILE]
+       brindle-server claim-details PLAYERID [--db FILE]
 
 Runs the entry server and the game server of Brindle in one process.
 
@@ -55,6 +56,9 @@ Options:
   --min-version V      clients older than this must update (default 2.2.2)
   --current-version V  clients older than this may update (default 2.2.2)
   --update-url URL     download address named in update answers
+  --sms-command CMD    send claim codes by running CMD (split on spaces, no shell) with the
+                       mobile number and the message as its last two arguments (default:
+                       append them to sms-outbox.txt beside the database)
   --password-cost C    "interactive" (default) or "min" (tests only: fast and weak)
   --log-level L        what the log on standard error shows: "quiet" (refusals and failures
                        only), "info" (default: also one line per request, heartbeats counted
@@ -106,6 +110,14 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::
         }
         line.orders.orderId = line.orders.kind == store::OrderCommand::Kind::Sent ? args[1] : "";
         i = line.orders.kind == store::OrderCommand::Kind::Sent ? 2 : 1;
+    } else if (!args.empty() && args[0] == "claim-details") {
+        long long id = 0;
+        if (args.size() < 2 || !toInt(args[1], 1, 2'147'483'647, id)) {
+            return fail("claim-details needs a PLAYERID");
+        }
+        line.action = Action::ClaimDetails;
+        line.claimPlayerId = static_cast<int>(id);
+        i = 2;
     }
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -193,6 +205,10 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::
             if (!value(c.currentVersion)) return fail("--current-version needs a version");
         } else if (a == "--update-url") {
             if (!value(c.updateUrl)) return fail("--update-url needs an address");
+        } else if (a == "--sms-command") {
+            if (!value(c.smsCommand) || c.smsCommand.find_first_not_of(' ') == std::string::npos) {
+                return fail("--sms-command needs a command");
+            }
         } else if (a == "--password-cost") {
             if (!value(text) || (text != "interactive" && text != "min")) {
                 return fail("--password-cost is \"interactive\" or \"min\"");

@@ -10,12 +10,13 @@
 namespace server {
 
 struct CommandLine {
-    enum class Action { Serve, Import, StartTeamMatch, Orders, Help, Error };
+    enum class Action { Serve, Import, StartTeamMatch, Orders, ClaimDetails, Help, Error };
     Action action = Action::Serve;
     ServerConfig config;
     std::string importFile;
     long long teamMatchSeconds = 0; // --start-team-match
     store::OrderCommand orders;     // orders, order-sent
+    int claimPlayerId = 0;          // claim-details PLAYERID
     std::string error;
 
     // exeDir: the folder of the binary; the default data, media and bank folders hang off it.

@@ -2,6 +2,7 @@
 
 #include "achievements/AchievementCommands.h"
 #include "app/Log.h"
+#include "claims/ClaimCommands.h"
 #include "commands/ContentCommands.h"
 #include "commands/EntryCommands.h"
 #include "commands/HeartbeatCommand.h"
@@ -37,6 +38,7 @@ ServerApp::ServerApp(ServerConfig config)
     achievements::AchievementCommands::registerInto(m_gameCommands, m_services);
     treasure::TreasureCommands::registerInto(m_gameCommands, m_services);
     store::StoreCommands::registerInto(m_gameCommands, m_services);
+    claims::ClaimCommands::registerInto(m_gameCommands, m_services);
     // After the quiz: contests ask the bank's questions.
     m_contests = std::make_unique<contests::ContestService>(m_services);
     contests::ContestCommands::registerInto(m_gameCommands, *m_contests, m_config);

@@ -55,6 +55,10 @@ struct ServerConfig {
 
     LogLevel logLevel = LogLevel::Info;
 
+    // Claim codes go to this gateway command (split on spaces; the tel and the message added as
+    // its last two arguments). Empty: to sms-outbox.txt beside the database.
+    std::string smsCommand;
+
     // A wildcard listen address is no address a client can use: hand out loopback then.
     std::string advertisedHost() const {
         if (!publicHost.empty()) {

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/Log.h"
 #include "app/ServerApp.h"
+#include "claims/ClaimDetailsReport.h"
 #include "commands/QuizHooks.h"
 #include "contests/ContestClock.h"
 #include "store/StoreOperator.h"
@@ -55,6 +56,9 @@ int serverMain(int argc, char** argv) {
         }
         if (line.action == CommandLine::Action::Orders) {
             return store::runOrderCommand(line.orders, line.config, std::cout, std::cerr);
+        }
+        if (line.action == CommandLine::Action::ClaimDetails) {
+            return claims::printClaimDetails(line.config.dbPath, line.claimPlayerId, stdout);
         }
         if (line.action == CommandLine::Action::StartTeamMatch) {
             line.config.runEntry = false;

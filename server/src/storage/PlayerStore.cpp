@@ -288,6 +288,12 @@ bool PlayerStore::updateLocation(int id, double lat, double lng, std::string_vie
     return q->changes() > 0;
 }
 
+bool PlayerStore::markInfoFilled(Storage::Transaction&, int id) {
+    auto q = m_storage.query("UPDATE players SET infofilled = 1 WHERE id = ?1");
+    q->bind(1, id).run();
+    return q->changes() > 0;
+}
+
 int PlayerStore::count() {
     auto q = m_storage.query("SELECT COUNT(*) FROM players");
     return q->step() ? static_cast<int>(q->columnInt(0)) : 0;

@@ -60,6 +60,8 @@ public:
                        std::string_view home, std::int64_t birthday, int sex);
     bool updatePasswordHash(int id, std::string_view passwordHash);
     bool updateLocation(int id, double lat, double lng, std::string_view city);
+    // "binfo": the player's claim details are saved; inside the transaction that saves them.
+    bool markInfoFilled(Storage::Transaction& within, int id);
 
     int count();
 
