@@ -231,13 +231,16 @@ void CReceiveMoneyLayer::openPicker(int mode) {
     listView* picker = listView::create();
     if (picker == nullptr) return;
     picker->setDelegate(this);
-    const CCSize size = listView::sizeFor(mode);
+    CCSize size = listView::sizeFor(mode);
+    // The card follows the cells, whose texts stand in their middle, whatever the list's own width.
+    size.width = listView::kCellWidth;
     picker->setContentSize(size);
-    // A framed card under the texts, so the list reads over the form's fields.
-    CCLayerColor* frame = CCLayerColor::create(ccc4(160, 98, 42, 255), size.width + 6, size.height + 6);
-    frame->setPosition(ccp(-3, -3));
+    CCLayerColor* frame = CCLayerColor::create(ccc4(160, 98, 42, 255), size.width + 16, size.height + 6);
+    frame->setPosition(ccp(-8, -3));
     picker->addChild(frame, -2);
-    picker->addChild(CCLayerColor::create(ccc4(255, 248, 232, 255), size.width, size.height), -1);
+    CCLayerColor* card = CCLayerColor::create(ccc4(255, 248, 232, 255), size.width + 10, size.height);
+    card->setPosition(ccp(-5, 0));
+    picker->addChild(card, -1);
     picker->fill(mode, 0);
     const CCPoint at = button->getWorldPosition();
     picker->setPosition(ccp(at.x - entry->offset.x, at.y - entry->offset.y));
@@ -293,8 +296,20 @@ void CReceiveMoneyLayer::requestAuthCode() {
     RequestCatalogue::authCode({this, net_selector(CReceiveMoneyLayer::onAuthCode),
                                 net_selector(CReceiveMoneyLayer::onRequestFailed)});
     m_countdown = kCountdownSeconds;
-    if (m_countdownLabel) m_countdownLabel->setString(fillText(text("resend"), {std::to_string(m_countdown)}).c_str());
+    showCountdownText(fillText(text("resend"), {std::to_string(m_countdown)}));
     showCountdown(true);
+}
+
+void CReceiveMoneyLayer::showCountdownText(const std::string& shown) {
+    if (m_countdownLabel == nullptr) return;
+    m_countdownLabel->setString(shown.c_str());
+    // The longest text still fits on the button.
+    const float room =
+        m_codeButton
+            ? CCRectApplyAffineTransform(m_codeButton->getLocalBounds(), m_codeButton->nodeToWorldTransform()).size.width - 16
+            : 0;
+    const float width = m_countdownLabel->getContentSize().width;
+    m_countdownLabel->setScale(room > 0 && width > room ? room / width : 1.0f);
 }
 
 void CReceiveMoneyLayer::showCountdown(bool shown) {
@@ -305,7 +320,8 @@ void CReceiveMoneyLayer::showCountdown(bool shown) {
 void CReceiveMoneyLayer::setCodeButtonTouchable(bool touchable) {
     if (m_codeButton == nullptr) return;
     m_codeButton->setTouchEnabled(touchable);
-    m_codeButton->setBright(touchable);
+    // Greyed while it rests, so the player sees why a tap does nothing.
+    m_codeButton->setColor(touchable ? ccc3(255, 255, 255) : ccc3(150, 150, 150));
 }
 
 void CReceiveMoneyLayer::onAuthCode(int code) {
@@ -326,13 +342,11 @@ void CReceiveMoneyLayer::countdownTick(float) {
     if (!m_running) return;
     m_countdown = std::max(0, m_countdown - 1);
     if (m_countdown > 0) {
-        if (m_countdownLabel) {
-            m_countdownLabel->setString(fillText(text("resend"), {std::to_string(m_countdown)}).c_str());
-        }
+        showCountdownText(fillText(text("resend"), {std::to_string(m_countdown)}));
         return;
     }
     m_running = false;
-    if (m_countdownLabel) m_countdownLabel->setString(text("resendover").c_str());
+    showCountdownText(text("resendover"));
     setCodeButtonTouchable(true);
     unschedule(schedule_selector(CReceiveMoneyLayer::countdownTick));
 }

@@ -62,6 +62,7 @@ private:
     cocos2d::CCLabelTTF* addLabelLeftOf(const char* widgetName, float gap);
     void setCodeButtonTouchable(bool touchable);
     void showCountdown(bool shown);
+    void showCountdownText(const std::string& shown);
     void showBox(const char* key, cocos2d::SEL_CallFunc onSure = nullptr);
     void openStore();
 

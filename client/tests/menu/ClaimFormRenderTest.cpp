@@ -78,6 +78,11 @@ TEST_F(ClaimFormRenderTest, EmptyFilledPickerAndCountdown) {
     shoot("claim_year_picker");
     form->openPickerView()->choose(95);
     engine::testing::stepFrames(2);
+    tapWidget(form->widget("daybtn"));
+    engine::testing::stepSeconds(0.3f);
+    shoot("claim_day_picker");
+    form->openPickerView()->choose(4);
+    engine::testing::stepFrames(2);
     choose(form, "shengbtn", 11);
     choose(form, "shibtn", 0);
 
