@@ -91,7 +91,17 @@ void CReceiveMoneyLayer::onEnter() {
     build();
 }
 
+void CReceiveMoneyLayer::registerWithTouchDispatcher() {
+    CCDirector::sharedDirector()->getTouchDispatcher()->addTargetedDelegate(this, kPickerGuardPriority, true);
+}
+
+bool CReceiveMoneyLayer::ccTouchBegan(CCTouch* touch, CCEvent*) {
+    listView* picker = openPickerView();
+    return picker && picker->boundingBox().containsPoint(convertToNodeSpace(touch->getLocation()));
+}
+
 void CReceiveMoneyLayer::build() {
+    setTouchEnabled(true);
     if (CCLabelBMFont* title = CCLabelBMFont::create(text("ReceiveMoneyTitle").c_str(), "Chinese.fnt")) {
         title->setColor(kTitleColour);
         title->setScale(1.2f);

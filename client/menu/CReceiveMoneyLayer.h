@@ -18,6 +18,9 @@ public:
     static CReceiveMoneyLayer* create();
     bool init() override { return cocos2d::CCLayer::init(); }
     void onEnter() override;
+    // While a picker is open, the touches on it are kept from the form's widgets under it.
+    void registerWithTouchDispatcher() override;
+    bool ccTouchBegan(cocos2d::CCTouch* touch, cocos2d::CCEvent* event) override;
 
     // Whether every field is filled as the server will take it; the first fault gets its box.
     bool checkForm();
@@ -52,6 +55,8 @@ public:
     static constexpr int kPickerTag = 10;
     static constexpr int kPickerZ = 200;
     static constexpr int kUiPriority = 2;
+    // After the picker's table (0), before the form's widgets.
+    static constexpr int kPickerGuardPriority = 1;
     static constexpr int kCountdownSeconds = 60;
     static constexpr int kStoreScene = 6;
 

@@ -269,7 +269,25 @@ TEST_F(ClaimFormTest, NewProvinceEmptiesCityAndNewMonthEmptiesDay) {
     EXPECT_EQ(std::string(form->choiceLabel(4)->getString()), "28");
     tapWidget(form->widget("monthbtn"));
     EXPECT_EQ(std::string(form->choiceLabel(4)->getString()), "");
+    form->openPickerView()->choose(1);
+    engine::testing::stepFrames(2);
+    // A choice made over the save button is only a choice.
+    tapWidget(form->widget("yearbtn"));
+    picker = form->openPickerView();
+    ASSERT_NE(picker, nullptr);
+    const CCPoint save = form->widget("lingqubtn")->getWorldPosition();
+    const CCPoint onBoth = ccp(picker->getPositionX() + 40, save.y + 20);
+    ASSERT_TRUE(picker->boundingBox().containsPoint(onBoth));
+    ASSERT_NE(form->widget("lingqubtn"), nullptr);
+    tapAt(onBoth);
+    engine::testing::stepFrames(2);
+    EXPECT_EQ(form->openPickerView(), nullptr);
+    EXPECT_NE(std::string(form->choiceLabel(2)->getString()), "");
+    EXPECT_TRUE(boxes().empty()) << "the form was not sent for saving";
+
     // A tap beside an open picker closes it without a choice.
+    tapWidget(form->widget("monthbtn"));
+    ASSERT_NE(form->openPickerView(), nullptr);
     tapAt(ccp(150, 560));
     engine::testing::stepFrames(2);
     EXPECT_EQ(form->openPickerView(), nullptr);
