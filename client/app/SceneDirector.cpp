@@ -34,6 +34,7 @@ void SceneDirector::reset() {
     m_currentScene = nullptr;
     m_currentSceneId = -1;
     m_previousSceneId = -1;
+    m_underStoreInfoId = -1;
 }
 
 void SceneDirector::updatePrevious(int id) {
@@ -115,8 +116,20 @@ void SceneDirector::showStoreInfo(const GoodsInfo& goods, int mode, int extra) {
         return;
     }
     ClientLog::write("SceneDirector: switch to scene %d over the running scene", kStoreInfoScene);
+    if (m_currentSceneId != kStoreInfoScene) m_underStoreInfoId = m_currentSceneId;
     m_currentSceneId = kStoreInfoScene;
     running->addChild(CCLayerColor::create(ccc4(0, 0, 0, 255)), 0, kStoreInfoShadeTag);
     running->addChild(layer, 0, kStoreInfoLayerTag);
     m_currentScene = running;
+}
+
+void SceneDirector::closeStoreInfo() {
+    if (CCScene* running = CCDirector::sharedDirector()->getRunningScene()) {
+        if (running->getChildByTag(kStoreInfoShadeTag)) running->removeChildByTag(kStoreInfoShadeTag, true);
+    }
+    // A switch made while the layer was open stays as it is.
+    if (m_currentSceneId == kStoreInfoScene) {
+        ClientLog::write("SceneDirector: back to scene %d from scene %d", m_underStoreInfoId, kStoreInfoScene);
+        m_currentSceneId = m_underStoreInfoId;
+    }
 }

@@ -40,6 +40,9 @@ public:
     void showTreasure() { switchTo(7); }
     void showCollection() { switchTo(8); }
     void showStoreInfo(const GoodsInfo& goods, int mode, int extra);
+    // The exchange layer is going: its black cover leaves the running scene and the scene id goes
+    // back to the one under the layer, so that screen takes its answers again.
+    void closeStoreInfo();
     void showStoreAccount() { switchTo(10); }
     void showStoreHudong() { switchTo(11); }
     void showTask() { switchTo(12); }
@@ -76,6 +79,7 @@ private:
     cocos2d::CCScene* m_currentScene = nullptr;
     int m_currentSceneId = -1;
     int m_previousSceneId = -1;
+    int m_underStoreInfoId = -1;
     std::map<int, SceneFactory> m_factories;
     StoreInfoFactory m_storeInfo;
     TeamInfoFactory m_teamInfo;

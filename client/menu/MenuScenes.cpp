@@ -3,6 +3,7 @@
 #include "app/SceneDirector.h"
 #include "menu/CMyCollectionScene.h"
 #include "menu/CRankLayer.h"
+#include "menu/CReceiveMoneyLayer.h"
 #include "menu/CSignLayer.h"
 #include "menu/CTaskLayer.h"
 #include "menu/CTreasureLayer.h"
@@ -14,4 +15,5 @@ void registerMenuScenes() {
     director.registerScene(7, &CTreasureLayer::scene);
     director.registerScene(8, &CMyCollectionScene::scene);
     director.registerScene(CTaskLayer::kScene, &CTaskLayer::scene);
+    director.registerScene(18, &CReceiveMoneyLayer::scene);
 }
