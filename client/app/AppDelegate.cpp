@@ -8,6 +8,7 @@
 #include "menu/MenuScenes.h"
 #include "net/NetManager.h"
 #include "quiz/QuizScenes.h"
+#include "store/StoreScenes.h"
 
 #include "SimpleAudioEngine.h"
 #include "platform/CCEGLView.h"
@@ -53,6 +54,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     registerQuizScenes();
     registerContestScenes();
     registerMenuScenes();
+    registerStoreScenes();
     SceneDirector::instance().showLogo();
     return true;
 }
