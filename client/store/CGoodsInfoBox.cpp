@@ -5,6 +5,7 @@
 #include "app/SoundManager.h"
 #include "widgets/Pictures.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,8 +13,9 @@ USING_NS_CC;
 
 namespace {
 
-constexpr float kBoxWidth = 620, kBoxHeight = 480;
-constexpr float kTextWidth = 540;
+constexpr float kBoxWidth = 620, kMinBoxHeight = 300, kMaxBoxHeight = 560;
+constexpr float kTitleRoom = 100, kBottomRoom = 50;
+constexpr float kTextWidth = 520;
 constexpr float kTitleSize = 30, kLineSize = 24, kLineGap = 10;
 const ccColor3B kTitleColour = {160, 80, 20};
 const ccColor3B kTextColour = {60, 45, 30};
@@ -68,31 +70,10 @@ std::string CGoodsInfoBox::timeText(int date, int hourMin) {
 bool CGoodsInfoBox::initWith(const BuyRecord& record) {
     if (!CCLayer::init()) return false;
     m_showType = record.showType;
-    const CCSize window = CCDirector::sharedDirector()->getWinSize();
-    // The box stands centred on the window; the shade covers the whole window around it.
-    CCLayerColor* shade = CCLayerColor::create(ccc4(0, 0, 0, 120), window.width, window.height);
-    shade->setPosition(ccp(-window.width / 2, -window.height / 2));
-    addChild(shade, 0);
-
-    m_background = Pictures::sprite("common_alertBg.png");
-    const CCSize picture = m_background->getContentSize();
-    if (picture.width > 0 && picture.height > 0) {
-        m_background->setScaleX(kBoxWidth / picture.width);
-        m_background->setScaleY(kBoxHeight / picture.height);
-    }
-    addChild(m_background, 1);
-
-    m_close = Pictures::sprite("common_closeBtn.png");
-    m_close->setScale(0.8f);
-    m_close->setPosition(ccp(kBoxWidth / 2 - 42, kBoxHeight / 2 - 42));
-    addChild(m_close, 3);
-
     const std::string title = record.goodsName.empty() ? text("tips") : record.goodsName;
-    CCLabelTTF* titleLabel = Pictures::label(title, kTitleSize, CCSizeMake(kTextWidth - 100, 0), kCCTextAlignmentCenter);
-    titleLabel->setColor(kTitleColour);
-    titleLabel->setPosition(ccp(0, kBoxHeight / 2 - 60));
-    addChild(titleLabel, 2);
-
+    m_titleLabel = Pictures::label(title, kTitleSize, CCSizeMake(kTextWidth - 100, 0), kCCTextAlignmentCenter);
+    m_titleLabel->setColor(kTitleColour);
+    addChild(m_titleLabel, 2);
     if (m_showType == kOrderBox) {
         addLine(text("HaoDan"), std::to_string(record.orderId));
         addLine(text("YingJiaoXianJin"), yuanText(record.price) + text("Yuan"));
@@ -120,12 +101,32 @@ void CGoodsInfoBox::addLine(const std::string& caption, const std::string& value
 }
 
 void CGoodsInfoBox::layOutLines() {
-    float height = 0;
-    for (CCLabelTTF* label : m_labels) height += label->getContentSize().height + kLineGap;
-    // Lines start under the title; very long texts shrink together so the box holds them all.
-    const float room = kBoxHeight - 130;
-    const float scale = height > room ? room / height : 1.0f;
-    float y = kBoxHeight / 2 - 100;
+    float linesHeight = 0;
+    for (CCLabelTTF* label : m_labels) linesHeight += label->getContentSize().height + kLineGap;
+    // The box grows with its lines up to most of the window; beyond that the lines shrink together.
+    const float boxHeight = std::min(kMaxBoxHeight, std::max(kMinBoxHeight, kTitleRoom + linesHeight + kBottomRoom));
+    const float room = boxHeight - kTitleRoom - kBottomRoom;
+    const float scale = linesHeight > room ? room / linesHeight : 1.0f;
+
+    const CCSize window = CCDirector::sharedDirector()->getWinSize();
+    // The box stands centred on the window; the shade covers the whole window around it.
+    CCLayerColor* shade = CCLayerColor::create(ccc4(0, 0, 0, 120), window.width, window.height);
+    shade->setPosition(ccp(-window.width / 2, -window.height / 2));
+    addChild(shade, 0);
+    m_background = Pictures::sprite("common_alertBg.png");
+    const CCSize picture = m_background->getContentSize();
+    if (picture.width > 0 && picture.height > 0) {
+        m_background->setScaleX(kBoxWidth / picture.width);
+        m_background->setScaleY(boxHeight / picture.height);
+    }
+    addChild(m_background, 1);
+    m_close = Pictures::sprite("common_closeBtn.png");
+    m_close->setScale(0.8f);
+    m_close->setPosition(ccp(kBoxWidth / 2 - 42, boxHeight / 2 - 42));
+    addChild(m_close, 3);
+    if (m_titleLabel) m_titleLabel->setPosition(ccp(0, boxHeight / 2 - 60));
+
+    float y = boxHeight / 2 - kTitleRoom;
     for (CCLabelTTF* label : m_labels) {
         label->setScale(scale);
         label->setPosition(ccp(-kTextWidth / 2, y));

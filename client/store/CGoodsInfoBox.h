@@ -46,4 +46,5 @@ private:
     std::vector<cocos2d::CCLabelTTF*> m_labels;
     cocos2d::CCSprite* m_background = nullptr;
     cocos2d::CCSprite* m_close = nullptr;
+    cocos2d::CCLabelTTF* m_titleLabel = nullptr;
 };

@@ -16,7 +16,7 @@ constexpr float kCarrotScale = 0.469f;
 constexpr float kCaptionScale = 0.8f;
 // The card picture is 340 x 400; the tile is the card as drawn.
 constexpr float kCardWidth = 340 * kCardScale, kCardHeight = 400 * kCardScale;
-constexpr float kRecordWidth = 200, kRecordHeight = 252;
+constexpr float kRecordWidth = 200, kRecordHeight = 236;
 constexpr float kRowGap = 6;
 
 CGoodsLayer* finish(CGoodsLayer* tile, bool ok) {
@@ -100,6 +100,7 @@ bool CGoodsLayer::initRecord(const BuyRecord& record) {
     setAnchorPoint(ccp(0.5f, 0.5f));
     addPicture(record.goodsImg, ccp(kRecordWidth / 2, kRecordHeight - kPictureHeight / 2));
 
+    if (record.goodsNum < 0) ClientLog::write("account book: order %d of %d pieces", record.orderId, record.goodsNum);
     m_caption = CCLabelBMFont::create(LocalText::instance().text("GouMaiNum").c_str(), "Chinese.fnt");
     if (m_caption) {
         m_caption->setScale(kCaptionScale);
@@ -110,6 +111,6 @@ bool CGoodsLayer::initRecord(const BuyRecord& record) {
         m_number->setScale(0.7f);
         addChild(m_number, 2);
     }
-    centreRow(m_caption, m_caption ? m_caption->boundingBox().size.width : 0, m_number, 24);
+    centreRow(m_caption, m_caption ? m_caption->boundingBox().size.width : 0, m_number, 16);
     return true;
 }

@@ -125,8 +125,8 @@ void CStoreLayer::buildCategoryList() {
 }
 
 void CStoreLayer::buildGrid() {
-    CCSize size = CCSizeMake(740, 530);
-    CCPoint at = ccp(215, 15);
+    CCSize size = CCSizeMake(740, 516);
+    CCPoint at = ccp(215, 22);
     if (UIWidget* host = widget("goodsview")) {
         size = host->getSize();
         at = host->getParent()->convertToWorldSpace(host->getPosition());

@@ -47,8 +47,8 @@ void CStoreTilePage::build(const char* layoutFile, const char* titlePicture, con
         addChild(title, kTitleZ);
     }
 
-    CCSize size = CCSizeMake(740, 430);
-    CCPoint at = ccp(110, 117);
+    CCSize size = CCSizeMake(740, 408);
+    CCPoint at = ccp(110, 124);
     if (UIWidget* host = widget("goodsview")) {
         size = host->getSize();
         at = host->getParent()->convertToWorldSpace(host->getPosition());
