@@ -229,4 +229,21 @@ TEST_F(StoreTest, TopButtonsLeadWhereTheySay) {
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 2);
 }
 
+TEST_F(StoreTest, OddGoodsStillShowAndTheBackButtonWorks) {
+    Json::Value answer = catalogue({{"", 2}});
+    answer["goodstype"][0]["goodsinfo"][0]["moneyprice"] = -5;
+    answer["goodstype"][0]["goodsinfo"][0]["goodsimg"] = "";
+    answer["goodstype"][0]["goodsinfo"][1] = 7;
+    CStoreLayer* store = open(answer);
+    ASSERT_NE(store, nullptr);
+    ASSERT_EQ(store->grid()->tiles().size(), 2u);
+    EXPECT_EQ(store->grid()->tiles()[0]->picture(), nullptr);
+    EXPECT_EQ(store->grid()->tiles()[0]->numberLabel()->getString(), std::string("-5"));
+    EXPECT_TRUE(logged("price of -5"));
+    SceneDirector::instance().showMain();
+    enter(6);
+    tapNode(screen<CStoreLayer>()->widget("backbtn"));
+    EXPECT_EQ(SceneDirector::instance().currentSceneId(), 2);
+}
+
 } // namespace
