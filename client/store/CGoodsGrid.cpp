@@ -102,7 +102,7 @@ bool CGoodsGrid::shownOnScreen() const {
 }
 
 bool CGoodsGrid::ccTouchBegan(CCTouch* touch, CCEvent*) {
-    if (!shownOnScreen()) return false;
+    if (!shownOnScreen() || (m_gate && !m_gate())) return false;
     const CCPoint local = convertTouchToNodeSpace(touch);
     const CCSize area = getContentSize();
     if (local.x < 0 || local.y < 0 || local.x > area.width || local.y > area.height) return false;

@@ -25,6 +25,9 @@ public:
     // False (and nothing changes) for a page outside 0 .. pageCount - 1.
     bool showPage(int page);
     void setTapHandler(TapHandler handler) { m_onTap = std::move(handler); }
+    // Touches are taken only while this says yes (the page is the scene the player works in, not
+    // covered by an overlay that lets touches through).
+    void setTouchGate(std::function<bool()> gate) { m_gate = std::move(gate); }
     // Told after every page shown (also page 0 of new entries).
     void setPageHandler(PageHandler handler) { m_onPage = std::move(handler); }
 
@@ -60,6 +63,7 @@ private:
     TileMaker m_make;
     TapHandler m_onTap;
     PageHandler m_onPage;
+    std::function<bool()> m_gate;
     std::vector<CGoodsLayer*> m_tiles;
     int m_count = 0;
     int m_page = 0;

@@ -37,6 +37,7 @@ void CStoreAccountLayer::onEnter() {
     // The empty line waits for the answer: before it, the book is not known to be empty.
     if (emptyLabel()) emptyLabel()->setVisible(false);
     grid()->setTapHandler([this](int index) { openRecord(index); });
+    grid()->setTouchGate([] { return SceneDirector::instance().currentSceneId() == kSceneId; });
     RequestCatalogue::buyRecords({this, net_selector(CStoreAccountLayer::onRecords),
                                   net_selector(CStoreAccountLayer::onRequestFailed)});
 }

@@ -41,6 +41,7 @@ void CStoreHudongLayer::onEnter() {
           LocalText::instance().text("storeEmptyCategory"));
     if (emptyLabel()) emptyLabel()->setVisible(false);
     grid()->setTapHandler([this](int index) { openGoods(index); });
+    grid()->setTouchGate([] { return SceneDirector::instance().currentSceneId() == kSceneId; });
     RequestCatalogue::goodsList("showbreak", {this, net_selector(CStoreHudongLayer::onCatalogue),
                                               net_selector(CStoreHudongLayer::onRequestFailed)});
 }

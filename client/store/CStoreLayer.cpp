@@ -137,6 +137,7 @@ void CStoreLayer::buildGrid() {
     m_grid->setPosition(at);
     m_grid->setPageHandler([this](int page, int count) { onPageShown(page, count); });
     m_grid->setTapHandler([this](int index) { onTileTapped(index); });
+    m_grid->setTouchGate([] { return SceneDirector::instance().currentSceneId() == kSceneId; });
     addChild(m_grid, kGridZ);
 
     m_emptyLabel = Pictures::label(text("storeEmptyCategory"), 30, CCSizeMake(size.width - 80, 0),

@@ -134,6 +134,8 @@ TEST_F(StoreTest, TapOpensTheExchangeOverlayButAMoveDoesNot) {
     EXPECT_EQ(SceneDirector::instance().currentSceneId(), 9);
     tapNode(store->grid()->tiles()[0]);
     EXPECT_EQ(m_opened.size(), 1u) << "the store under the overlay takes no taps";
+    drag(at.x, at.y, -200, 4);
+    EXPECT_EQ(store->grid()->currentPage(), 1) << "nor drags";
 }
 
 TEST_F(StoreTest, ACategoryTapShowsItsGoodsFromTheFirstPage) {
