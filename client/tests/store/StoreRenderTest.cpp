@@ -69,6 +69,8 @@ TEST_F(StoreRenderTest, StoreWithGoodsAndAnEmptyCategory) {
 
 TEST_F(StoreRenderTest, AccountBookWithEachBox) {
     std::vector<Json::Value> items = {record(501, 2, 105), record(502, 1, 3900), record(503, 1, 3900, "SF1234567")};
+    // The longest address the server takes wraps inside the box.
+    items[1]["addr"] = "广东省深圳市南山区科技园南区高新南一道胡萝卜大厦东座二十八层二八零八室前台转交李小兔收谢谢";
     for (int i = 0; i < 5; ++i) items.push_back(record(510 + i, 2, 1000 * (i + 1)));
     answerWith(7, "record", Reply::json(records(items)));
     enter(10);
@@ -78,8 +80,20 @@ TEST_F(StoreRenderTest, AccountBookWithEachBox) {
     shoot("account_book");
     const char* const shots[] = {"account_box_order", "account_box_waiting", "account_box_sent"};
     for (int slot = 0; slot < 3; ++slot) {
-        ASSERT_NE(book->openRecord(slot), nullptr);
+        CGoodsInfoBox* box = book->openRecord(slot);
+        ASSERT_NE(box, nullptr);
         shoot(shots[slot]);
+        const CCRect inside = box->background()->boundingBox();
+        CCArray* children = box->getChildren();
+        for (unsigned i = 0; i < children->count(); ++i) {
+            auto* label = dynamic_cast<CCLabelTTF*>(static_cast<CCObject*>(children->objectAtIndex(i)));
+            if (label == nullptr) continue;
+            const CCRect box = label->boundingBox();
+            EXPECT_GE(box.getMinX(), inside.getMinX()) << label->getString();
+            EXPECT_LE(box.getMaxX(), inside.getMaxX()) << label->getString();
+            EXPECT_GE(box.getMinY(), inside.getMinY()) << label->getString();
+            EXPECT_LE(box.getMaxY(), inside.getMaxY()) << label->getString();
+        }
         book->removeChildByTag(CStoreAccountLayer::kBoxTag);
     }
 }
