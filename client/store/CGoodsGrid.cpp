@@ -35,8 +35,8 @@ CCPoint CGoodsGrid::slotCentre(int slot, const CCSize& area) {
 
 int CGoodsGrid::turnFor(float dx, int moves, float gridWidth) {
     const bool flick = std::fabs(dx) > kFlickDistance && moves < kFlickMoves;
-    const bool long_drag = std::fabs(dx) > gridWidth / 2;
-    if (!flick && !long_drag) return 0;
+    const bool longDrag = std::fabs(dx) > gridWidth / 2;
+    if (!flick && !longDrag) return 0;
     // Dragging the page to the left brings in the next one.
     return dx < 0 ? 1 : -1;
 }

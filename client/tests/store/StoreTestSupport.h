@@ -17,7 +17,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // A goods item of category `type` whose picture is one of the generated media pictures.
+    // A goods item whose picture is one of the generated media pictures.
     static Json::Value goods(int id, int price, const std::string& name = "");
     // The catalogue answer: one category per entry (name, goods count), goods ids 100 * (index + 1)
     // + n, nested in their category and listed again at the top level.
