@@ -9,6 +9,7 @@
 #include "net/NetManager.h"
 #include "quiz/QuizScenes.h"
 #include "store/StoreInfoScenes.h"
+#include "store/StoreScenes.h"
 
 #include "SimpleAudioEngine.h"
 #include "platform/CCEGLView.h"
@@ -55,6 +56,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     registerContestScenes();
     registerMenuScenes();
     registerStoreInfoOverlay();
+    registerStoreScenes();
     SceneDirector::instance().showLogo();
     return true;
 }

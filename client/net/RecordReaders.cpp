@@ -50,7 +50,9 @@ RankPage RecordReaders::rankPage(const Json::Value& v) {
     return page;
 }
 
-GoodsType RecordReaders::goodsType(const Json::Value& v) { return {i(v, "type"), t(v, "name")}; }
+GoodsType RecordReaders::goodsType(const Json::Value& v) {
+    return {i(v, "type"), t(v, "name"), list(v, "goodsinfo", &RecordReaders::goodsInfo)};
+}
 
 GoodsInfo RecordReaders::goodsInfo(const Json::Value& v) {
     return {i(v, "goodsid"),  i(v, "goodstypeid"), i(v, "scoreprice"),  i(v, "moneyprice"),

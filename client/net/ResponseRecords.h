@@ -42,14 +42,16 @@ struct TreasureResult {
     int index = 0, value = 0;
 };
 
-struct GoodsType {
-    int type = 0;
-    std::string name;
-};
-
 struct GoodsInfo {
     int goodsId = 0, goodsTypeId = 0, scorePrice = 0, moneyPrice = 0;
     std::string goodsImg, goodsName, shopAddress, shopTel;
+};
+
+// A store category with the goods listed inside it (the screens page through these).
+struct GoodsType {
+    int type = 0;
+    std::string name;
+    std::vector<GoodsInfo> goods;
 };
 
 struct BuyRecord {
