@@ -91,7 +91,9 @@ TEST_F(StoreTest, PagesHoldSixAndEmptyCategoriesOneEmptyPage) {
         EXPECT_GE(box.getMinY(), 0);
         EXPECT_LE(box.getMaxX(), store->grid()->getContentSize().width);
         EXPECT_LE(box.getMaxY(), store->grid()->getContentSize().height);
-        if (i % 3 != 2) EXPECT_LT(box.getMaxX(), tiles[i + 1]->boundingBox().getMinX());
+        if (i % 3 != 2) {
+            EXPECT_LT(box.getMaxX(), tiles[i + 1]->boundingBox().getMinX());
+        }
     }
 }
 
