@@ -9,6 +9,7 @@
 #include "net/GameData.h"
 #include "net/RequestCatalogue.h"
 #include "store/CBaseStoreInfoLayer.h"
+#include "widgets/CImageView.h"
 #include "widgets/CInputBox.h"
 #include "widgets/CMyMessageBox.h"
 #include "widgets/Pictures.h"
@@ -212,6 +213,18 @@ void CStoreInfoLayer::buildCommonPart() {
         picture->setScale(0.6f);
         picture->setPosition(frame->getWorldPosition());
         addChild(picture, 2);
+        // The goods' own picture from the server covers the gift once it has arrived.
+        if (!m_goods.goodsImg.empty()) {
+            // Shown only once loaded: no dark square over the gift while it loads, or if it never does.
+            // The view tells nobody (the dialog may be closed before the answer comes); it is watched.
+            m_ownPicture = CImageView::create(m_goods.goodsImg, "progress.png", CCSizeMake(180, 200));
+            if (m_ownPicture != nullptr) {
+                m_ownPicture->setPosition(frame->getWorldPosition());
+                m_ownPicture->setVisible(m_ownPicture->isLoaded());
+                addChild(m_ownPicture, 3);
+                if (!m_ownPicture->isLoaded()) schedule(schedule_selector(CStoreInfoLayer::watchPicture), 0.1f);
+            }
+        }
     }
     if (UIWidget* button = widget("exchangebtn")) {
         if (CCLabelBMFont* title = CCLabelBMFont::create(text("ExChange").c_str(), "Chinese.fnt")) {
@@ -221,6 +234,13 @@ void CStoreInfoLayer::buildCommonPart() {
             title->setPosition(ccp(size.width / 2, size.height / 2));
             button->addNode(title, 5);
         }
+    }
+}
+
+void CStoreInfoLayer::watchPicture(float) {
+    if (m_ownPicture != nullptr && m_ownPicture->isLoaded()) {
+        m_ownPicture->setVisible(true);
+        unschedule(schedule_selector(CStoreInfoLayer::watchPicture));
     }
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class CImageView;
 class CInputBox;
 
 // A screen under the dialog that shows the player's money takes the new figures after an exchange.
@@ -41,6 +42,8 @@ public:
     void onDetail(int code);
     void onExchanged(int code);
     void onExchangeFailed(int status);
+    void watchPicture(float dt);
+    CImageView* ownPicture() const { return m_ownPicture; }
 
     void close();
     void lowerCount();
@@ -89,6 +92,7 @@ private:
     bool m_messageFlag = false;
     std::string m_messageText;
     bool m_detailAsked = false;
+    CImageView* m_ownPicture = nullptr;
     bool m_built = false;
     bool m_closed = false;
     cocos2d::extension::UILayer* m_ui = nullptr;

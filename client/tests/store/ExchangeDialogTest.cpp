@@ -7,7 +7,10 @@
 #include "app/StoredSettings.h"
 #include "net/GameData.h"
 #include "net/UserSession.h"
+#include "quiz/QuizData.h"
+#include "quiz/QuizScreenSupport.h"
 #include "store/CStoreInfoLayer.h"
+#include "widgets/CImageView.h"
 #include "widgets/CInputBox.h"
 #include "widgets/CMyMessageBox.h"
 
@@ -281,3 +284,28 @@ TEST_F(ExchangeDialogTest, ClosingGivesTheStoreBackAndDropsALateDetail) {
 }
 
 } // namespace
+
+TEST_F(ExchangeDialogTest, TheGoodsOwnPictureCoversTheGiftOnlyOnceItHasArrived) {
+    // Fetched before (the store's tiles fetch it): shown at once.
+    QuizData::instance().setString("goods_phone10.png", bankMedia("goods_phone10.png"));
+    detail = detailAnswer(101, 3);
+    CStoreInfoLayer* dialog = openDialog(goods(101, 0));
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_NE(dialog->ownPicture(), nullptr);
+    EXPECT_TRUE(dialog->ownPicture()->isLoaded());
+    EXPECT_TRUE(dialog->ownPicture()->isVisible());
+    tapWidget(dialog->widget("backbtn"));
+    settle();
+
+    // One the server never delivers leaves the gift uncovered, with no dark square over it.
+    GoodsInfo lost = goods(102, 0);
+    lost.goodsImg = "goods_missing.png";
+    detail = detailAnswer(102, 3);
+    CStoreInfoLayer* second = openDialog(lost);
+    ASSERT_NE(second, nullptr);
+    ASSERT_NE(second->ownPicture(), nullptr);
+    settle();
+    engine::testing::stepSeconds(1.0f);
+    EXPECT_FALSE(second->ownPicture()->isLoaded());
+    EXPECT_FALSE(second->ownPicture()->isVisible());
+}
