@@ -113,6 +113,7 @@ bool CMyMessageBox::initBox(const std::string& title, const std::string& message
             *slots[i] = addButton(texts[i], xs[i], buttonY);
         }
     }
+    if (m_messageLabel != nullptr) fitMessage();
     if (showBack == 1) {
         m_backButton = Pictures::sprite("common_backBtn.png");
         m_backButton->setScale(0.8f);
@@ -120,6 +121,23 @@ bool CMyMessageBox::initBox(const std::string& title, const std::string& message
         addChild(m_backButton, 2);
     }
     return true;
+}
+
+void CMyMessageBox::fitMessage() {
+    // A text too tall for its place (a server's tip of three lines) would run over the title and
+    // the buttons: it is drawn smaller, in the middle of the room between them.
+    const float top = m_titleLabel->boundingBox().getMinY();
+    float bottom = -1e9f;
+    for (CCSprite* b : {m_button1, m_button2, m_button3}) {
+        if (b != nullptr) bottom = std::max(bottom, b->boundingBox().getMaxY());
+    }
+    if (bottom < -1e8f) return;
+    const CCRect text = m_messageLabel->boundingBox();
+    if (text.getMaxY() <= top && text.getMinY() >= bottom) return;
+    const float room = top - bottom - 4;
+    if (room <= 0) return;
+    m_messageLabel->setScale(std::min(1.0f, room / m_messageLabel->getContentSize().height));
+    m_messageLabel->setPositionY((top + bottom) / 2);
 }
 
 CCSprite* CMyMessageBox::button(int index) const {

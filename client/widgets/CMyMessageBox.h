@@ -58,6 +58,8 @@ private:
     cocos2d::CCSprite* m_button2 = nullptr;
     cocos2d::CCSprite* m_button3 = nullptr;
     cocos2d::CCSprite* m_backButton = nullptr;
+    void fitMessage();
+
     cocos2d::CCLabelTTF* m_titleLabel = nullptr;
     cocos2d::CCLabelTTF* m_messageLabel = nullptr;
     CLableLayer* m_textPanel = nullptr;

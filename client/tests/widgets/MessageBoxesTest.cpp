@@ -249,3 +249,23 @@ TEST_F(TextPanelTest, DragGlidesToWhereItWasReleased) {
 }
 
 } // namespace
+
+TEST_F(MessageBoxesTest, ALongMessageStaysBetweenTheTitleAndTheButtons) {
+    const std::string tip = "兑换成功！话费将在3个工作日内充入您填写的手机号码，请留意到账短信。";
+    CMyMessageBox* made = CMyMessageBox::create("", tip, "sure", "", "", m_probe, 0,
+                                                callfunc_selector(Probe::onButton1), nullptr, nullptr, nullptr, false);
+    ASSERT_NE(made, nullptr);
+    keep(made);
+    const CCRect text = made->messageLabel()->boundingBox();
+    const CCRect title = made->titleLabel()->boundingBox();
+    const CCRect button = made->button(1)->boundingBox();
+    EXPECT_LE(text.getMaxY(), title.getMinY() + 2) << "the text runs into the title";
+    EXPECT_GE(text.getMinY(), button.getMaxY() - 2) << "the text runs into the button";
+
+    // A short one keeps its full size.
+    CMyMessageBox* plain = CMyMessageBox::create("", "保存成功", "sure", "", "", m_probe, 0,
+                                                 callfunc_selector(Probe::onButton1), nullptr, nullptr, nullptr, false);
+    ASSERT_NE(plain, nullptr);
+    keep(plain);
+    EXPECT_FLOAT_EQ(plain->messageLabel()->getScale(), 1.0f);
+}
