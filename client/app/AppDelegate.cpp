@@ -114,25 +114,35 @@ void AppDelegate::onLoop(double elapsed) {
         CCEGLView::sharedOpenGLView()->requestScreenshot(file);
         ClientLog::write("screenshot to %s", file.c_str());
     }
-    std::vector<std::pair<double, std::size_t>> dueTaps;
+    // Taps and typing due in one pass (a slow frame can make several due at once) go in the order
+    // they were given times, so a field is tapped before the text meant for it arrives.
+    struct DueInput {
+        double due;
+        bool typing;
+        std::size_t index;
+    };
+    std::vector<DueInput> due;
     for (std::size_t i = 0; i < m_options.taps.size(); ++i) {
-        const double due = dueAt(m_options.taps[i].at, m_options.taps[i].scene);
-        if (!m_tapsDone[i] && due >= 0 && elapsed >= due) dueTaps.emplace_back(due, i);
-    }
-    std::stable_sort(dueTaps.begin(), dueTaps.end());
-    for (const auto& [due, i] : dueTaps) {
-        m_tapsDone[i] = true;
-        const CommandLine::Tap& tap = m_options.taps[i];
-        ClientLog::write("tap at %.0f,%.0f", tap.x, tap.y);
-        tapAt(tap.x, tap.y);
+        const double at = dueAt(m_options.taps[i].at, m_options.taps[i].scene);
+        if (!m_tapsDone[i] && at >= 0 && elapsed >= at) due.push_back({at, false, i});
     }
     for (std::size_t i = 0; i < m_options.typings.size(); ++i) {
-        const CommandLine::Typing& typing = m_options.typings[i];
-        const double due = dueAt(typing.at, typing.scene);
-        if (m_typingsDone[i] || due < 0 || elapsed < due) continue;
-        m_typingsDone[i] = true;
-        ClientLog::write("typing %zu bytes", typing.text.size());
-        CCTextInputRouter::insertText(typing.text.c_str(), static_cast<int>(typing.text.size()));
+        const double at = dueAt(m_options.typings[i].at, m_options.typings[i].scene);
+        if (!m_typingsDone[i] && at >= 0 && elapsed >= at) due.push_back({at, true, i});
+    }
+    std::stable_sort(due.begin(), due.end(), [](const DueInput& a, const DueInput& b) { return a.due < b.due; });
+    for (const DueInput& input : due) {
+        if (input.typing) {
+            m_typingsDone[input.index] = true;
+            const CommandLine::Typing& typing = m_options.typings[input.index];
+            ClientLog::write("typing %zu bytes", typing.text.size());
+            CCTextInputRouter::insertText(typing.text.c_str(), static_cast<int>(typing.text.size()));
+        } else {
+            m_tapsDone[input.index] = true;
+            const CommandLine::Tap& tap = m_options.taps[input.index];
+            ClientLog::write("tap at %.0f,%.0f", tap.x, tap.y);
+            tapAt(tap.x, tap.y);
+        }
     }
     if (m_options.quitOnScene >= 0 && m_sceneSeenAt < 0 &&
         SceneDirector::instance().currentSceneId() == m_options.quitOnScene) {

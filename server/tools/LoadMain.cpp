@@ -191,7 +191,7 @@ int main(int argc, char** argv) {
         plan.accept = [](const std::string& answer) { return answer.size() > 4 && answer[0] >= '0' && answer[0] <= '3'; };
     } else if (target == "login") {
         plan.request = [](std::uint64_t n) {
-            char mac[16];
+            char mac[32];
             std::snprintf(mac, sizeof mac, "%012llX", static_cast<unsigned long long>(n) + 0x100000000ULL);
             return loginRequest(mac);
         };
@@ -208,7 +208,7 @@ int main(int argc, char** argv) {
         // sign-in each, so every request is a fresh write with its reward.
         std::vector<std::string> signIns;
         for (long long i = 0; i < players; ++i) {
-            char mac[16];
+            char mac[32];
             std::snprintf(mac, sizeof mac, "SIGN%08llX", static_cast<unsigned long long>(i));
             std::string body;
             Json::Value login;
