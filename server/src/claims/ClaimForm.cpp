@@ -1,5 +1,7 @@
 #include "claims/ClaimForm.h"
 
+#include "commands/PlainText.h"
+
 #include <algorithm>
 
 namespace server::claims {
@@ -37,45 +39,14 @@ std::optional<std::int64_t> number(const Json::Value& v) {
 } // namespace
 
 bool ClaimForm::isPlainText(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            if (c < 0x20 || c == 0x7f) {
-                return false;
-            }
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        char32_t point = 0;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-            point = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            point = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            point = c & 0x07;
-        } else {
+    if (!server::isPlainText(text)) {
+        return false;
+    }
+    // The C1 controls (U+0080 to U+009F) are refused too: two bytes, 0xC2 then 0x80 to 0x9F.
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i]) == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
             return false;
         }
-        if (i + length > text.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-            point = (point << 6) | (next & 0x3F);
-        }
-        // Overlong forms, UTF-16 surrogates and points past U+10FFFF are not UTF-8.
-        const bool overlong = (length == 3 && point < 0x800) || (length == 4 && point < 0x10000);
-        if (overlong || (point >= 0xD800 && point <= 0xDFFF) || point > 0x10FFFF || (point >= 0x80 && point < 0xA0)) {
-            return false;
-        }
-        i += length;
     }
     return true;
 }

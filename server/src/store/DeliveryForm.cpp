@@ -1,7 +1,7 @@
 #include "store/DeliveryForm.h"
 
 #include "store/StoreCatalogue.h"
-#include "store/StoreText.h"
+#include "commands/PlainText.h"
 
 #include <algorithm>
 

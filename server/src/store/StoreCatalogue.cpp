@@ -2,7 +2,7 @@
 
 #include "commands/JsonText.h"
 #include "quiz/MediaLibrary.h"
-#include "store/StoreText.h"
+#include "commands/PlainText.h"
 
 #include <fstream>
 #include <set>

@@ -5,7 +5,7 @@
 #include "storage/PlayerStore.h"
 #include "storage/Storage.h"
 #include "store/OrderBook.h"
-#include "store/StoreText.h"
+#include "commands/PlainText.h"
 
 #include <charconv>
 #include <cstdio>

@@ -4,7 +4,7 @@
 #include "store/StoreCommands.h"
 #include "store/StoreOperator.h"
 #include "store/StoreTestSupport.h"
-#include "store/StoreText.h"
+#include "commands/PlainText.h"
 
 #include "commands/JsonText.h"
 
@@ -89,7 +89,7 @@ TEST(StoreSeed, ABrokenSeedIsRefusedSayingWhereAndWhat) {
 }
 
 TEST(StoreSeed, TextsMustBeWellFormedUtf8WithoutControls) {
-    using store::isPlainText;
+    using server::isPlainText;
     EXPECT_TRUE(isPlainText("北京 <b>'x'</b> 😀"));
     for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xE4\xB8", "\xF5\x80\x80\x80", "a\tb", "\x7f", "\xE4\xB8\xAD\xFF"}) {
         EXPECT_FALSE(isPlainText(bad)) << bad;

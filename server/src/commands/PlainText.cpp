@@ -1,9 +1,9 @@
-#include "store/StoreText.h"
+#include "commands/PlainText.h"
 
 #include <algorithm>
 #include <cstdint>
 
-namespace server::store {
+namespace server {
 
 bool isWellFormedUtf8(std::string_view text) {
     std::size_t i = 0;
@@ -58,4 +58,4 @@ bool isBlank(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
 }
 
-} // namespace server::store
+} // namespace server
