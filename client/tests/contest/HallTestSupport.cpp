@@ -13,6 +13,7 @@
 #include "widgets/CMyMessageBox.h"
 
 #include <json/writer.h>
+#include <sqlite3.h>
 
 #include <chrono>
 #include <thread>
@@ -218,5 +219,21 @@ void HallServerTest::signUp(bool remoteIsKing) {
 }
 
 int HallServerTest::clientId() const { return UserSession::instance().userId(); }
+
+bool HallServerTest::sql(const std::string& statement, int* value) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open((m_folder + "server.db").c_str(), &db) != SQLITE_OK) return false;
+    sqlite3_busy_timeout(db, 5000);
+    char* error = nullptr;
+    auto first = [](void* out, int, char** values, char**) {
+        if (out != nullptr && values[0] != nullptr) *static_cast<int*>(out) = std::atoi(values[0]);
+        return 0;
+    };
+    const bool done = sqlite3_exec(db, statement.c_str(), first, value, &error) == SQLITE_OK;
+    if (!done) ADD_FAILURE() << statement << ": " << (error ? error : "?");
+    sqlite3_free(error);
+    sqlite3_close(db);
+    return done;
+}
 
 } // namespace test_support

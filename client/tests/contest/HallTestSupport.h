@@ -89,6 +89,9 @@ protected:
     // is won (week scores are all 0 and the lowest id wins the tie).
     void signUp(bool remoteIsKing);
     int clientId() const;
+    // A statement on the running server's database, as the server would have written it (a
+    // failure fails the test); `value` receives the first column of the first row.
+    bool sql(const std::string& statement, int* value = nullptr);
     // The server's log lines of the client's requests of this "system" (and "act").
     std::vector<std::string> served(int system, int act = -1) { return m_server.requestsOf(clientId(), system, act); }
     static bool answered(const std::vector<std::string>& lines, int response) {

@@ -22,7 +22,6 @@
 
 #include "testing/EngineTesting.h"
 
-#include <sqlite3.h>
 
 USING_NS_CC;
 USING_NS_CC_EXT;
@@ -38,18 +37,6 @@ protected:
         registerMenuScenes();
         StoredSettings::writeBool("sign_hadGuide", true);
         signUp(false);
-    }
-    // What the player's history would hold, written the way the server keeps it.
-    bool sql(const std::string& statement) {
-        sqlite3* db = nullptr;
-        if (sqlite3_open((m_folder + "server.db").c_str(), &db) != SQLITE_OK) return false;
-        sqlite3_busy_timeout(db, 5000);
-        char* error = nullptr;
-        const bool done = sqlite3_exec(db, statement.c_str(), nullptr, nullptr, &error) == SQLITE_OK;
-        if (!done) ADD_FAILURE() << statement << ": " << (error ? error : "?");
-        sqlite3_free(error);
-        sqlite3_close(db);
-        return done;
     }
     // The server's log lines of the client's requests of this "system" whose "act" reads `act`
     // (text values stand in quotes there, and what the line says after "act" may follow).

@@ -20,7 +20,6 @@
 
 #include "testing/EngineTesting.h"
 
-#include <sqlite3.h>
 
 #include <fstream>
 #include <regex>
@@ -42,26 +41,10 @@ protected:
         signUp(false);
         ASSERT_TRUE(sql("UPDATE players SET money = 500 WHERE id = " + std::to_string(clientId())));
     }
-    bool sql(const std::string& statement) { return query(statement, nullptr); }
     int number(const std::string& statement) {
         int value = -1;
-        query(statement, &value);
+        sql(statement, &value);
         return value;
-    }
-    bool query(const std::string& statement, int* value) {
-        sqlite3* db = nullptr;
-        if (sqlite3_open((m_folder + "server.db").c_str(), &db) != SQLITE_OK) return false;
-        sqlite3_busy_timeout(db, 5000);
-        char* error = nullptr;
-        auto first = [](void* out, int, char** values, char**) {
-            if (out != nullptr && values[0] != nullptr) *static_cast<int*>(out) = std::atoi(values[0]);
-            return 0;
-        };
-        const bool done = sqlite3_exec(db, statement.c_str(), first, value, &error) == SQLITE_OK;
-        if (!done) ADD_FAILURE() << statement << ": " << (error ? error : "?");
-        sqlite3_free(error);
-        sqlite3_close(db);
-        return done;
     }
     // The code of the outbox's last line for this number.
     std::string codeFromOutbox(const std::string& tel) {
