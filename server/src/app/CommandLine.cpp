@@ -24,7 +24,7 @@ std::string CommandLine::usage() {
        brindle-server order-sent ORDERID [--code TEXT] [--db FILE]
        brindle-server claim-details PLAYERID [--db FILE]
 
-Runs the entry server and the game server of Brindle in one process.
+Runs the entry server and the game server of Brindle in one process, or one of them.
 
 Options:
   --entry-port N       entry server port (default 8000; 0 picks a free port)
@@ -32,6 +32,10 @@ Options:
                        login answers name when the game server runs elsewhere
   --no-entry           run the game server alone
   --no-game            run the entry server alone
+  --game-server HOST:PORT
+                       (repeatable) a game server the entry server's logins hand out, instead
+                       of its own game port; each player goes to the one picked by its id and
+                       to the next one up while that one is down (checked every 2 s)
   --listen HOST        address to listen on (default 127.0.0.1)
   --public-host HOST   game server address handed out in login answers (default: --listen)
   --db FILE            SQLite database (default brindle.db)
@@ -153,6 +157,18 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::
             noEntry = true;
         } else if (a == "--no-game") {
             noGame = true;
+        } else if (a == "--game-server") {
+            std::string why = "needs HOST:PORT";
+            const auto server = value(text) ? cluster::GameServerAddress::parse(text, why) : std::nullopt;
+            if (!server) {
+                return fail("--game-server " + why);
+            }
+            for (const auto& known : c.gameServers) {
+                if (known == *server) {
+                    return fail("--game-server " + server->text() + " is given twice");
+                }
+            }
+            c.gameServers.push_back(*server);
         } else if (a == "--listen") {
             if (!value(c.listenHost)) return fail("--listen needs a host");
         } else if (a == "--public-host") {
@@ -226,6 +242,9 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args, const std::
     }
     if (noEntry && noGame) {
         return fail("--no-entry and --no-game leave nothing to run");
+    }
+    if (noEntry && !c.gameServers.empty()) {
+        return fail("--game-server tells the entry server where to send players; --no-entry runs none");
     }
     c.runEntry = !noEntry;
     c.runGame = !noGame;

@@ -3,6 +3,7 @@
 #include "achievements/AchievementCommands.h"
 #include "app/Log.h"
 #include "claims/ClaimCommands.h"
+#include "commands/AliveCommand.h"
 #include "commands/ContentCommands.h"
 #include "commands/EntryCommands.h"
 #include "commands/HeartbeatCommand.h"
@@ -30,7 +31,12 @@ ServerApp::ServerApp(ServerConfig config)
       m_gameDispatcher(ServerRole::Game, m_gameCommands, m_services),
       m_workPool(static_cast<std::size_t>(m_config.workThreads)), m_ioContexts(makeContexts(m_config.ioThreads)), m_io(*m_ioContexts.front()), m_sweepTimer(m_io) {
     Log::setLevel(m_config.logLevel);
-    EntryCommands::registerInto(m_entryCommands, m_accounts);
+    if (m_config.runEntry && !m_config.gameServers.empty()) {
+        m_gameServers = std::make_unique<cluster::GameServerPool>(
+            m_io, m_config.gameServers, m_config.gameServerCheckEvery, m_config.gameServerCheckTimeout);
+    }
+    EntryCommands::registerInto(m_entryCommands, m_accounts, m_gameServers.get());
+    AliveCommand::registerInto(m_gameCommands);
     UserCommands::registerInto(m_gameCommands, m_accounts);
     ContentCommands::registerInto(m_gameCommands, m_content);
     registerQuizCommands(m_gameCommands, m_services);
@@ -130,6 +136,9 @@ void ServerApp::start() {
         listener->start();
     }
     scheduleSweep();
+    if (m_gameServers) {
+        m_gameServers->start();
+    }
     if (m_config.contestSweeper) {
         startContestSweeper();
     }

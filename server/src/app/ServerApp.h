@@ -6,6 +6,7 @@
 #include "achievements/AchievementCounters.h"
 #include "accounts/SessionTable.h"
 #include "app/ServerConfig.h"
+#include "cluster/GameServerPool.h"
 #include "commands/CommandRegistry.h"
 #include "commands/Dispatcher.h"
 #include "commands/PushQueue.h"
@@ -66,6 +67,8 @@ public:
     teams::TeamService& teams() { return *m_teams; }
     exams::ExamService& exams() { return *m_exams; }
     rankings::WeeklyRanking& weekly() { return *m_weekly; }
+    // The game servers logins hand out (--game-server); null when logins name this process's own.
+    cluster::GameServerPool* gameServers() { return m_gameServers.get(); }
 
 private:
     void scheduleSweep();
@@ -93,6 +96,7 @@ private:
     asio::io_context& m_io;
     std::vector<asio::executor_work_guard<asio::io_context::executor_type>> m_work;
     asio::steady_timer m_sweepTimer;
+    std::unique_ptr<cluster::GameServerPool> m_gameServers; // checks run on m_io
     std::unique_ptr<contests::ContestService> m_contests;
     std::unique_ptr<teams::TeamService> m_teams;
     std::unique_ptr<exams::ExamService> m_exams;

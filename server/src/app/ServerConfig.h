@@ -2,12 +2,14 @@
 #pragma once
 
 #include "app/Log.h"
+#include "cluster/GameServerAddress.h"
 
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace server {
 
@@ -20,6 +22,12 @@ struct ServerConfig {
     int gamePort = 8001;  // 0 picks a free port; once listening, the port actually bound
     bool runEntry = true;
     bool runGame = true;
+    // Entry server: the game servers logins hand out (--game-server); empty: its own game port.
+    std::vector<cluster::GameServerAddress> gameServers;
+    // How often each of them is checked, and how long a check may take. 0: never by timer (tests
+    // run the checks themselves).
+    std::chrono::milliseconds gameServerCheckEvery{2000};
+    std::chrono::milliseconds gameServerCheckTimeout{1000};
     std::string dbPath = "brindle.db";
     std::string dataDir;  // seed content (notices, help texts, prizes, events, walls)
     std::string mediaDir; // question media served by command 0

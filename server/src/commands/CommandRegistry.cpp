@@ -9,6 +9,11 @@ void CommandRegistry::add(int system, std::string name, CommandHandler handler, 
     m_commands[system] = Command{std::move(name), std::move(handler), logLevel};
 }
 
+void CommandRegistry::addOpen(int system, std::string name, CommandHandler handler) {
+    add(system, std::move(name), std::move(handler), LogLevel::Debug);
+    m_commands[system].open = true;
+}
+
 bool CommandRegistry::wrap(int system, const std::function<CommandHandler(CommandHandler inner)>& around) {
     auto it = m_commands.find(system);
     if (it == m_commands.end()) {

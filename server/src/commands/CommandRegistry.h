@@ -29,10 +29,14 @@ public:
         std::string name;
         CommandHandler handler;
         LogLevel logLevel = LogLevel::Info;
+        bool open = false; // game server: answered without a session
     };
 
     // A second handler for the same value replaces the first (and logs it).
     void add(int system, std::string name, CommandHandler handler, LogLevel logLevel = LogLevel::Info);
+    // A command any caller may ask, session or not; logged one line a request only at debug level
+    // and left out of the heartbeat count.
+    void addOpen(int system, std::string name, CommandHandler handler);
     const Command* find(int system) const;
     // Puts a handler around the registered one (which it gets to call); false when there is none.
     bool wrap(int system, const std::function<CommandHandler(CommandHandler inner)>& around);

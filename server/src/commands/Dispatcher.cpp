@@ -53,7 +53,7 @@ Answer Dispatcher::handle(std::string_view text, const std::string& peer) const 
     const CommandRegistry::Command* command = m_registry.find(system);
     RequestLog::Request logged{m_role, peer, system, command ? std::string_view(command->name) : "", request, 0};
     RequestContext context{m_services, 0, {}, peer, {}};
-    if (m_role == ServerRole::Game) {
+    if (m_role == ServerRole::Game && !(command && command->open)) {
         int playerId = 0;
         const Json::Value& session = request["sessionid"];
         if (!session.isString() || !readInt(request["id"], playerId) ||
@@ -94,7 +94,7 @@ Answer Dispatcher::handle(std::string_view text, const std::string& peer) const 
         if (Log::enabled(command->logLevel) || pushed) {
             const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
             Log::info(RequestLog::line(logged, answer, context.logNote, took.count()));
-        } else {
+        } else if (!command->open) {
             m_unlogged.fetch_add(1, std::memory_order_relaxed);
         }
     }

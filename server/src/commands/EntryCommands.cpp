@@ -2,6 +2,7 @@
 
 #include "accounts/AccountService.h"
 #include "app/ServerConfig.h"
+#include "cluster/GameServerPool.h"
 #include "commands/CommandRegistry.h"
 #include "commands/Members.h"
 #include "app/Log.h"
@@ -55,6 +56,16 @@ Answer refusal(const AccountService::Outcome& outcome, RequestContext& context) 
     return answer;
 }
 
+// The client shows the tip in its box and lets the player try again.
+Answer busy(RequestContext& context, const cluster::GameServerPool& gameServers) {
+    context.logNote = "no game server is up (" + gameServers.describe() + ")";
+    Json::Value answer(Json::objectValue);
+    answer["response"] = 0;
+    answer["fail"] = 4;
+    answer["tip"] = "服务器繁忙，请稍后再试。";
+    return answer;
+}
+
 } // namespace
 
 int EntryCommands::compareVersions(const std::string& a, const std::string& b) {
@@ -71,7 +82,8 @@ int EntryCommands::compareVersions(const std::string& a, const std::string& b) {
     return 0;
 }
 
-void EntryCommands::registerInto(CommandRegistry& entry, AccountService& accounts) {
+void EntryCommands::registerInto(CommandRegistry& entry, AccountService& accounts,
+                                 const cluster::GameServerPool* gameServers) {
     entry.add(0, "version", versionCheck);
 
     entry.add(1, "register", [&accounts](const Json::Value& request, RequestContext& context) -> Answer {
@@ -98,23 +110,38 @@ void EntryCommands::registerInto(CommandRegistry& entry, AccountService& account
         return answer;
     });
 
-    entry.add(2, "login", [&accounts](const Json::Value& request, RequestContext& context) -> Answer {
+    entry.add(2, "login", [&accounts, gameServers](const Json::Value& request, RequestContext& context) -> Answer {
+        // Turned away before the login counts: no session or login day for a player who cannot play.
+        if (gameServers && !gameServers->anyUp()) {
+            return busy(context, *gameServers);
+        }
         const auto outcome = accounts.login(Members::text(request, "username", 64), Members::text(request, "pwd", 64),
                                             Members::text(request, "mac", 129));
         if (!outcome.ok) {
             return refusal(outcome, context);
         }
         const ServerConfig& config = context.config();
+        cluster::GameServerAddress game{config.advertisedHost(), config.gamePort};
+        if (gameServers) {
+            const auto chosen = gameServers->choose(outcome.playerId);
+            if (!chosen) { // the last one went down since the check above
+                return busy(context, *gameServers);
+            }
+            game = *chosen;
+        }
         context.services.referrals.noteLoginDay(outcome.playerId, referrals::ReferralCommands::today(config));
         Json::Value answer(Json::objectValue);
         answer["response"] = 1;
         answer["id"] = outcome.playerId;
         answer["sessionid"] = outcome.sessionId;
-        answer["ip"] = config.advertisedHost();
-        answer["port"] = config.gamePort;
+        answer["ip"] = game.host;
+        answer["port"] = game.port;
         // Contests run on the game server itself.
-        answer["pkip"] = config.advertisedHost();
-        answer["pkport"] = config.gamePort;
+        answer["pkip"] = game.host;
+        answer["pkport"] = game.port;
+        if (gameServers) {
+            context.logNote = "game server " + game.text();
+        }
         return answer;
     });
 }

@@ -7,10 +7,15 @@ namespace server {
 
 class AccountService;
 class CommandRegistry;
+namespace cluster {
+class GameServerPool;
+}
 
 class EntryCommands {
 public:
-    static void registerInto(CommandRegistry& entry, AccountService& accounts);
+    // gameServers: where logins send players; null: to this process's own game port.
+    static void registerInto(CommandRegistry& entry, AccountService& accounts,
+                             const cluster::GameServerPool* gameServers = nullptr);
     // Compares dotted version numbers ("2.2.10" is newer than "2.2.9"); missing parts count 0.
     static int compareVersions(const std::string& a, const std::string& b);
 };
