@@ -4,6 +4,8 @@
 #include "cluster/GameServerChoice.h"
 #include "cluster/GameServerProbe.h"
 
+#include <asio/post.hpp>
+
 namespace server::cluster {
 
 GameServerPool::GameServerPool(asio::io_context& io, std::vector<GameServerAddress> servers,
@@ -27,29 +29,33 @@ void GameServerPool::schedule() {
         if (error) {
             return;
         }
-        checkNow();
+        checkRound({});
         schedule();
     });
 }
 
 void GameServerPool::checkNow(std::function<void()> done) {
+    // On the io context, whoever asks: the probes of a round then all finish on its one thread.
+    asio::post(m_io, [alive = m_alive, done = std::move(done)]() mutable {
+        if (GameServerPool* pool = *alive) {
+            pool->checkRound(std::move(done));
+        }
+    });
+}
+
+void GameServerPool::checkRound(std::function<void()> done) {
     // Counts the checks still out; the last one to finish calls `done`.
     auto left = std::make_shared<std::size_t>(m_servers.size());
     auto finished = std::make_shared<std::function<void()>>(std::move(done));
-    if (m_servers.empty() && *finished) {
-        (*finished)();
-    }
     for (std::size_t i = 0; i < m_servers.size(); ++i) {
-        probeGameServer(m_io, m_servers[i], m_timeout,
-                        [alive = m_alive, i, left, finished](const std::string& why) {
-                            if (GameServerPool* pool = *alive) {
-                                pool->record(i, why);
-                            }
-                            // Probes of one round all finish on this io context: no lock needed.
-                            if (--*left == 0 && *finished) {
-                                (*finished)();
-                            }
-                        });
+        probeGameServer(m_io, m_servers[i], m_timeout, [alive = m_alive, i, left, finished](const std::string& why) {
+            if (GameServerPool* pool = *alive) {
+                pool->record(i, why);
+            }
+            if (--*left == 0 && *finished) {
+                (*finished)();
+            }
+        });
     }
 }
 

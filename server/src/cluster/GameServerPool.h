@@ -30,8 +30,8 @@ public:
     GameServerPool& operator=(const GameServerPool&) = delete;
 
     void start();
-    // One round of checks now, as the timer runs them; `done` runs on the io context once every
-    // server's result is in. Tests drive the checks with it.
+    // One round of checks now, as the timer runs them, from any thread; `done` runs on the io
+    // context once every server's result is in. Tests drive the checks with it.
     void checkNow(std::function<void()> done = {});
 
     // The player's server by the rule of GameServerChoice; nullopt when none is up. Any thread.
@@ -42,6 +42,7 @@ public:
 
 private:
     void schedule();
+    void checkRound(std::function<void()> done);
     void record(std::size_t index, const std::string& why);
 
     asio::io_context& m_io;

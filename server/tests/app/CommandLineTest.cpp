@@ -135,5 +135,65 @@ TEST(CommandLine, TheBinaryServesContestsOnTheGivenClockAndRefusesAMalformedOne)
     }
 }
 
+TEST(CommandLine, GameServersAreNamedOnTheEntryServerAndCheckedStrictly) {
+    EXPECT_TRUE(CommandLine::parse({}, "/b").config.gameServers.empty()) << "its own game port unless told";
+    const auto line = CommandLine::parse({"--no-game", "--game-server", "10.0.0.7:8001", "--game-server", "game2:8001"}, "/b");
+    ASSERT_EQ(line.action, CommandLine::Action::Serve) << line.error;
+    EXPECT_TRUE(line.config.runEntry);
+    EXPECT_FALSE(line.config.runGame);
+    EXPECT_EQ(line.config.gameServers,
+              (std::vector<cluster::GameServerAddress>{{"10.0.0.7", 8001}, {"game2", 8001}}));
+
+    const std::vector<std::vector<std::string>> bad = {
+        {"--game-server"},
+        {"--game-server", ""},
+        {"--game-server", "10.0.0.7"},
+        {"--game-server", "10.0.0.7:0"},
+        {"--game-server", "10.0.0.7:65536"},
+        {"--game-server", "10.0.0.7:80a"},
+        {"--game-server", "300.0.0.7:8001"},
+        {"--game-server", "0.0.0.0:8001"},
+        {"--game-server", "bad_host:8001"},
+        {"--game-server", "a:1", "--game-server", "a:1"},
+        {"--no-entry", "--game-server", "a:1"},
+    };
+    for (const auto& args : bad) {
+        const auto refused = CommandLine::parse(args, "/b");
+        EXPECT_EQ(refused.action, CommandLine::Action::Error) << args.back();
+        EXPECT_NE(refused.error.find("--game-server"), std::string::npos) << refused.error;
+    }
+}
+
+TEST(CommandLine, AnEntryOnlyAndAGameOnlyProcessWorkTogetherAndABadGameServerIsRefused) {
+    test::TempDir dir;
+    const std::string err = dir.file("err.txt");
+    const std::string command = std::string(BRINDLE_SERVER_BINARY) + " --no-game --game-server 127.0.0.1:70000 2>" + err;
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    std::stringstream said;
+    said << std::ifstream(err).rdbuf();
+    EXPECT_NE(said.str().find("--game-server needs a PORT from 1 to 65535"), std::string::npos) << said.str();
+
+    test::ChildServer game(dir.file("b.db"), {"--quiet", "--no-entry"});
+    ASSERT_NE(game.gamePort(), 0);
+    EXPECT_EQ(game.entryPort(), 0);
+    test::ChildServer entry(dir.file("b.db"),
+                            {"--quiet", "--no-game", "--game-server", "127.0.0.1:" + std::to_string(game.gamePort())});
+    ASSERT_NE(entry.entryPort(), 0);
+    EXPECT_EQ(entry.gamePort(), 0);
+    Json::Value login(Json::objectValue);
+    login["system"] = 2;
+    login["username"] = "";
+    login["pwd"] = "";
+    login["mac"] = "ROLES";
+    login = test::TestClient::entry(entry.entryPort(), login);
+    ASSERT_EQ(login["response"].asInt(), 1) << login;
+    EXPECT_EQ(login["port"].asInt(), game.gamePort());
+    Json::Value alive(Json::objectValue);
+    alive["system"] = 90;
+    EXPECT_EQ(test::TestClient::game(game.gamePort(), alive)["response"].asInt(), 1);
+}
+
 } // namespace
 } // namespace server

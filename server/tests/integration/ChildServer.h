@@ -21,11 +21,12 @@ public:
 
     // Sends the signal and waits for the child to end.
     void kill(int signal);
-    int entryPort() const { return m_entryPort; } // 0 when the server did not start
+    // 0 when the server did not start, or was told not to run that one (--no-entry, --no-game).
+    int entryPort() const { return m_entryPort; }
     int gamePort() const { return m_gamePort; }
 
 private:
-    void readPorts(int fd);
+    void readPorts(int fd, bool entry, bool game);
 
     pid_t m_pid = -1;
     int m_entryPort = 0;
