@@ -8,6 +8,8 @@
 #include "wire/frame.h"
 
 #include <charconv>
+#include <memory>
+#include <set>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,7 +23,9 @@ namespace {
 
 const char* const kUsage = R"(Usage: brindle-load --target game|http|login|signin [OPTIONS]
 
-  --target game    log in as a guest at --entry-port, then send heartbeats to --port
+  --target game    log in --players guests (default 8) at --entry-port, then send heartbeats,
+                   each guest's to the game server its login answer names ("ip" must be
+                   loopback), so the load spreads as the entry server spreads players
   --target http    GET --path from the HTTP server at --port, Connection: close
   --target login   log in --requests different guests at the entry server at --port
   --target signin  log in --players guests at --entry-port, then each signs in for the day once
@@ -29,21 +33,23 @@ const char* const kUsage = R"(Usage: brindle-load --target game|http|login|signi
   --target contest registered players at --entry-port who search the one-to-one hall of the game
                    server at --port, play their contests and heartbeat once a second each; added
                    --step at a time up to --players while the p99 heartbeat stays in --p99-ms
-  --port N         the port under load (always on 127.0.0.1: this tool is loopback only)
+  --port N         the port under load (always on 127.0.0.1: this tool is loopback only); the
+                   game target takes its ports from the login answers instead
   --entry-port N   the entry server (game target)
   --host HOST      must be a loopback address (default 127.0.0.1)
   --path PATH      HTTP path (default /)
   --requests N     stop after N requests (default 10000)
   --seconds S      stop after S seconds (default 10)
   --threads N      concurrent connections (default 2)
-  --players N      contest: the most players (default 8000); signin: the guests
+  --players N      contest: the most players (default 8000); signin, game: the guests
   --step N         contest: players added per step (default 1000)
   --step-seconds S contest: measured seconds per step (default 10)
   --p99-ms N       contest: the heartbeat p99 a step must keep (default 20)
   --server-pid N   contest: report this process's resident memory at each step
 
-Prints requests, errors, seconds, rps, p50_ms, p99_ms and answer_bytes, one per line; the
-contest target prints a line per step, then contest_players_held and contest_rss_kb.
+Prints requests, errors, seconds, rps, p50_ms, p99_ms and answer_bytes, one per line (the game
+target adds game_servers, how many game ports its guests were given); the contest target prints
+a line per step, then contest_players_held and contest_rss_kb.
 )";
 
 bool toNumber(const char* text, long long& out) {
@@ -86,7 +92,7 @@ int main(int argc, char** argv) {
     long long requests = 10'000;
     long long seconds = 10;
     long long threads = 2;
-    long long players = 8000;
+    long long players = -1; // by target: 8000 contest players, 8 heartbeating guests
     long long step = 1000;
     long long stepSeconds = 10;
     long long p99Ms = 20;
@@ -139,9 +145,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "brindle-load: only loopback targets are allowed (got %s)\n", host.c_str());
         return 2;
     }
-    if (port <= 0 || port > 65535 || threads < 1 || threads > 1024) {
+    if ((target != "game" && port <= 0) || port > 65535 || threads < 1 || threads > 1024) {
         std::fprintf(stderr, "brindle-load: --port (1-65535) and --threads (1-1024) are needed\n\n%s", kUsage);
         return 2;
+    }
+    if (players < 0) {
+        players = target == "game" ? 8 : 8000;
     }
     if (target == "contest") {
         if (entryPort <= 0 || step < 1 || players < step || players > 100'000) {
@@ -173,22 +182,48 @@ int main(int argc, char** argv) {
         plan.request = [get](std::uint64_t) { return get; };
         plan.accept = [](const std::string& body) { return body.rfind("HTTP/1.1 200", 0) == 0; };
     } else if (target == "game") {
-        std::string body;
-        Json::Value login;
-        if (entryPort <= 0 ||
-            !LoadRunner::exchange(static_cast<int>(entryPort), AnswerKind::LengthPrefixed, loginRequest("LOAD00000000"), body) ||
-            !parseAnswer(body, login) || login["response"].asInt() != 1) {
-            std::fprintf(stderr, "brindle-load: guest login at entry port %lld failed\n", entryPort);
-            return 1;
+        if (entryPort <= 0 || players < 1 || players > 10'000) {
+            std::fprintf(stderr, "brindle-load: game needs --entry-port and 1 <= --players <= 10000\n");
+            return 2;
         }
-        Json::Value beat(Json::objectValue);
-        beat["system"] = 10;
-        beat["mac"] = "LOAD00000000";
-        beat["sessionid"] = login["sessionid"];
-        beat["id"] = login["id"];
-        const std::string bytes = wire::encodeRequest(server::JsonText::write(beat));
-        plan.request = [bytes](std::uint64_t) { return bytes; };
-        plan.accept = [](const std::string& answer) { return answer.size() > 4 && answer[0] >= '0' && answer[0] <= '3'; };
+        // Each guest's heartbeat, and the game port its login answer named.
+        std::vector<std::pair<int, std::string>> beats;
+        std::set<int> ports;
+        for (long long i = 0; i < players; ++i) {
+            char mac[32];
+            std::snprintf(mac, sizeof mac, "LOAD%08llX", static_cast<unsigned long long>(i));
+            std::string body;
+            Json::Value login;
+            if (!LoadRunner::exchange(static_cast<int>(entryPort), AnswerKind::LengthPrefixed, loginRequest(mac), body) ||
+                !parseAnswer(body, login) || login["response"].asInt() != 1) {
+                std::fprintf(stderr, "brindle-load: guest login %lld at entry port %lld failed\n", i, entryPort);
+                return 1;
+            }
+            const std::string ip = login["ip"].isString() ? login["ip"].asString() : "";
+            const int gamePort = login["port"].isInt() ? login["port"].asInt() : 0;
+            if ((ip != "127.0.0.1" && ip != "localhost") || gamePort <= 0 || gamePort > 65535) {
+                std::fprintf(stderr, "brindle-load: login answer names game server %s:%d, not a loopback port\n",
+                             ip.c_str(), gamePort);
+                return 1;
+            }
+            Json::Value beat(Json::objectValue);
+            beat["system"] = 10;
+            beat["mac"] = mac;
+            beat["sessionid"] = login["sessionid"];
+            beat["id"] = login["id"];
+            beats.emplace_back(gamePort, wire::encodeRequest(server::JsonText::write(beat)));
+            ports.insert(gamePort);
+        }
+        std::printf("game_servers %zu\n", ports.size());
+        auto shared = std::make_shared<const std::vector<std::pair<int, std::string>>>(std::move(beats));
+        plan.portOf = [shared](std::uint64_t n) { return (*shared)[n % shared->size()].first; };
+        plan.request = [shared](std::uint64_t n) { return (*shared)[n % shared->size()].second; };
+        // A session notice is a well-formed answer too; only a heartbeat's own answer counts.
+        plan.accept = [](const std::string& answer) {
+            const wire::Decoded decoded = wire::decodeBody(answer);
+            Json::Value v;
+            return decoded.ok && parseAnswer(decoded.text, v) && v["response"].asInt() == 1;
+        };
     } else if (target == "login") {
         plan.request = [](std::uint64_t n) {
             char mac[32];

@@ -117,7 +117,8 @@ LoadResult LoadRunner::run(const LoadPlan& plan) {
                 }
                 const std::string request = plan.request(n);
                 const auto begin = std::chrono::steady_clock::now();
-                const bool ok = exchange(plan.port, plan.kind, request, body) && (!plan.accept || plan.accept(body));
+                const int port = plan.portOf ? plan.portOf(n) : plan.port;
+                const bool ok = exchange(port, plan.kind, request, body) && (!plan.accept || plan.accept(body));
                 const auto end = std::chrono::steady_clock::now();
                 if (ok) {
                     latencies.push_back(std::chrono::duration<double, std::milli>(end - begin).count());

@@ -29,6 +29,8 @@ enum class AnswerKind {
 
 struct LoadPlan {
     int port = 0;
+    // The port of request number n when requests go to several servers; empty: `port`.
+    std::function<int(std::uint64_t n)> portOf;
     AnswerKind kind = AnswerKind::LengthPrefixed;
     int threads = 2;
     std::uint64_t maxRequests = 10'000;
