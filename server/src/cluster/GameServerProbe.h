@@ -20,7 +20,7 @@ using ProbeDone = std::function<void(const std::string& why)>;
 void probeGameServer(asio::io_context& io, const GameServerAddress& server, std::chrono::milliseconds timeout,
                      ProbeDone done);
 
-// The request the probe sends and the check of the answer's JSON text, shared with the tests.
+// The request a check sends, and whether an answer's JSON text is the one it expects.
 std::string aliveRequest();
 bool isAliveAnswer(const std::string& json);
 

@@ -13,6 +13,7 @@
 
 #include <future>
 #include <map>
+#include <thread>
 
 namespace server::test {
 namespace {
@@ -47,13 +48,14 @@ protected:
     }
 
     std::unique_ptr<TestServer> entryFor(std::vector<cluster::GameServerAddress> servers,
-                                         std::chrono::milliseconds timeout = 1000ms) {
-        return std::make_unique<TestServer>([this, &servers, timeout](ServerConfig& c) {
+                                         std::chrono::milliseconds timeout = 1000ms,
+                                         std::chrono::milliseconds every = 0ms) {
+        return std::make_unique<TestServer>([this, &servers, timeout, every](ServerConfig& c) {
             c.dbPath = db;
             c.runGame = false;
             c.contestSweeper = false;
             c.gameServers = servers;
-            c.gameServerCheckEvery = 0ms;
+            c.gameServerCheckEvery = every;
             c.gameServerCheckTimeout = timeout;
         });
     }
@@ -61,9 +63,9 @@ protected:
     // One round of checks, as the timer would run it; returns what it logged.
     std::string check(TestServer& server) {
         testing::internal::CaptureStderr();
-        std::promise<void> done;
-        server.app().gameServers()->checkNow([&done] { done.set_value(); });
-        const bool finished = done.get_future().wait_for(10s) == std::future_status::ready;
+        auto done = std::make_shared<std::promise<void>>();
+        server.app().gameServers()->checkNow([done] { done->set_value(); });
+        const bool finished = done->get_future().wait_for(10s) == std::future_status::ready;
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_TRUE(finished) << "a check round never finished";
         return said;
@@ -166,6 +168,33 @@ TEST_F(GameServerSpread, WithNoGameServerUpALoginIsTurnedAwayWithATipAndOpensNoS
     const Json::Value later = entry->loginGuest("NOWHERE");
     ASSERT_EQ(later["response"].asInt(), 1) << later;
     EXPECT_EQ(later["port"].asInt(), portA) << "every player goes to the one server up";
+}
+
+// Logins polled until they name `port`, for at most a few seconds.
+bool loginsReach(TestServer& entry, const std::string& mac, int port) {
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (entry.loginGuest(mac)["port"].asInt() == port) {
+            return true;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    return false;
+}
+
+TEST_F(GameServerSpread, TheTimerKeepsCheckingOnItsOwn) {
+    // The same servers behind an entry server whose timer checks every 20 ms.
+    auto timed = entryFor({{"127.0.0.1", portA}, {"127.0.0.1", portB}}, 1000ms, 20ms);
+    std::string mover;
+    for (int i = 0; i < 4 && mover.empty(); ++i) {
+        const std::string mac = "TIMED" + std::to_string(i);
+        mover = timed->loginGuest(mac)["port"].asInt() == portB ? mac : "";
+    }
+    ASSERT_FALSE(mover.empty());
+    gameB.reset();
+    EXPECT_TRUE(loginsReach(*timed, mover, portA)) << "B never found down";
+    gameB = gameOnly(portB);
+    EXPECT_TRUE(loginsReach(*timed, mover, portB)) << "B never found up again";
 }
 
 // A socket that takes connections into its backlog and never answers.
