@@ -3,6 +3,7 @@
 #include "achievements/AchievementCommands.h"
 #include "app/Log.h"
 #include "claims/ClaimCommands.h"
+#include "cluster/LiveTables.h"
 #include "commands/ContentCommands.h"
 #include "commands/EntryCommands.h"
 #include "commands/HeartbeatCommand.h"
@@ -30,6 +31,13 @@ ServerApp::ServerApp(ServerConfig config)
       m_gameDispatcher(ServerRole::Game, m_gameCommands, m_services),
       m_workPool(static_cast<std::size_t>(m_config.workThreads)), m_ioContexts(makeContexts(m_config.ioThreads)), m_io(*m_ioContexts.front()), m_sweepTimer(m_io) {
     Log::setLevel(m_config.logLevel);
+    const bool postgres = cluster::isPostgresTarget(m_config.dbPath);
+    if (postgres || m_config.sharedLiveState) {
+        m_config.sharedLiveState = true;
+        cluster::migrateLiveTables(m_storage);
+        m_sessions.share(m_storage);
+        m_pushes.share(m_storage, postgres);
+    }
     EntryCommands::registerInto(m_entryCommands, m_accounts);
     UserCommands::registerInto(m_gameCommands, m_accounts);
     ContentCommands::registerInto(m_gameCommands, m_content);
@@ -41,6 +49,9 @@ ServerApp::ServerApp(ServerConfig config)
     claims::ClaimCommands::registerInto(m_gameCommands, m_services);
     // After the quiz: contests ask the bank's questions.
     m_contests = std::make_unique<contests::ContestService>(m_services);
+    if (m_config.sharedLiveState) {
+        m_contests->share(m_storage, m_config.dbPath);
+    }
     contests::ContestCommands::registerInto(m_gameCommands, *m_contests, m_config);
     // After the contests: the team commands fill in the schedule's team and exam entries.
     m_teams = std::make_unique<teams::TeamService>(m_services, m_content);
