@@ -25,9 +25,14 @@ TestServer::TestServer(const std::function<void(ServerConfig&)>& adjust) {
     m_thread = std::thread([this] { m_app->run(); });
 }
 
-TestServer::~TestServer() {
-    m_app->stop();
-    m_thread.join();
+TestServer::~TestServer() { shutDown(); }
+
+void TestServer::shutDown() {
+    if (m_app) {
+        m_app->stop();
+        m_thread.join();
+        m_app.reset();
+    }
 }
 
 Json::Value TestServer::loginGuest(const std::string& mac) {
