@@ -185,13 +185,13 @@ void ServerApp::scheduleSweep() {
         if (error) {
             return;
         }
-        if (const std::size_t dropped = m_sessions.sweep(); dropped > 0) {
-            Log::info("expired " + std::to_string(dropped) + " idle sessions");
-        }
         try {
+            if (const std::size_t dropped = m_sessions.sweep(); dropped > 0) {
+                Log::info("expired " + std::to_string(dropped) + " idle sessions");
+            }
             flushOnlineTime();
         } catch (const std::exception& e) {
-            Log::refusal("storage", std::string("online time not written: ") + e.what());
+            Log::refusal("storage", std::string("session sweep or online time failed: ") + e.what());
         }
         if (const std::uint64_t quiet = m_gameDispatcher.takeUnloggedCount(); quiet > 0) {
             Log::info("game: " + std::to_string(quiet) + " heartbeats in the last minute");

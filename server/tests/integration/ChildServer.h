@@ -16,16 +16,19 @@ public:
     ChildServer(const std::string& db, const std::vector<std::string>& extraArgs = {"--quiet"},
                 const std::string& stderrFile = {});
     ~ChildServer() { kill(SIGTERM); }
+    bool started() const { return m_entryPort > 0 || m_gamePort > 0; }
+    pid_t pid() const { return m_pid; }
     ChildServer(const ChildServer&) = delete;
     ChildServer& operator=(const ChildServer&) = delete;
 
     // Sends the signal and waits for the child to end.
     void kill(int signal);
-    int entryPort() const { return m_entryPort; } // 0 when the server did not start
+    int entryPort() const { return m_entryPort; } // 0 when the server did not start (or runs none)
     int gamePort() const { return m_gamePort; }
 
 private:
-    void readPorts(int fd);
+    // Waits for the listening lines of the roles the child runs (--no-entry / --no-game).
+    void readPorts(int fd, bool entry, bool game);
 
     pid_t m_pid = -1;
     int m_entryPort = 0;
