@@ -48,6 +48,9 @@ std::optional<SessionTable::Key> SessionTable::parse(std::string_view hex) {
 }
 
 std::string SessionTable::open(int playerId) {
+    if (m_shared != nullptr) {
+        return openShared(playerId);
+    }
     Key key{};
     std::lock_guard lock(m_mutex);
     do {
@@ -71,6 +74,9 @@ std::optional<int> SessionTable::check(std::string_view sessionId, int playerId)
     if (!key) {
         return std::nullopt;
     }
+    if (m_shared != nullptr) {
+        return checkShared(sessionId, playerId);
+    }
     std::lock_guard lock(m_mutex);
     auto it = m_sessions.find(*key);
     if (it == m_sessions.end() || it->second.playerId != playerId) {
@@ -90,6 +96,10 @@ std::optional<int> SessionTable::check(std::string_view sessionId, int playerId)
 void SessionTable::close(std::string_view sessionId) {
     auto key = parse(sessionId);
     if (!key) {
+        return;
+    }
+    if (m_shared != nullptr) {
+        closeShared(sessionId);
         return;
     }
     std::lock_guard lock(m_mutex);
@@ -121,11 +131,17 @@ std::unordered_map<int, std::int64_t> SessionTable::takeOnlineSeconds() {
 }
 
 std::size_t SessionTable::size() const {
+    if (m_shared != nullptr) {
+        return sizeShared();
+    }
     std::lock_guard lock(m_mutex);
     return m_sessions.size();
 }
 
 std::size_t SessionTable::sweep() {
+    if (m_shared != nullptr) {
+        return sweepShared();
+    }
     std::lock_guard lock(m_mutex);
     const auto now = m_now();
     std::size_t dropped = 0;

@@ -3,6 +3,7 @@
 #include "achievements/AchievementCommands.h"
 #include "app/Log.h"
 #include "claims/ClaimCommands.h"
+#include "cluster/LiveTables.h"
 #include "commands/AliveCommand.h"
 #include "commands/ContentCommands.h"
 #include "commands/EntryCommands.h"
@@ -31,6 +32,13 @@ ServerApp::ServerApp(ServerConfig config)
       m_gameDispatcher(ServerRole::Game, m_gameCommands, m_services),
       m_workPool(static_cast<std::size_t>(m_config.workThreads)), m_ioContexts(makeContexts(m_config.ioThreads)), m_io(*m_ioContexts.front()), m_sweepTimer(m_io) {
     Log::setLevel(m_config.logLevel);
+    const bool postgres = cluster::isPostgresTarget(m_config.dbPath);
+    if (postgres || m_config.sharedLiveState) {
+        m_config.sharedLiveState = true;
+        cluster::migrateLiveTables(m_storage);
+        m_sessions.share(m_storage);
+        m_pushes.share(m_storage, postgres);
+    }
     if (m_config.runEntry && !m_config.gameServers.empty()) {
         m_gameServers = std::make_unique<cluster::GameServerPool>(
             m_io, m_config.gameServers, m_config.gameServerCheckEvery, m_config.gameServerCheckTimeout);
@@ -47,6 +55,9 @@ ServerApp::ServerApp(ServerConfig config)
     claims::ClaimCommands::registerInto(m_gameCommands, m_services);
     // After the quiz: contests ask the bank's questions.
     m_contests = std::make_unique<contests::ContestService>(m_services);
+    if (m_config.sharedLiveState) {
+        m_contests->share(m_storage, m_config.dbPath);
+    }
     contests::ContestCommands::registerInto(m_gameCommands, *m_contests, m_config);
     // After the contests: the team commands fill in the schedule's team and exam entries.
     m_teams = std::make_unique<teams::TeamService>(m_services, m_content);
@@ -183,13 +194,13 @@ void ServerApp::scheduleSweep() {
         if (error) {
             return;
         }
-        if (const std::size_t dropped = m_sessions.sweep(); dropped > 0) {
-            Log::info("expired " + std::to_string(dropped) + " idle sessions");
-        }
         try {
+            if (const std::size_t dropped = m_sessions.sweep(); dropped > 0) {
+                Log::info("expired " + std::to_string(dropped) + " idle sessions");
+            }
             flushOnlineTime();
         } catch (const std::exception& e) {
-            Log::refusal("storage", std::string("online time not written: ") + e.what());
+            Log::refusal("storage", std::string("session sweep or online time failed: ") + e.what());
         }
         if (const std::uint64_t quiet = m_gameDispatcher.takeUnloggedCount(); quiet > 0) {
             Log::info("game: " + std::to_string(quiet) + " heartbeats in the last minute");

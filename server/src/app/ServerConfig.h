@@ -29,6 +29,10 @@ struct ServerConfig {
     std::chrono::milliseconds gameServerCheckEvery{2000};
     std::chrono::milliseconds gameServerCheckTimeout{1000};
     std::string dbPath = "brindle.db";
+    // Sessions, heartbeat messages, halls and contests in the database rather than in memory, so
+    // several game servers on it serve any player. Always on with PostgreSQL; on a database file
+    // only for tests that run two servers on one file.
+    bool sharedLiveState = false;
     std::string dataDir;  // seed content (notices, help texts, prizes, events, walls)
     std::string mediaDir; // question media served by command 0
     std::string bankDir;  // the question bank the quiz loads at first start

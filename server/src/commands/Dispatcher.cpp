@@ -56,8 +56,16 @@ Answer Dispatcher::handle(std::string_view text, const std::string& peer) const 
     if (m_role == ServerRole::Game && !(command && command->open)) {
         int playerId = 0;
         const Json::Value& session = request["sessionid"];
-        if (!session.isString() || !readInt(request["id"], playerId) ||
-            !m_services.sessions.check(session.asString(), playerId)) {
+        bool known = false;
+        try {
+            known = session.isString() && readInt(request["id"], playerId) &&
+                    m_services.sessions.check(session.asString(), playerId);
+        } catch (const std::exception& e) {
+            // Shared sessions live in the database: while it is away nothing can be served.
+            Log::refusal(where(), std::string("session check failed: ") + e.what());
+            return Answer::refused();
+        }
+        if (!known) {
             if (Log::enabled(LogLevel::Info)) {
                 Log::info(RequestLog::sessionNotice(logged));
             }

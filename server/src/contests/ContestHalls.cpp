@@ -72,8 +72,9 @@ void ContestService::stopSearch(Presence& presence, int playerId) {
 }
 
 ContestService::Reply ContestService::presence(int playerId, int act, int type, std::int64_t now) {
+    Sharing sharing(*this);
     Reply reply = presenceLocked(playerId, act, type, now);
-    settle();
+    sharing.finish();
     return reply;
 }
 
@@ -161,8 +162,9 @@ void ContestService::leftForHall(int playerId) {
 
 ContestService::Reply ContestService::pairing(int playerId, int act, int type, std::optional<int> challenger,
                                               std::int64_t now) {
+    Sharing sharing(*this);
     Reply reply = pairingLocked(playerId, act, type, challenger, now);
-    settle(); // asking from a hall may have ended a contest the player left behind
+    sharing.finish(); // asking from a hall may have ended a contest the player left behind
     return reply;
 }
 
@@ -377,12 +379,13 @@ void ContestService::tickSearches(std::int64_t now) {
 }
 
 void ContestService::tick(std::int64_t now) {
+    Sharing sharing(*this);
     {
         std::lock_guard lock(m_mutex);
         tickContests(now);
         tickSearches(now);
     }
-    settle();
+    sharing.finish();
 }
 
 } // namespace server::contests

@@ -42,13 +42,17 @@ ContestService::Contest* ContestService::contestOf(int playerId) {
     return c == m_contests.end() ? nullptr : c->second.get();
 }
 
-bool ContestService::inContest(int playerId) const {
+bool ContestService::inContest(int playerId) {
+    Sharing sharing(*this);
+    sharing.unchanged();
     std::lock_guard lock(m_mutex);
     auto p = m_presence.find(playerId);
     return p != m_presence.end() && p->second.contestId != 0;
 }
 
-std::size_t ContestService::runningContests() const {
+std::size_t ContestService::runningContests() {
+    Sharing sharing(*this);
+    sharing.unchanged();
     std::lock_guard lock(m_mutex);
     return m_contests.size();
 }
@@ -160,8 +164,9 @@ void ContestService::progress(Contest& contest, std::int64_t now) {
 
 ContestService::Reply ContestService::answer(int playerId, std::optional<int> qsid, const std::string& text,
                                              std::int64_t now) {
+    Sharing sharing(*this);
     Reply reply = answerLocked(playerId, qsid, text, now);
-    settle();
+    sharing.finish();
     return reply;
 }
 
@@ -217,15 +222,20 @@ ContestService::Reply ContestService::answerLocked(int playerId, std::optional<i
 
 void ContestService::questionFetched(int playerId, const Json::Value& push, std::int64_t now) {
     const int qsid = push["qsid"].isInt() ? push["qsid"].asInt() : 0;
-    std::lock_guard lock(m_mutex);
-    Contest* contest = contestOf(playerId);
-    if (contest == nullptr || contest->questions[static_cast<std::size_t>(contest->current)]->qsid != qsid) {
-        return; // a question of a finished contest, or one already passed
+    Sharing sharing(*this);
+    {
+        std::lock_guard lock(m_mutex);
+        Contest* contest = contestOf(playerId);
+        if (contest == nullptr || contest->questions[static_cast<std::size_t>(contest->current)]->qsid != qsid) {
+            sharing.unchanged();
+            return; // a question of a finished contest, or one already passed
+        }
+        Turn& turn = contest->seats[contest->seats[0].playerId == playerId ? 0 : 1].turns[contest->current];
+        if (turn.shownAt == 0) {
+            turn.shownAt = now;
+        }
     }
-    Turn& turn = contest->seats[contest->seats[0].playerId == playerId ? 0 : 1].turns[contest->current];
-    if (turn.shownAt == 0) {
-        turn.shownAt = now;
-    }
+    sharing.finish();
 }
 
 void ContestService::finish(Contest& contest, int fled) {

@@ -6,8 +6,14 @@
 // Every method takes the contest clock's time, so the rules run on a clock tests move by hand.
 // tick() does what nobody asks for: time-outs, absent players, searches that give up, challenges
 // that expire. The server calls it every second.
+//
+// Several game servers on one database share all of it instead (share()): the state is one row
+// of live_state, and every call loads it (when another server changed it), works on it and
+// stores it back under a lock the whole cluster honours. Two players on different servers meet
+// in one contest, and a contest outlives the server that started it.
 #pragma once
 
+#include "cluster/ClusterLock.h"
 #include "contests/ContestRules.h"
 #include "contests/ContestStore.h"
 #include "quiz/BankEntry.h"
@@ -54,8 +60,11 @@ public:
     void questionFetched(int playerId, const Json::Value& push, std::int64_t now);
     void tick(std::int64_t now);
 
-    bool inContest(int playerId) const;
-    std::size_t runningContests() const;
+    bool inContest(int playerId);
+    std::size_t runningContests();
+
+    // From now on the halls and contests live in the database's live_state (migrated already).
+    void share(Storage& storage, std::string dbTarget);
 
 private:
     // One player's go at one question.
@@ -137,8 +146,37 @@ private:
     void tickContests(std::int64_t now);
     Contest* contestOf(int playerId);
 
+    // The shared state for the length of one call: locked and loaded on creation.
+    class Sharing {
+    public:
+        explicit Sharing(ContestService& service);
+        ~Sharing();
+        Sharing(const Sharing&) = delete;
+        Sharing& operator=(const Sharing&) = delete;
+        // Pays what ended and stores what changed (or only pays, when nothing is shared).
+        void finish();
+        // Nothing was changed: the loaded state stays valid without a store.
+        void unchanged() { m_finished = true; }
+
+    private:
+        ContestService& m_service;
+        std::optional<cluster::ClusterLock> m_lock;
+        bool m_finished = false;
+    };
+    struct Shared {
+        Storage* storage = nullptr;
+        std::string dbTarget;
+        std::int64_t version = -1; // of the state in memory; -1: load it whatever is stored
+        std::string text;          // as stored, to store only what changed
+    };
+    void loadShared();
+    void storeShared();
+    Json::Value snapshot() const;
+    void restore(const Json::Value& state);
+
     ServerServices& m_services;
     ContestStore m_store;
+    std::optional<Shared> m_shared;
     mutable std::mutex m_mutex;
     std::mutex m_settleMutex; // taken before m_mutex, never while holding it
     std::unordered_map<int, Presence> m_presence;

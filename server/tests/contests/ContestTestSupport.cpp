@@ -21,7 +21,7 @@ Json::Value object(int system) {
 } // namespace
 
 Json::Value ContestPlayer::game(Json::Value request) const {
-    return test->server->game(std::move(request), login, mac);
+    return (via != nullptr ? via : test->server.get())->game(std::move(request), login, mac);
 }
 
 Json::Value ContestPlayer::beat() {
@@ -85,28 +85,40 @@ Json::Value ContestPlayer::answer(const Json::Value& qsid, const Json::Value& te
     return game(r);
 }
 
-PlayerRecord ContestPlayer::record() const { return *test->server->app().services().players.find(id()); }
+PlayerRecord ContestPlayer::record() const {
+    TestServer& any = test->running();
+    return *any.app().services().players.find(id());
+}
 
 void ContestPlayer::restart() {
     Json::Value r = object(2);
     r["username"] = record().userName;
     r["pwd"] = kDigest;
     r["mac"] = mac;
-    login = TestClient::entry(test->server->entryPort(), r);
+    login = TestClient::entry(test->running().entryPort(), r);
     EXPECT_EQ(login["response"].asInt(), 1) << login;
     inbox.clear();
 }
 
-void ContestTest::SetUp() {
+void ContestTest::adjust(ServerConfig& c) {
     namespace fs = std::filesystem;
+    c.bankDir = std::string(BRINDLE_SERVER_SOURCE_DIR) + "/bank/questions";
+    c.mediaDir = (fs::path(BRINDLE_SERVER_BINARY).parent_path().parent_path() / "server-data" / "media").string();
+    c.contestSweeper = sweeper;
+    c.contestClock = [this] { return std::chrono::system_clock::time_point(std::chrono::milliseconds(now.load())); };
+    c.sharedLiveState = c.sharedLiveState || shared;
+}
+
+void ContestTest::SetUp() {
     at(12, 0);
-    server = std::make_unique<TestServer>([this](ServerConfig& c) {
-        c.bankDir = std::string(BRINDLE_SERVER_SOURCE_DIR) + "/bank/questions";
-        c.mediaDir = (fs::path(BRINDLE_SERVER_BINARY).parent_path().parent_path() / "server-data" / "media").string();
-        c.contestSweeper = sweeper;
-        c.contestClock = [this] {
-            return std::chrono::system_clock::time_point(std::chrono::milliseconds(now.load()));
-        };
+    server = std::make_unique<TestServer>([this](ServerConfig& c) { adjust(c); });
+}
+
+void ContestTest::startSecond() {
+    const std::string db = server->app().services().config.dbPath;
+    second = std::make_unique<TestServer>([this, db](ServerConfig& c) {
+        adjust(c);
+        c.dbPath = db;
     });
 }
 
@@ -144,7 +156,7 @@ ContestPlayer ContestTest::account(int money) {
 
 ContestPlayer ContestTest::guest(const std::string& mac) { return ContestPlayer{this, mac, server->loginGuest(mac), {}}; }
 
-void ContestTest::tick() { server->app().contests().tick(now.load()); }
+void ContestTest::tick() { running().app().contests().tick(now.load()); }
 
 void ContestTest::live(std::int64_t ms, std::initializer_list<ContestPlayer*> beating, std::int64_t step) {
     for (std::int64_t gone = 0; gone < ms; gone += step) {
@@ -196,12 +208,12 @@ void ContestTest::playOut(ContestPlayer& a, int aRights, ContestPlayer& b, int b
 }
 
 std::string ContestTest::rightOf(int qsid) {
-    quiz::QuizStore bank(server->app().services().storage);
+    quiz::QuizStore bank(running().app().services().storage);
     return bank.find(qsid)->right;
 }
 
 std::string ContestTest::wrongOf(int qsid) {
-    quiz::QuizStore bank(server->app().services().storage);
+    quiz::QuizStore bank(running().app().services().storage);
     const auto entry = bank.find(qsid);
     for (const auto& option : entry->body["answer"]) {
         if (option.asString() != entry->right) {
@@ -211,4 +223,8 @@ std::string ContestTest::wrongOf(int qsid) {
     return "-1";
 }
 
+} // namespace server::test
+
+namespace server::test {
+TestServer& ContestTest::running() { return server->running() || !second ? *server : *second; }
 } // namespace server::test

@@ -24,6 +24,7 @@ struct ContestPlayer {
     std::string mac;
     Json::Value login;
     std::deque<Json::Value> inbox; // pushes fetched and not yet taken
+    TestServer* via = nullptr;      // the game server the requests go to; null: the test's server
 
     int id() const { return login["id"].asInt(); }
     std::string idText() const { return std::to_string(id()); }
@@ -48,7 +49,10 @@ struct ContestPlayer {
 class ContestTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override { server.reset(); }
+    void TearDown() override {
+        second.reset(); // before the first: its folder holds the database
+        server.reset();
+    }
 
 public:
     // A registered player with this much money.
@@ -77,6 +81,14 @@ public:
     std::string wrongOf(int qsid);
 
     std::unique_ptr<TestServer> server;
+    // A second game server on the same database (sharing its live state), once startSecond() ran.
+    std::unique_ptr<TestServer> second;
+    void startSecond();
+    // The first server, or the second once the first was shut down.
+    TestServer& running();
+    // The server adjustments of this fixture, for a further server on the same database.
+    void adjust(ServerConfig& c);
+    bool shared = false; // both servers share the live state (set before SetUp)
     std::atomic<std::int64_t> now{0};
     bool sweeper = false; // the server's own once-a-second tick; off: the test ticks
     int nextUser = 0;

@@ -1,5 +1,6 @@
 #include "integration/ChildServer.h"
 
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>

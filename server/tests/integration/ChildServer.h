@@ -16,6 +16,8 @@ public:
     ChildServer(const std::string& db, const std::vector<std::string>& extraArgs = {"--quiet"},
                 const std::string& stderrFile = {});
     ~ChildServer() { kill(SIGTERM); }
+    bool started() const { return m_entryPort > 0 || m_gamePort > 0; }
+    pid_t pid() const { return m_pid; }
     ChildServer(const ChildServer&) = delete;
     ChildServer& operator=(const ChildServer&) = delete;
 

@@ -2,6 +2,8 @@
 
 #include "integration/TestClient.h"
 
+#include <cstdlib>
+
 namespace server::test {
 
 TestServer::TestServer(const std::function<void(ServerConfig&)>& adjust) {
@@ -13,6 +15,8 @@ TestServer::TestServer(const std::function<void(ServerConfig&)>& adjust) {
     config.bankDir = m_dir.file("no-bank");
     config.mediaDir = m_dir.file("no-media");
     config.passwordCost = PasswordCost::Minimum;
+    // The whole suite once more with the sessions, pushes and contests a cluster shares.
+    config.sharedLiveState = std::getenv("BRINDLE_TEST_SHARED_STATE") != nullptr;
     if (adjust) {
         adjust(config);
     }
@@ -21,9 +25,14 @@ TestServer::TestServer(const std::function<void(ServerConfig&)>& adjust) {
     m_thread = std::thread([this] { m_app->run(); });
 }
 
-TestServer::~TestServer() {
-    m_app->stop();
-    m_thread.join();
+TestServer::~TestServer() { shutDown(); }
+
+void TestServer::shutDown() {
+    if (m_app) {
+        m_app->stop();
+        m_thread.join();
+        m_app.reset();
+    }
 }
 
 Json::Value TestServer::loginGuest(const std::string& mac) {

@@ -21,6 +21,10 @@ public:
     int entryPort() const { return m_app->entryPort(); }
     int gamePort() const { return m_app->gamePort(); }
     ServerApp& app() { return *m_app; }
+    // Stops the server and closes its database, keeping the folder (another server may still
+    // be using the database in it).
+    void shutDown();
+    bool running() const { return m_app != nullptr; }
 
     // Logs in as the guest of this device text; the answer (null when none came).
     Json::Value loginGuest(const std::string& mac);
