@@ -1,10 +1,49 @@
 #include "storage/Storage.h"
 
+#include "storage/PgConnection.h"
+#include "storage/PgStatement.h"
+#include "storage/SqlText.h"
+#include "storage/SqliteStatement.h"
+
 #include <sqlite3.h>
 
 namespace server {
 
-Storage::Storage(const std::string& path) {
+namespace {
+
+constexpr const char* kVersionTable =
+    "CREATE TABLE IF NOT EXISTS schema_version (component TEXT PRIMARY KEY, version INTEGER NOT NULL)";
+
+// Holds the migration lock of a PostgreSQL database while servers starting together migrate.
+class MigrationTurn {
+public:
+    explicit MigrationTurn(PgConnection& connection) : m_connection(connection) { m_connection.lockMigrations(); }
+    ~MigrationTurn() { m_connection.unlockMigrations(); }
+    MigrationTurn(const MigrationTurn&) = delete;
+    MigrationTurn& operator=(const MigrationTurn&) = delete;
+
+private:
+    PgConnection& m_connection;
+};
+
+} // namespace
+
+bool Storage::isPostgresTarget(std::string_view target) {
+    return target.rfind("postgresql://", 0) == 0 || target.rfind("postgres://", 0) == 0;
+}
+
+Storage::Storage(const std::string& target) {
+    if (!isPostgresTarget(target)) {
+        openSqlite(target);
+        return;
+    }
+    m_pg = std::make_unique<PgPool>(target);
+    PgConnection& connection = m_pg->current();
+    MigrationTurn turn(connection);
+    connection.exec(sql::postgresTypes(kVersionTable));
+}
+
+void Storage::openSqlite(const std::string& path) {
     const int rc = sqlite3_open_v2(path.c_str(), &m_db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (rc != SQLITE_OK) {
@@ -16,18 +55,23 @@ Storage::Storage(const std::string& path) {
     // WAL with synchronous NORMAL: a commit survives the process being killed at any point (the
     // log is in the page cache); only a power loss may drop the last commits.
     exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;");
-    exec("CREATE TABLE IF NOT EXISTS schema_version (component TEXT PRIMARY KEY, version INTEGER NOT NULL)");
+    exec(kVersionTable);
 }
 
 Storage::~Storage() {
     m_statements.clear(); // statements must be finalised before the connection closes
-    sqlite3_close(m_db);
+    if (m_db != nullptr) {
+        sqlite3_close(m_db);
+    }
 }
 
 Storage::Query::Query(std::unique_lock<std::recursive_mutex> lock, Statement& statement)
     : m_lock(std::move(lock)), m_statement(&statement) {}
 
-Storage::Query::Query(Query&& other) noexcept : m_lock(std::move(other.m_lock)), m_statement(other.m_statement) {
+Storage::Query::Query(std::unique_ptr<Statement> owned) : m_owned(std::move(owned)), m_statement(m_owned.get()) {}
+
+Storage::Query::Query(Query&& other) noexcept
+    : m_lock(std::move(other.m_lock)), m_owned(std::move(other.m_owned)), m_statement(other.m_statement) {
     other.m_statement = nullptr;
 }
 
@@ -38,39 +82,63 @@ Storage::Query::~Query() {
 }
 
 Storage::Query Storage::query(std::string_view sql) {
+    if (m_pg) {
+        return Query(std::make_unique<PgStatement>(m_pg->current(), sql));
+    }
     std::unique_lock lock(m_mutex);
     auto it = m_statements.find(sql);
     if (it == m_statements.end()) {
-        it = m_statements.emplace(std::string(sql), std::make_unique<Statement>(m_db, sql)).first;
+        it = m_statements.emplace(std::string(sql), std::make_unique<SqliteStatement>(m_db, sql)).first;
     }
     return Query(std::move(lock), *it->second);
 }
 
-Storage::Transaction::Transaction(Storage& storage) : m_storage(&storage), m_lock(storage.m_mutex) {
+Storage::Transaction::Transaction(Storage& storage) : m_storage(&storage) {
+    if (storage.m_pg) {
+        m_pg = &storage.m_pg->current();
+        m_pg->begin();
+        return;
+    }
+    m_lock = std::unique_lock(storage.m_mutex);
     m_storage->exec("BEGIN IMMEDIATE");
 }
 
 Storage::Transaction::Transaction(Transaction&& other) noexcept
-    : m_storage(other.m_storage), m_lock(std::move(other.m_lock)), m_open(other.m_open) {
+    : m_storage(other.m_storage), m_lock(std::move(other.m_lock)), m_pg(other.m_pg), m_open(other.m_open) {
     other.m_open = false;
 }
 
 Storage::Transaction::~Transaction() {
-    if (m_open) {
-        try {
-            m_storage->exec("ROLLBACK");
-        } catch (const StorageError&) {
-            // The connection already rolled back on its own (for example after a full disk).
-        }
+    if (!m_open) {
+        return;
+    }
+    if (m_pg != nullptr) {
+        m_pg->rollback();
+        return;
+    }
+    try {
+        m_storage->exec("ROLLBACK");
+    } catch (const StorageError&) {
+        // The connection already rolled back on its own (for example after a full disk).
     }
 }
 
 void Storage::Transaction::commit() {
+    m_open = false;
+    if (m_pg != nullptr) {
+        m_pg->commit();
+        return;
+    }
+    m_open = true;
     m_storage->exec("COMMIT");
     m_open = false;
 }
 
 void Storage::exec(std::string_view sql) {
+    if (m_pg) {
+        m_pg->current().exec(sql::postgresTypes(sql));
+        return;
+    }
     std::lock_guard lock(m_mutex);
     std::string text(sql);
     char* error = nullptr;
@@ -88,7 +156,16 @@ int Storage::schemaVersion(std::string_view component) {
 }
 
 void Storage::migrate(std::string_view component, const std::vector<Migration>& steps) {
+    if (m_pg) {
+        MigrationTurn turn(m_pg->current());
+        runMigrations(component, steps);
+        return;
+    }
     std::lock_guard lock(m_mutex);
+    runMigrations(component, steps);
+}
+
+void Storage::runMigrations(std::string_view component, const std::vector<Migration>& steps) {
     for (const auto& step : steps) {
         if (step.version <= schemaVersion(component)) {
             continue;
@@ -103,6 +180,14 @@ void Storage::migrate(std::string_view component, const std::vector<Migration>& 
 }
 
 std::string Storage::integrityCheck() {
+    if (m_pg) {
+        try {
+            auto q = query("SELECT 1");
+            return q->step() && q->columnInt(0) == 1 ? std::string("ok") : std::string("no answer");
+        } catch (const StorageError& e) {
+            return e.what();
+        }
+    }
     auto q = query("PRAGMA integrity_check");
     return q->step() ? q->columnText(0) : std::string("no answer");
 }

@@ -1,0 +1,22 @@
+// The SQL of the server is written once for both backends; these turn it into what PostgreSQL
+// accepts. Both only look outside string literals, quoted names and comments.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace server::sql {
+
+struct Rewritten {
+    std::string text;
+    int parameters = 0; // the highest parameter number used
+};
+
+// ?N becomes $N; a bare ? takes the number after the highest one so far, as SQLite counts it.
+Rewritten numberedParameters(std::string_view sql);
+
+// Schema text with SQLite's type words in PostgreSQL's spelling: 64-bit integers, identity
+// keys, doubles and byte strings.
+std::string postgresTypes(std::string_view sql);
+
+} // namespace server::sql
