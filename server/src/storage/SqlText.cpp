@@ -159,4 +159,41 @@ std::string postgresTypes(std::string_view sql) {
     return out;
 }
 
+std::vector<std::string> statements(std::string_view sql) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    auto cut = [&](std::size_t end) {
+        const std::string_view piece = sql.substr(start, end - start);
+        if (!blank(piece)) {
+            out.emplace_back(piece);
+        }
+    };
+    while (i < sql.size()) {
+        const std::size_t quoted = skipQuoted(sql, i);
+        if (quoted > 0) {
+            i += quoted;
+        } else if (sql[i] == ';') {
+            cut(i);
+            start = ++i;
+        } else {
+            ++i;
+        }
+    }
+    cut(sql.size());
+    return out;
+}
+
+bool startsWith(std::string_view statement, std::string_view word) {
+    for (const Token& t : tokens(statement)) {
+        if (t.word) {
+            return sameWord(t.text, word);
+        }
+        if (!blank(t.text)) {
+            return false;
+        }
+    }
+    return false;
+}
+
 } // namespace server::sql

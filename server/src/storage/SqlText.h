@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace server::sql {
 
@@ -18,5 +19,11 @@ Rewritten numberedParameters(std::string_view sql);
 // Schema text with SQLite's type words in PostgreSQL's spelling: 64-bit integers, identity
 // keys, doubles and byte strings.
 std::string postgresTypes(std::string_view sql);
+
+// The statements of a text of several, each without its closing semicolon; blank ones left out.
+std::vector<std::string> statements(std::string_view sql);
+
+// true when the statement's first word is `word` (upper case).
+bool startsWith(std::string_view statement, std::string_view word);
 
 } // namespace server::sql

@@ -26,6 +26,41 @@ private:
     PgConnection& m_connection;
 };
 
+// SQLite's AUTOINCREMENT never hands out an id at or below the highest one a table has held,
+// explicit ids included (a migration may insert one to set where ids start); PostgreSQL's
+// identity columns ignore explicit ids. Run after a migration's inserts, this moves every
+// identity of the schema past its table's highest id.
+constexpr const char* kIdentitiesPastExplicitIds = R"(DO $$
+DECLARE
+    c record;
+    top bigint;
+    seq text;
+BEGIN
+    FOR c IN SELECT table_name, column_name FROM information_schema.columns
+             WHERE table_schema = current_schema() AND is_identity = 'YES' LOOP
+        EXECUTE format('SELECT max(%I) FROM %I', c.column_name, c.table_name) INTO top;
+        seq := pg_get_serial_sequence(quote_ident(c.table_name), c.column_name);
+        IF top IS NOT NULL AND top > COALESCE(pg_sequence_last_value(seq::regclass), 0) THEN
+            PERFORM setval(seq, top);
+        END IF;
+    END LOOP;
+END $$)";
+
+// A migration's text for PostgreSQL: its type words translated and, after each insert, the
+// identities moved past the inserted ids.
+std::string postgresMigration(std::string_view text) {
+    std::string out;
+    for (const auto& statement : sql::statements(sql::postgresTypes(text))) {
+        out += statement;
+        out += ";\n";
+        if (sql::startsWith(statement, "INSERT")) {
+            out += kIdentitiesPastExplicitIds;
+            out += ";\n";
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 bool Storage::isPostgresTarget(std::string_view target) {
@@ -171,7 +206,11 @@ void Storage::runMigrations(std::string_view component, const std::vector<Migrat
             continue;
         }
         auto tx = transaction();
-        exec(step.sql);
+        if (m_pg) {
+            m_pg->current().exec(postgresMigration(step.sql));
+        } else {
+            exec(step.sql);
+        }
         auto q = query("INSERT INTO schema_version (component, version) VALUES (?1, ?2) "
                        "ON CONFLICT (component) DO UPDATE SET version = excluded.version");
         q->bindAll(component, step.version).run();

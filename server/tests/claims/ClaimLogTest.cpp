@@ -5,6 +5,7 @@
 #include "integration/ChildServer.h"
 #include "integration/TestClient.h"
 #include "TempDir.h"
+#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +65,7 @@ std::vector<std::string> plainLines(const std::string& log) {
 
 TEST(ClaimLog, PersonalDataStaysOutOfTheLogAndCodesSurviveARestart) {
     TempDir dir;
-    const std::string db = dir.file("claims.db");
+    const std::string db = databaseFor(dir, "claims.db");
     const std::vector<std::string> args = {"--log-level", "info", "--bank", dir.file("no-bank"), "--clock",
                                            "2026-12-09 12:00:00"};
     Json::Value session;

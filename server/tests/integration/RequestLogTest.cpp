@@ -4,6 +4,7 @@
 #include "integration/ChildServer.h"
 #include "integration/TestClient.h"
 #include "TempDir.h"
+#include "TestDatabase.h"
 #include "wire/frame.h"
 
 #include <gtest/gtest.h>
@@ -133,7 +134,7 @@ std::string runAndReadLog(const std::string& level, Session& guest) {
     TempDir dir;
     const std::string log = dir.file("server.log");
     {
-        ChildServer server(dir.file("log.db"), {"--log-level", level, "--bank", dir.file("no-bank")}, log);
+        ChildServer server(databaseFor(dir, "log.db"), {"--log-level", level, "--bank", dir.file("no-bank")}, log);
         EXPECT_GT(server.gamePort(), 0) << "the server did not start";
         if (server.gamePort() == 0) {
             return readFile(log);

@@ -1,6 +1,7 @@
 #include "integration/TestServer.h"
 
 #include "integration/TestClient.h"
+#include "TestDatabase.h"
 
 namespace server::test {
 
@@ -8,7 +9,7 @@ TestServer::TestServer(const std::function<void(ServerConfig&)>& adjust) {
     ServerConfig config;
     config.entryPort = 0;
     config.gamePort = 0;
-    config.dbPath = m_dir.file("server.db");
+    config.dbPath = databaseFor(m_dir, "server.db");
     config.dataDir = BRINDLE_SERVER_DATA_SOURCE;
     config.bankDir = m_dir.file("no-bank");
     config.mediaDir = m_dir.file("no-media");

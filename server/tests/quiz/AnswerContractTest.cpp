@@ -5,6 +5,7 @@
 #include "integration/TestClient.h"
 #include "integration/TestServer.h"
 #include "TempDir.h"
+#include "TestDatabase.h"
 #include "wire/frame.h"
 
 #include <gtest/gtest.h>
@@ -263,7 +264,7 @@ TEST(ScratchAward, PaidOnceAPlayerAndCardAndNeverMoreThanTheCardHolds)
 TEST(AnswerRace, AnswersRacingOnSeveralConnectionsArePaidOnce)
 {
     TempDir dir;
-    ChildServer child(dir.file("race.db"), {"--quiet", "--media", kMediaDir});
+    ChildServer child(databaseFor(dir, "race.db"), {"--quiet", "--media", kMediaDir});
     ASSERT_GT(child.gamePort(), 0);
     Json::Value loginRequest(Json::objectValue);
     loginRequest["system"] = 2;
@@ -314,7 +315,7 @@ TEST(Walls, TheWallFlagJoinsTheStoredWallsOnce)
         TempDir dir;
         std::vector<std::string> args = {"--quiet", "--media", kMediaDir};
         args.insert(args.end(), flags.begin(), flags.end());
-        ChildServer child(dir.file("walls.db"), args);
+        ChildServer child(databaseFor(dir, "walls.db"), args);
         Json::Value loginRequest(Json::objectValue);
         loginRequest["system"] = 2;
         loginRequest["mac"] = "F0F0F0F0F0F0";
