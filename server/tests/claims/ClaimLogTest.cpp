@@ -66,8 +66,11 @@ std::vector<std::string> plainLines(const std::string& log) {
 TEST(ClaimLog, PersonalDataStaysOutOfTheLogAndCodesSurviveARestart) {
     TempDir dir;
     const std::string db = databaseFor(dir, "claims.db");
-    const std::vector<std::string> args = {"--log-level", "info", "--bank", dir.file("no-bank"), "--clock",
-                                           "2026-12-09 12:00:00"};
+    std::vector<std::string> args = {"--log-level", "info", "--bank", dir.file("no-bank"), "--clock",
+                                     "2026-12-09 12:00:00"};
+    if (onPostgres()) {
+        args.insert(args.end(), {"--sms-outbox", dir.file("sms-outbox.txt")});
+    }
     Json::Value session;
     {
         ChildServer first(db, args, dir.file("first.log"));

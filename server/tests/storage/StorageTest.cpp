@@ -35,7 +35,7 @@ TEST(Storage, FailedMigrationLeavesVersionAndSchemaUntouched) {
     storage.migrate("demo", {{1, "CREATE TABLE t (a INTEGER)"}});
     EXPECT_THROW(storage.migrate("demo", {{2, "CREATE TABLE u (a INTEGER); SELECT * FROM missing"}}), StorageError);
     EXPECT_EQ(storage.schemaVersion("demo"), 1);
-    EXPECT_THROW(storage.query("SELECT * FROM u"), StorageError);
+    EXPECT_THROW(storage.query("SELECT * FROM u")->step(), StorageError);
 }
 
 TEST(Storage, TransactionRollsBackUnlessCommitted) {
