@@ -101,7 +101,9 @@ bool onPostgres() {
     return backend != nullptr && std::string(backend) == "postgresql";
 }
 
-std::string clusterUri() { return Cluster::uri; }
+std::string clusterUri() {
+    return Cluster::uri;
+}
 
 std::string databaseFor(const TempDir& dir, const std::string& name) {
     if (!onPostgres()) {

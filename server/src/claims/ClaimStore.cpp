@@ -102,9 +102,11 @@ ClaimStore::Save ClaimStore::saveDetails(int playerId, std::optional<int> code, 
     {
         auto q = m_storage.query(
             "INSERT INTO claim_details (player, name, sex, birthday, job, province, city, address, qq, tel, "
-            "saved_ms) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11) ON CONFLICT (player) DO UPDATE SET "
+            "saved_ms) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11) ON CONFLICT (player) DO UPDATE "
+            "SET "
             "name = excluded.name, sex = excluded.sex, birthday = excluded.birthday, job = excluded.job, "
-            "province = excluded.province, city = excluded.city, address = excluded.address, qq = excluded.qq, "
+            "province = excluded.province, city = excluded.city, address = excluded.address, qq = "
+            "excluded.qq, "
             "tel = excluded.tel, saved_ms = excluded.saved_ms");
         q->bindAll(playerId, details.name, details.sex, details.birthday, details.job, details.province, details.city,
                    details.address, details.qq, details.tel, nowMs)

@@ -28,7 +28,7 @@ QuizStore::QuizStore(Storage& storage) : m_storage(storage)
             PRIMARY KEY (player, day, qsid)
         );
     )"},
-                                 {2, R"(
+                               {2, R"(
         ALTER TABLE quiz_daily ADD COLUMN paid_score INTEGER NOT NULL DEFAULT 0;
         ALTER TABLE quiz_daily ADD COLUMN paid_money INTEGER NOT NULL DEFAULT 0;
         CREATE TABLE quiz_scratch_awards (
@@ -40,7 +40,7 @@ QuizStore::QuizStore(Storage& storage) : m_storage(storage)
             PRIMARY KEY (player, qsid)
         );
     )"},
-                                 {3, R"(
+                               {3, R"(
         CREATE INDEX quiz_daily_day ON quiz_daily (day, player);
     )"}});
 }
@@ -114,7 +114,8 @@ std::set<int> QuizStore::answeredOn(int playerId, int day)
 
 void QuizStore::markAsked(int playerId, int day, int qsid)
 {
-    auto q = m_storage.query("INSERT INTO quiz_daily (player, day, qsid) VALUES (?1, ?2, ?3) ON CONFLICT DO NOTHING");
+    auto q = m_storage.query(
+        "INSERT INTO quiz_daily (player, day, qsid) VALUES (?1, ?2, ?3) ON CONFLICT DO NOTHING");
     q->bindAll(playerId, day, qsid).run();
 }
 

@@ -26,7 +26,8 @@ Json::Value ContestRanking::ofContests(ServerServices& services, int playerId, i
             " SELECT player1 AS player, CASE WHEN win1 = 1 THEN 1 ELSE 0 END AS won, points1 AS points"
             " FROM contests WHERE paid = 1 AND matchtype = ?1"
             " UNION ALL"
-            " SELECT player2, CASE WHEN win2 = 1 THEN 1 ELSE 0 END, points2 FROM contests WHERE paid = 1 AND matchtype = ?1"
+            " SELECT player2, CASE WHEN win2 = 1 THEN 1 ELSE 0 END, points2 FROM contests WHERE paid = 1 AND "
+            "matchtype = ?1"
             ") AS sides GROUP BY player ORDER BY SUM(won) DESC, SUM(points) DESC, player");
         q->bind(1, matchType);
         while (q->step()) {

@@ -56,8 +56,8 @@ bool WeeklyRanking::rollOver(int day) {
     if (stored != 0) {
         close(stored);
     }
-    auto q = m_services.storage.query(
-        "INSERT INTO weekly_state (id, week) VALUES (1, ?1) ON CONFLICT (id) DO UPDATE SET week = excluded.week");
+    auto q = m_services.storage.query("INSERT INTO weekly_state (id, week) VALUES (1, ?1) ON CONFLICT (id) "
+                                      "DO UPDATE SET week = excluded.week");
     q->bindAll(week).run();
     tx.commit();
     if (stored != 0) {
@@ -86,7 +86,8 @@ void WeeklyRanking::close(int week) {
         const int prize = rewards::weeklyPrize(place);
         {
             auto keep = m_services.storage.query(
-                "INSERT INTO weekly_results (week, player_id, rank, score, prize) VALUES (?1, ?2, ?3, ?4, ?5) "
+                "INSERT INTO weekly_results (week, player_id, rank, score, prize) VALUES (?1, ?2, ?3, ?4, "
+                "?5) "
                 "ON CONFLICT (week, player_id) DO UPDATE SET rank = excluded.rank, score = excluded.score, "
                 "prize = excluded.prize");
             keep->bindAll(week, player, place, score, prize).run();

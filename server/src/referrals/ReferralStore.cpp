@@ -59,8 +59,9 @@ void ReferralStore::addOnlineSeconds(const std::unordered_map<int, std::int64_t>
     }
     auto tx = m_storage.transaction();
     for (const auto& [player, added] : seconds) {
-        auto q = m_storage.query("INSERT INTO player_days (player, day, online) VALUES (?1, ?2, ?3) "
-                                 "ON CONFLICT (player, day) DO UPDATE SET online = player_days.online + excluded.online");
+        auto q = m_storage.query(
+            "INSERT INTO player_days (player, day, online) VALUES (?1, ?2, ?3) "
+            "ON CONFLICT (player, day) DO UPDATE SET online = player_days.online + excluded.online");
         q->bindAll(player, day, added).run();
     }
     tx.commit();

@@ -24,11 +24,16 @@ constexpr Oid kBytea = 17;
 
 Oid typeOf(char letter) {
     switch (letter) {
-    case 'i': return kInt8;
-    case 'd': return kFloat8;
-    case 't': return kText;
-    case 'b': return kBytea;
-    default: return 0; // unknown: PostgreSQL infers it from where the parameter stands
+    case 'i':
+        return kInt8;
+    case 'd':
+        return kFloat8;
+    case 't':
+        return kText;
+    case 'b':
+        return kBytea;
+    default:
+        return 0; // unknown: PostgreSQL infers it from where the parameter stands
     }
 }
 
@@ -44,7 +49,9 @@ std::string trimmed(const char* message) {
 
 } // namespace
 
-void PgResultFree::operator()(pg_result* result) const { PQclear(result); }
+void PgResultFree::operator()(pg_result* result) const {
+    PQclear(result);
+}
 
 PgConnection::PgConnection(std::string target) : m_target(std::move(target)) {}
 
@@ -115,7 +122,9 @@ PgResult PgConnection::execChecked(std::string_view sql) {
     return result;
 }
 
-void PgConnection::exec(std::string_view sql) { execChecked(sql); }
+void PgConnection::exec(std::string_view sql) {
+    execChecked(sql);
+}
 
 const PgConnection::Shape& PgConnection::shape(const std::string& sql) {
     auto it = m_shapes.find(sql);
@@ -126,10 +135,12 @@ const PgConnection::Shape& PgConnection::shape(const std::string& sql) {
     return it->second;
 }
 
-int PgConnection::parameters(const std::string& sql) { return shape(sql).parameters; }
+int PgConnection::parameters(const std::string& sql) {
+    return shape(sql).parameters;
+}
 
-PgResult PgConnection::run(const std::string& sql, const std::string& types, const std::vector<const char*>& values,
-                           const std::vector<int>& lengths) {
+PgResult PgConnection::run(const std::string& sql, const std::string& types,
+                           const std::vector<const char*>& values, const std::vector<int>& lengths) {
     ensureOpen();
     std::string key;
     key.reserve(sql.size() + types.size() + 1);
@@ -152,7 +163,8 @@ PgResult PgConnection::run(const std::string& sql, const std::string& types, con
     for (std::size_t i = 0; i < types.size(); ++i) {
         formats[i] = types[i] == 'b' ? 1 : 0;
     }
-    PgResult result(PQexecPrepared(m_conn, it->second.c_str(), count, values.data(), lengths.data(), formats.data(), 0));
+    PgResult result(
+        PQexecPrepared(m_conn, it->second.c_str(), count, values.data(), lengths.data(), formats.data(), 0));
     const auto status = PQresultStatus(result.get());
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
         fail(result.get(), sql);
@@ -193,7 +205,9 @@ void PgConnection::rollback() noexcept {
     }
 }
 
-void PgConnection::lockMigrations() { execChecked(kLockMigrations); }
+void PgConnection::lockMigrations() {
+    execChecked(kLockMigrations);
+}
 
 void PgConnection::unlockMigrations() noexcept {
     if (m_conn != nullptr && PQstatus(m_conn) == CONNECTION_OK) {

@@ -13,15 +13,19 @@ namespace {
 constexpr Oid kBytea = 17;
 
 int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return 0;
 }
 
 } // namespace
 
-PgStatement::PgStatement(PgConnection& connection, std::string_view sql) : m_connection(connection), m_sql(sql) {}
+PgStatement::PgStatement(PgConnection& connection, std::string_view sql)
+    : m_connection(connection), m_sql(sql) {}
 
 PgStatement::Value& PgStatement::slot(int index) {
     if (index < 1 || index > 65535) {
@@ -155,12 +159,16 @@ std::string PgStatement::columnText(int column) const {
     return std::string(text, static_cast<std::size_t>(size));
 }
 
-bool PgStatement::columnIsNull(int column) const { return cell(column) == nullptr; }
+bool PgStatement::columnIsNull(int column) const {
+    return cell(column) == nullptr;
+}
 
 std::int64_t PgStatement::lastInsertId() const {
     throw StorageError("\"" + m_sql + "\": no last insert id on PostgreSQL (say RETURNING id)");
 }
 
-int PgStatement::changes() const { return m_changes; }
+int PgStatement::changes() const {
+    return m_changes;
+}
 
 } // namespace server

@@ -131,7 +131,8 @@ std::optional<PlayerRecord> PlayerStore::createAccount(std::string_view userName
     try {
         auto q = m_storage.query("INSERT INTO players (username, pwhash, mac, tel, referrer, regtime) "
                                  "VALUES (?1, ?2, ?3, ?1, ?4, ?5) RETURNING id");
-        q->bindAll(userName, passwordHash, mac, referrerId, static_cast<std::int64_t>(std::time(nullptr))).step();
+        q->bindAll(userName, passwordHash, mac, referrerId, static_cast<std::int64_t>(std::time(nullptr)))
+            .step();
         id = static_cast<int>(q->columnInt(0));
     } catch (const ConstraintError&) {
         return std::nullopt; // the user name is taken (two registrations raced, or a plain duplicate)

@@ -12,7 +12,9 @@ SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) : m_db(db), 
     }
 }
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(m_statement); }
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(m_statement);
+}
 
 void SqliteStatement::check(int rc, const char* what) {
     if (rc != SQLITE_OK) {
@@ -67,9 +69,13 @@ void SqliteStatement::reset() {
     sqlite3_clear_bindings(m_statement);
 }
 
-std::int64_t SqliteStatement::columnInt(int column) const { return sqlite3_column_int64(m_statement, column); }
+std::int64_t SqliteStatement::columnInt(int column) const {
+    return sqlite3_column_int64(m_statement, column);
+}
 
-double SqliteStatement::columnDouble(int column) const { return sqlite3_column_double(m_statement, column); }
+double SqliteStatement::columnDouble(int column) const {
+    return sqlite3_column_double(m_statement, column);
+}
 
 std::string SqliteStatement::columnText(int column) const {
     const auto* text = sqlite3_column_text(m_statement, column);
@@ -81,8 +87,12 @@ bool SqliteStatement::columnIsNull(int column) const {
     return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
 }
 
-std::int64_t SqliteStatement::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
+std::int64_t SqliteStatement::lastInsertId() const {
+    return sqlite3_last_insert_rowid(m_db);
+}
 
-int SqliteStatement::changes() const { return sqlite3_changes(m_db); }
+int SqliteStatement::changes() const {
+    return sqlite3_changes(m_db);
+}
 
 } // namespace server

@@ -17,7 +17,9 @@ constexpr const char* kVersionTable =
 // Holds the migration lock of a PostgreSQL database while servers starting together migrate.
 class MigrationTurn {
 public:
-    explicit MigrationTurn(PgConnection& connection) : m_connection(connection) { m_connection.lockMigrations(); }
+    explicit MigrationTurn(PgConnection& connection) : m_connection(connection) {
+        m_connection.lockMigrations();
+    }
     ~MigrationTurn() { m_connection.unlockMigrations(); }
     MigrationTurn(const MigrationTurn&) = delete;
     MigrationTurn& operator=(const MigrationTurn&) = delete;
@@ -103,7 +105,8 @@ Storage::~Storage() {
 Storage::Query::Query(std::unique_lock<std::recursive_mutex> lock, Statement& statement)
     : m_lock(std::move(lock)), m_statement(&statement) {}
 
-Storage::Query::Query(std::unique_ptr<Statement> owned) : m_owned(std::move(owned)), m_statement(m_owned.get()) {}
+Storage::Query::Query(std::unique_ptr<Statement> owned)
+    : m_owned(std::move(owned)), m_statement(m_owned.get()) {}
 
 Storage::Query::Query(Query&& other) noexcept
     : m_lock(std::move(other.m_lock)), m_owned(std::move(other.m_owned)), m_statement(other.m_statement) {
@@ -206,6 +209,10 @@ void Storage::runMigrations(std::string_view component, const std::vector<Migrat
             continue;
         }
         auto tx = transaction();
+        // Asked again under the writers' lock: another server may have run this step meanwhile.
+        if (step.version <= schemaVersion(component)) {
+            continue;
+        }
         if (m_pg) {
             m_pg->current().exec(postgresMigration(step.sql));
         } else {

@@ -29,8 +29,7 @@ struct sqlite3;
 namespace server {
 class PgConnection;
 class PgPool;
-}
-
+} // namespace server
 
 namespace server {
 

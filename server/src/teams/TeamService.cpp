@@ -370,7 +370,9 @@ TeamService::Reply TeamService::kick(int playerId, Id memberId, Id teamId, std::
         return refuse(0, "战队已报名比赛，不能请出队员。", teamText(team->id) + " is signed up");
     }
     storage.query("DELETE FROM team_members WHERE player = ?1 AND team = ?2")->bindAll(*memberId, team->id).run();
-    storage.query("INSERT INTO team_blacklist (team, player) VALUES (?1, ?2) ON CONFLICT DO NOTHING")->bindAll(team->id, *memberId).run();
+    storage.query("INSERT INTO team_blacklist (team, player) VALUES (?1, ?2) ON CONFLICT DO NOTHING")
+        ->bindAll(team->id, *memberId)
+        .run();
     tx.commit();
     Log::info("player " + std::to_string(*memberId) + " kicked out of " + teamText(team->id));
     Reply reply = ok();

@@ -1,11 +1,11 @@
 // The real brindle-server binary killed with SIGKILL while it writes: the database it leaves is
 // intact and holds every registration the server had acknowledged.
+#include "TempDir.h"
+#include "TestDatabase.h"
 #include "integration/ChildServer.h"
 #include "integration/TestClient.h"
 #include "storage/PlayerStore.h"
 #include "storage/Storage.h"
-#include "TempDir.h"
-#include "TestDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "integration/TestServer.h"
 
-#include "integration/TestClient.h"
 #include "TestDatabase.h"
+#include "integration/TestClient.h"
 
 namespace server::test {
 

@@ -1,11 +1,11 @@
 // The answer command as the client's answer screen reads it, against the real server and bank:
 // verdict words, the members of the answer box, refusals that never look like a verdict, scratch
 // awards, and answers that race or come with someone else's session.
+#include "TempDir.h"
+#include "TestDatabase.h"
 #include "integration/ChildServer.h"
 #include "integration/TestClient.h"
 #include "integration/TestServer.h"
-#include "TempDir.h"
-#include "TestDatabase.h"
 #include "wire/frame.h"
 
 #include <gtest/gtest.h>
