@@ -173,6 +173,10 @@ PgResult PgConnection::run(const std::string& sql, const std::string& types,
 }
 
 void PgConnection::begin() {
+    if (m_inTransaction) {
+        // As on SQLite: a second BEGIN would only warn, and its COMMIT would end the first.
+        throw StorageError("a transaction is already open on this thread");
+    }
     execChecked("BEGIN");
     m_inTransaction = true;
     try {
