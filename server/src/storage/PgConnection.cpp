@@ -67,6 +67,14 @@ void PgConnection::open() {
         m_conn = nullptr;
     }
     m_prepared.clear();
+    // libpq quotes the faulty part of a malformed URI, which may be the password: say less.
+    char* malformed = nullptr;
+    PQconninfoOption* options = PQconninfoParse(m_target.c_str(), &malformed);
+    PQconninfoFree(options);
+    if (options == nullptr) {
+        PQfreemem(malformed);
+        throw StorageError("cannot connect to PostgreSQL: the URI is malformed");
+    }
     pg_conn* conn = PQconnectdb(m_target.c_str());
     if (PQstatus(conn) != CONNECTION_OK) {
         // libpq's message names the host and the user, never the password.
