@@ -13,8 +13,8 @@ std::set<int> AchievementClaims::claimed(int playerId) {
 }
 
 bool AchievementClaims::claim(Storage::Transaction&, int playerId, int achievementId, int score, std::int64_t nowMs) {
-    auto q = m_storage.query("INSERT OR IGNORE INTO achievement_claims (player, achievement, score, claimed) "
-                             "VALUES (?1, ?2, ?3, ?4)");
+    auto q = m_storage.query("INSERT INTO achievement_claims (player, achievement, score, claimed) "
+                             "VALUES (?1, ?2, ?3, ?4) ON CONFLICT DO NOTHING");
     q->bindAll(playerId, achievementId, score, nowMs).run();
     return q->changes() == 1;
 }

@@ -25,14 +25,17 @@ AchievementCounters::AchievementCounters(Storage& storage) : m_storage(storage) 
 }
 
 void AchievementCounters::add(Storage::Transaction&, int playerId, Counter counter, int amount) {
-    auto q = m_storage.query("INSERT INTO achievement_counts (player, counter, value) VALUES (?1, ?2, ?3) "
-                             "ON CONFLICT (player, counter) DO UPDATE SET value = value + excluded.value");
+    auto q = m_storage.query(
+        "INSERT INTO achievement_counts (player, counter, value) VALUES (?1, ?2, ?3) "
+        "ON CONFLICT (player, counter) DO UPDATE SET value = achievement_counts.value + excluded.value");
     q->bindAll(playerId, static_cast<int>(counter), amount).run();
 }
 
 void AchievementCounters::raiseTo(Storage::Transaction&, int playerId, Counter counter, int value) {
     auto q = m_storage.query("INSERT INTO achievement_counts (player, counter, value) VALUES (?1, ?2, ?3) "
-                             "ON CONFLICT (player, counter) DO UPDATE SET value = MAX(value, excluded.value)");
+                             "ON CONFLICT (player, counter) DO UPDATE SET value = CASE "
+                             "WHEN excluded.value > achievement_counts.value THEN excluded.value "
+                             "ELSE achievement_counts.value END");
     q->bindAll(playerId, static_cast<int>(counter), value).run();
 }
 
@@ -52,8 +55,9 @@ void AchievementCounters::answered(Storage::Transaction& within, int playerId, b
     add(within, playerId, Counter::RightAnswers, 1);
     int run = 1;
     {
-        auto q = m_storage.query("INSERT INTO answer_runs (player, current) VALUES (?1, 1) "
-                                 "ON CONFLICT (player) DO UPDATE SET current = current + 1 RETURNING current");
+        auto q = m_storage.query(
+            "INSERT INTO answer_runs (player, current) VALUES (?1, 1) "
+            "ON CONFLICT (player) DO UPDATE SET current = answer_runs.current + 1 RETURNING current");
         q->bind(1, playerId);
         if (q->step()) {
             run = static_cast<int>(q->columnInt(0));

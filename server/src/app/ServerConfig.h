@@ -68,8 +68,10 @@ struct ServerConfig {
     LogLevel logLevel = LogLevel::Info;
 
     // Claim codes go to this gateway command (split on spaces; the tel and the message added as
-    // its last two arguments). Empty: to sms-outbox.txt beside the database.
+    // its last two arguments). Empty: to smsOutbox.
     std::string smsCommand;
+    // Empty: sms-outbox.txt beside the database file (PostgreSQL: in the working folder).
+    std::string smsOutbox;
 
     // A wildcard listen address is no address a client can use: hand out loopback then.
     std::string advertisedHost() const {

@@ -113,7 +113,7 @@ void ClaimCommands::registerInto(CommandRegistry& game, ServerServices& services
     std::unique_ptr<CodeSender> sender;
     if (services.config.smsCommand.empty()) {
         const ServerConfig& config = services.config;
-        sender = std::make_unique<OutboxSender>(OutboxSender::besideDatabase(config.dbPath),
+        sender = std::make_unique<OutboxSender>(OutboxSender::pathFor(config.smsOutbox, config.dbPath),
                                                 [&config] { return contests::ContestClock::nowMs(config); });
     } else {
         sender = std::make_unique<CommandSender>(services.config.smsCommand, std::chrono::seconds(kGatewaySeconds));

@@ -10,7 +10,7 @@ namespace server::claims {
 
 int printClaimDetails(const std::string& dbPath, int playerId, std::FILE* out) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(dbPath, error)) {
+    if (!Storage::isPostgresTarget(dbPath) && !std::filesystem::is_regular_file(dbPath, error)) {
         std::fprintf(stderr, "brindle-server: no database %s\n", dbPath.c_str());
         return 2; // opening it would make an empty one
     }

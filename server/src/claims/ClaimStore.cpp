@@ -45,15 +45,17 @@ bool ClaimStore::issueCode(int playerId, int day, int code, std::int64_t nowMs) 
     }
     {
         auto q = m_storage.query("INSERT INTO claim_code_days (player, day, count) VALUES (?1, ?2, 1) "
-                                 "ON CONFLICT (player, day) DO UPDATE SET count = count + 1 WHERE count < ?3");
+                                 "ON CONFLICT (player, day) DO UPDATE SET count = claim_code_days.count + 1 "
+                                 "WHERE claim_code_days.count < ?3");
         q->bindAll(playerId, day, kCodesPerDay).run();
         if (q->changes() == 0) {
             return false;
         }
     }
     {
-        auto q = m_storage.query("INSERT OR REPLACE INTO claim_codes (player, code, issued_ms, wrong, used) "
-                                 "VALUES (?1, ?2, ?3, 0, 0)");
+        auto q = m_storage.query("INSERT INTO claim_codes (player, code, issued_ms, wrong, used) "
+                                 "VALUES (?1, ?2, ?3, 0, 0) ON CONFLICT (player) DO UPDATE SET "
+                                 "code = excluded.code, issued_ms = excluded.issued_ms, wrong = 0, used = 0");
         q->bindAll(playerId, code, nowMs).run();
     }
     tx.commit();
@@ -98,8 +100,14 @@ ClaimStore::Save ClaimStore::saveDetails(int playerId, std::optional<int> code, 
         q->bind(1, playerId).run();
     }
     {
-        auto q = m_storage.query("INSERT OR REPLACE INTO claim_details (player, name, sex, birthday, job, province, "
-                                 "city, address, qq, tel, saved_ms) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
+        auto q = m_storage.query(
+            "INSERT INTO claim_details (player, name, sex, birthday, job, province, city, address, qq, tel, "
+            "saved_ms) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11) ON CONFLICT (player) DO UPDATE "
+            "SET "
+            "name = excluded.name, sex = excluded.sex, birthday = excluded.birthday, job = excluded.job, "
+            "province = excluded.province, city = excluded.city, address = excluded.address, qq = "
+            "excluded.qq, "
+            "tel = excluded.tel, saved_ms = excluded.saved_ms");
         q->bindAll(playerId, details.name, details.sex, details.birthday, details.job, details.province, details.city,
                    details.address, details.qq, details.tel, nowMs)
             .run();

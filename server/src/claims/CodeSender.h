@@ -33,8 +33,10 @@ public:
     const std::string& path() const { return m_path; }
 
     static std::string line(std::int64_t ms, const std::string& tel, const std::string& message);
-    // The outbox beside a database file.
+    // The outbox beside a database file; for a PostgreSQL database, in the working folder.
     static std::string besideDatabase(const std::string& dbPath);
+    // The configured outbox (--sms-outbox), else the one beside the database.
+    static std::string pathFor(const std::string& configured, const std::string& dbPath);
 
 private:
     std::string m_path;

@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "contests/ContestClock.h"
+#include "storage/Storage.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -17,7 +18,14 @@ OutboxSender::OutboxSender(std::string path, std::function<std::int64_t()> nowMs
     : m_path(std::move(path)), m_nowMs(std::move(nowMs)) {}
 
 std::string OutboxSender::besideDatabase(const std::string& dbPath) {
+    if (Storage::isPostgresTarget(dbPath)) {
+        return "sms-outbox.txt";
+    }
     return (std::filesystem::path(dbPath).parent_path() / "sms-outbox.txt").string();
+}
+
+std::string OutboxSender::pathFor(const std::string& configured, const std::string& dbPath) {
+    return configured.empty() ? besideDatabase(dbPath) : configured;
 }
 
 std::string OutboxSender::line(std::int64_t ms, const std::string& tel, const std::string& message) {

@@ -83,15 +83,17 @@ ContestStore::Started ContestStore::start(const Side& a, const Side& b, int type
             }
             cost[i] = counts.cost;
         }
-        auto q = m_storage.query("INSERT INTO contest_days (player, day, matchtype, played) VALUES (?1, ?2, ?3, 1) "
-                                 "ON CONFLICT (player, day, matchtype) DO UPDATE SET played = played + 1");
+        auto q = m_storage.query(
+            "INSERT INTO contest_days (player, day, matchtype, played) VALUES (?1, ?2, ?3, 1) "
+            "ON CONFLICT (player, day, matchtype) DO UPDATE SET played = contest_days.played + 1");
         q->bindAll(side.playerId, day, type).run();
     }
     {
-        auto q = m_storage.query("INSERT INTO contests (matchtype, day, started, player1, player2, cost1, cost2) "
-                                 "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
-        q->bindAll(type, day, nowMs, a.playerId, b.playerId, cost[0], cost[1]).run();
-        started.contestId = q->lastInsertId();
+        auto q =
+            m_storage.query("INSERT INTO contests (matchtype, day, started, player1, player2, cost1, cost2) "
+                            "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7) RETURNING id");
+        q->bindAll(type, day, nowMs, a.playerId, b.playerId, cost[0], cost[1]).step();
+        started.contestId = q->columnInt(0);
     }
     tx.commit();
     started.result = Start::Started;
@@ -141,9 +143,10 @@ int ContestStore::king() {
 }
 
 int ContestStore::winPercent(int playerId) {
-    auto q = m_storage.query(
-        "SELECT COUNT(*), SUM((player1 = ?1 AND win1 = 1) OR (player2 = ?1 AND win2 = 1)) FROM contests "
-        "WHERE paid = 1 AND (player1 = ?1 OR player2 = ?1)");
+    auto q = m_storage.query("SELECT COUNT(*), SUM(CASE WHEN (player1 = ?1 AND win1 = 1) OR (player2 = ?1 "
+                             "AND win2 = 1) THEN 1 ELSE 0 END) "
+                             "FROM contests "
+                             "WHERE paid = 1 AND (player1 = ?1 OR player2 = ?1)");
     q->bind(1, playerId);
     if (!q->step()) {
         return 0;

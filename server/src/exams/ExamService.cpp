@@ -152,7 +152,9 @@ ExamService::Reply ExamService::question(int playerId, Id qsid, std::int64_t now
     if (!entry) {
         return refuse("题目不存在。", "question " + std::to_string(*qsid) + " is gone from the bank");
     }
-    m_storage.query("INSERT OR IGNORE INTO exam_answers (day, player, qsid, fetched) VALUES (?1, ?2, ?3, ?4)")
+    m_storage
+        .query("INSERT INTO exam_answers (day, player, qsid, fetched) VALUES (?1, ?2, ?3, ?4) ON CONFLICT DO "
+               "NOTHING")
         ->bindAll(day, playerId, *qsid, now)
         .run();
     Reply reply;
@@ -249,9 +251,10 @@ bool ExamService::finish(int day, int playerId, std::int64_t now) {
     std::int64_t tenths = 0;
     {
         // A question fetched and never answered counts its whole 40 s; one never fetched, nothing.
-        auto q = m_storage.query("SELECT COALESCE(SUM(answered > 0 AND correct = 1), 0), "
-                                 "COALESCE(SUM(CASE WHEN answered > 0 THEN tenths ELSE ?3 END), 0) "
-                                 "FROM exam_answers WHERE day = ?1 AND player = ?2");
+        auto q = m_storage.query(
+            "SELECT COALESCE(SUM(CASE WHEN answered > 0 AND correct = 1 THEN 1 ELSE 0 END), 0), "
+            "COALESCE(SUM(CASE WHEN answered > 0 THEN tenths ELSE ?3 END), 0) "
+            "FROM exam_answers WHERE day = ?1 AND player = ?2");
         q->bindAll(day, playerId, kAnswerMs / 100);
         q->step();
         rights = static_cast<int>(q->columnInt(0));
@@ -259,8 +262,8 @@ bool ExamService::finish(int day, int playerId, std::int64_t now) {
     }
     const int money = rights * kMoneyPerRight;
     {
-        auto q = m_storage.query("INSERT OR IGNORE INTO exam_results (day, player, rights, wrongs, tenths, money, "
-                                 "finished) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+        auto q = m_storage.query("INSERT INTO exam_results (day, player, rights, wrongs, tenths, money, "
+                                 "finished) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7) ON CONFLICT DO NOTHING");
         q->bindAll(day, playerId, rights, std::max(0, asked - rights), tenths, money, now).run();
         if (q->changes() != 1) {
             return false; // finished before: nothing paid twice

@@ -24,11 +24,11 @@ QuizStore::QuizStore(Storage& storage) : m_storage(storage)
             day INTEGER NOT NULL,
             qsid INTEGER NOT NULL,
             answered INTEGER NOT NULL DEFAULT 0,
-            right INTEGER NOT NULL DEFAULT 0,
+            "right" INTEGER NOT NULL DEFAULT 0,
             PRIMARY KEY (player, day, qsid)
         );
     )"},
-                                 {2, R"(
+                               {2, R"(
         ALTER TABLE quiz_daily ADD COLUMN paid_score INTEGER NOT NULL DEFAULT 0;
         ALTER TABLE quiz_daily ADD COLUMN paid_money INTEGER NOT NULL DEFAULT 0;
         CREATE TABLE quiz_scratch_awards (
@@ -40,7 +40,7 @@ QuizStore::QuizStore(Storage& storage) : m_storage(storage)
             PRIMARY KEY (player, qsid)
         );
     )"},
-                                 {3, R"(
+                               {3, R"(
         CREATE INDEX quiz_daily_day ON quiz_daily (day, player);
     )"}});
 }
@@ -58,8 +58,10 @@ void QuizStore::storeQuestions(const std::vector<BankEntry>& entries)
     writer["emitUTF8"] = true;
     auto tx = m_storage.transaction();
     for (const auto& e : entries) {
-        auto q = m_storage.query("INSERT OR REPLACE INTO quiz_questions (qsid, gametype, playtype, body, source) "
-                                 "VALUES (?1, ?2, ?3, ?4, ?5)");
+        auto q = m_storage.query("INSERT INTO quiz_questions (qsid, gametype, playtype, body, source) "
+                                 "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT (qsid) DO UPDATE SET "
+                                 "gametype = excluded.gametype, playtype = excluded.playtype, "
+                                 "body = excluded.body, source = excluded.source");
         q->bindAll(e.qsid, e.gameType, e.playType, Json::writeString(writer, e.body),
                    e.file + ":" + std::to_string(e.line))
             .run();
@@ -112,14 +114,15 @@ std::set<int> QuizStore::answeredOn(int playerId, int day)
 
 void QuizStore::markAsked(int playerId, int day, int qsid)
 {
-    auto q = m_storage.query("INSERT OR IGNORE INTO quiz_daily (player, day, qsid) VALUES (?1, ?2, ?3)");
+    auto q = m_storage.query(
+        "INSERT INTO quiz_daily (player, day, qsid) VALUES (?1, ?2, ?3) ON CONFLICT DO NOTHING");
     q->bindAll(playerId, day, qsid).run();
 }
 
 QuizStore::Claim QuizStore::claimAnswer(Storage::Transaction&, int playerId, int day, int qsid, bool right)
 {
     {
-        auto q = m_storage.query("UPDATE quiz_daily SET answered = 1, right = ?4 "
+        auto q = m_storage.query("UPDATE quiz_daily SET answered = 1, \"right\" = ?4 "
                                  "WHERE player = ?1 AND day = ?2 AND qsid = ?3 AND answered = 0");
         q->bindAll(playerId, day, qsid, right ? 1 : 0).run();
         if (q->changes() == 1)
@@ -139,8 +142,8 @@ void QuizStore::recordPayment(Storage::Transaction&, int playerId, int day, int 
 
 bool QuizStore::claimScratchAward(Storage::Transaction&, int playerId, int qsid, int day, int awardType, int awardNum)
 {
-    auto q = m_storage.query("INSERT OR IGNORE INTO quiz_scratch_awards (player, qsid, day, awardtype, awardnum) "
-                             "VALUES (?1, ?2, ?3, ?4, ?5)");
+    auto q = m_storage.query("INSERT INTO quiz_scratch_awards (player, qsid, day, awardtype, awardnum) "
+                             "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT DO NOTHING");
     q->bindAll(playerId, qsid, day, awardType, awardNum).run();
     return q->changes() == 1;
 }

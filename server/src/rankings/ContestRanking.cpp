@@ -23,10 +23,12 @@ Json::Value ContestRanking::ofContests(ServerServices& services, int playerId, i
     {
         auto q = services.storage.query(
             "SELECT player, SUM(won), COUNT(*), SUM(points) FROM ("
-            " SELECT player1 AS player, win1 = 1 AS won, points1 AS points FROM contests WHERE paid = 1 AND matchtype = ?1"
+            " SELECT player1 AS player, CASE WHEN win1 = 1 THEN 1 ELSE 0 END AS won, points1 AS points"
+            " FROM contests WHERE paid = 1 AND matchtype = ?1"
             " UNION ALL"
-            " SELECT player2, win2 = 1, points2 FROM contests WHERE paid = 1 AND matchtype = ?1"
-            ") GROUP BY player ORDER BY SUM(won) DESC, SUM(points) DESC, player");
+            " SELECT player2, CASE WHEN win2 = 1 THEN 1 ELSE 0 END, points2 FROM contests WHERE paid = 1 AND "
+            "matchtype = ?1"
+            ") AS sides GROUP BY player ORDER BY SUM(won) DESC, SUM(points) DESC, player");
         q->bind(1, matchType);
         while (q->step()) {
             rows.push_back({static_cast<int>(q->columnInt(0)), static_cast<int>(q->columnInt(1)),

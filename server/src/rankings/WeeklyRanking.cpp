@@ -56,7 +56,8 @@ bool WeeklyRanking::rollOver(int day) {
     if (stored != 0) {
         close(stored);
     }
-    auto q = m_services.storage.query("INSERT OR REPLACE INTO weekly_state (id, week) VALUES (1, ?1)");
+    auto q = m_services.storage.query("INSERT INTO weekly_state (id, week) VALUES (1, ?1) ON CONFLICT (id) "
+                                      "DO UPDATE SET week = excluded.week");
     q->bindAll(week).run();
     tx.commit();
     if (stored != 0) {
@@ -85,7 +86,10 @@ void WeeklyRanking::close(int week) {
         const int prize = rewards::weeklyPrize(place);
         {
             auto keep = m_services.storage.query(
-                "INSERT OR REPLACE INTO weekly_results (week, player_id, rank, score, prize) VALUES (?1, ?2, ?3, ?4, ?5)");
+                "INSERT INTO weekly_results (week, player_id, rank, score, prize) VALUES (?1, ?2, ?3, ?4, "
+                "?5) "
+                "ON CONFLICT (week, player_id) DO UPDATE SET rank = excluded.rank, score = excluded.score, "
+                "prize = excluded.prize");
             keep->bindAll(week, player, place, score, prize).run();
         }
         {
@@ -101,8 +105,9 @@ void WeeklyRanking::close(int week) {
     // Guests earn weekscore too but are never listed; their week's score is kept for their own panel.
     {
         auto guests = m_services.storage.query(
-            "INSERT OR REPLACE INTO weekly_results (week, player_id, rank, score, prize) "
-            "SELECT ?1, id, 0, weekscore, 0 FROM players WHERE guest = 1 AND weekscore > 0");
+            "INSERT INTO weekly_results (week, player_id, rank, score, prize) "
+            "SELECT ?1, id, 0, weekscore, 0 FROM players WHERE guest = 1 AND weekscore > 0 "
+            "ON CONFLICT (week, player_id) DO UPDATE SET rank = 0, score = excluded.score, prize = 0");
         guests->bindAll(week).run();
     }
     auto clear = m_services.storage.query("UPDATE players SET weekscore = 0 WHERE weekscore <> 0");

@@ -34,8 +34,8 @@ int ReferralStore::payAnswerReward(Storage::Transaction& within, const PlayerRec
         return 0;
     }
     {
-        auto q = m_storage.query("INSERT OR IGNORE INTO referral_rewards (player, referrer, amount, day) "
-                                 "VALUES (?1, ?2, ?3, ?4)");
+        auto q = m_storage.query("INSERT INTO referral_rewards (player, referrer, amount, day) "
+                                 "VALUES (?1, ?2, ?3, ?4) ON CONFLICT DO NOTHING");
         q->bindAll(player.id, player.referrerId, kRewardMoney, day).run();
         if (q->changes() == 0) {
             return 0; // paid before
@@ -49,7 +49,7 @@ int ReferralStore::payAnswerReward(Storage::Transaction& within, const PlayerRec
 }
 
 void ReferralStore::noteLoginDay(int playerId, int day) {
-    auto q = m_storage.query("INSERT OR IGNORE INTO player_days (player, day) VALUES (?1, ?2)");
+    auto q = m_storage.query("INSERT INTO player_days (player, day) VALUES (?1, ?2) ON CONFLICT DO NOTHING");
     q->bindAll(playerId, day).run();
 }
 
@@ -59,8 +59,9 @@ void ReferralStore::addOnlineSeconds(const std::unordered_map<int, std::int64_t>
     }
     auto tx = m_storage.transaction();
     for (const auto& [player, added] : seconds) {
-        auto q = m_storage.query("INSERT INTO player_days (player, day, online) VALUES (?1, ?2, ?3) "
-                                 "ON CONFLICT (player, day) DO UPDATE SET online = online + excluded.online");
+        auto q = m_storage.query(
+            "INSERT INTO player_days (player, day, online) VALUES (?1, ?2, ?3) "
+            "ON CONFLICT (player, day) DO UPDATE SET online = player_days.online + excluded.online");
         q->bindAll(player, day, added).run();
     }
     tx.commit();

@@ -84,8 +84,8 @@ RewardReply LuckyDraw::draw(int playerId, int day) {
             roll = static_cast<int>(std::uniform_int_distribution<int>(0, 99)(m_random));
         }
         const LuckPrize& prize = kLuckPrizes[prizeOf(roll)];
-        auto insert = m_services.storage.query(
-            "INSERT OR IGNORE INTO luck_draws (player_id, day, kind, amount, award) VALUES (?1, ?2, ?3, ?4, ?5)");
+        auto insert = m_services.storage.query("INSERT INTO luck_draws (player_id, day, kind, amount, award) "
+                                               "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT DO NOTHING");
         insert->bindAll(playerId, day, prize.kind, prize.amount, prize.award).run();
         if (insert->changes() != 1) {
             return {refusal, "drew already on " + std::to_string(day)};

@@ -113,8 +113,9 @@ RewardReply SignIn::sign(int playerId, int day) {
         }
         run = storedStreak(playerId, DayNumbers::addDays(day, -1)) + 1;
         reward = signReward(run);
-        auto insert = m_services.storage.query(
-            "INSERT OR IGNORE INTO sign_days (player_id, day, streak, addscore, addmoney) VALUES (?1, ?2, ?3, ?4, ?5)");
+        auto insert =
+            m_services.storage.query("INSERT INTO sign_days (player_id, day, streak, addscore, addmoney) "
+                                     "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT DO NOTHING");
         insert->bindAll(playerId, day, run, reward.score, reward.money).run();
         if (insert->changes() != 1) {
             return {refused(1), "signed in already on " + std::to_string(day)};

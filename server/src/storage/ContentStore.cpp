@@ -178,7 +178,8 @@ Json::Value ContentStore::event(int id) const {
 }
 
 bool ContentStore::recordJoin(int playerId, int eventId) {
-    auto q = m_storage.query("INSERT OR IGNORE INTO event_joins (player, event, joined) VALUES (?1, ?2, ?3)");
+    auto q = m_storage.query(
+        "INSERT INTO event_joins (player, event, joined) VALUES (?1, ?2, ?3) ON CONFLICT DO NOTHING");
     q->bindAll(playerId, eventId, static_cast<std::int64_t>(std::time(nullptr))).run();
     return q->changes() > 0;
 }

@@ -116,9 +116,9 @@ PlayerRecord PlayerStore::createGuest(std::string_view mac) {
     auto tx = m_storage.transaction();
     int id = 0;
     {
-        auto q = m_storage.query("INSERT INTO players (guest, mac, regtime) VALUES (1, ?1, ?2)");
-        q->bindAll(mac, static_cast<std::int64_t>(std::time(nullptr))).run();
-        id = static_cast<int>(q->lastInsertId());
+        auto q = m_storage.query("INSERT INTO players (guest, mac, regtime) VALUES (1, ?1, ?2) RETURNING id");
+        q->bindAll(mac, static_cast<std::int64_t>(std::time(nullptr))).step();
+        id = static_cast<int>(q->columnInt(0));
     }
     tx.commit();
     return *findById(id);
@@ -130,9 +130,10 @@ std::optional<PlayerRecord> PlayerStore::createAccount(std::string_view userName
     int id = 0;
     try {
         auto q = m_storage.query("INSERT INTO players (username, pwhash, mac, tel, referrer, regtime) "
-                                 "VALUES (?1, ?2, ?3, ?1, ?4, ?5)");
-        q->bindAll(userName, passwordHash, mac, referrerId, static_cast<std::int64_t>(std::time(nullptr))).run();
-        id = static_cast<int>(q->lastInsertId());
+                                 "VALUES (?1, ?2, ?3, ?1, ?4, ?5) RETURNING id");
+        q->bindAll(userName, passwordHash, mac, referrerId, static_cast<std::int64_t>(std::time(nullptr)))
+            .step();
+        id = static_cast<int>(q->columnInt(0));
     } catch (const ConstraintError&) {
         return std::nullopt; // the user name is taken (two registrations raced, or a plain duplicate)
     }
@@ -167,9 +168,9 @@ PlayerStore::Registration PlayerStore::registerAccount(std::string_view userName
             out.result = Registered::FromGuest;
         } else {
             auto q = m_storage.query("INSERT INTO players (username, pwhash, mac, tel, referrer, regtime) "
-                                     "VALUES (?1, ?2, ?3, ?1, ?4, ?5)");
-            q->bindAll(userName, passwordHash, mac, referrerId, now).run();
-            id = static_cast<int>(q->lastInsertId());
+                                     "VALUES (?1, ?2, ?3, ?1, ?4, ?5) RETURNING id");
+            q->bindAll(userName, passwordHash, mac, referrerId, now).step();
+            id = static_cast<int>(q->columnInt(0));
             out.result = Registered::Created;
         }
     } catch (const ConstraintError&) {

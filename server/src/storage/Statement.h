@@ -1,14 +1,12 @@
-// One prepared SQLite statement. Values only ever reach SQL through bind(): no text is pasted
-// into a statement anywhere in the server.
+// One prepared statement of either backend. Values only ever reach SQL through bind(): no text
+// is pasted into a statement anywhere in the server. SQL text uses ?1, ?2, ... placeholders on
+// both backends.
 #pragma once
 
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-
-struct sqlite3;
-struct sqlite3_stmt;
 
 namespace server {
 
@@ -17,22 +15,29 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Thrown by Statement::step for a violated UNIQUE or CHECK constraint, so callers can tell a
+// duplicate apart from a broken database.
+class ConstraintError : public StorageError {
+public:
+    using StorageError::StorageError;
+};
+
 class Statement {
 public:
-    Statement(sqlite3* db, std::string_view sql); // throws StorageError naming the SQL
-    ~Statement();
+    virtual ~Statement() = default;
+    Statement() = default;
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
-    // Parameters count from 1, as in SQLite.
-    Statement& bind(int index, std::int64_t value);
+    // Parameters count from 1.
+    virtual Statement& bind(int index, std::int64_t value) = 0;
     Statement& bind(int index, int value) { return bind(index, static_cast<std::int64_t>(value)); }
-    Statement& bind(int index, double value);
-    Statement& bind(int index, std::string_view text);
+    virtual Statement& bind(int index, double value) = 0;
+    virtual Statement& bind(int index, std::string_view text) = 0;
     Statement& bind(int index, const char* text) { return bind(index, std::string_view(text)); }
     Statement& bind(int index, const std::string& text) { return bind(index, std::string_view(text)); }
-    Statement& bindBlob(int index, std::string_view bytes);
-    Statement& bindNull(int index);
+    virtual Statement& bindBlob(int index, std::string_view bytes) = 0;
+    virtual Statement& bindNull(int index) = 0;
 
     // Binds every argument in order from parameter 1.
     template <class... Args> Statement& bindAll(const Args&... args) {
@@ -42,34 +47,27 @@ public:
     }
 
     // true while a row is ready; false when the statement has run to its end. Throws on errors
-    // (a UNIQUE violation included: see isConstraintError).
-    bool step();
+    // (a UNIQUE or CHECK violation as ConstraintError).
+    virtual bool step() = 0;
     // Runs to the end, ignoring rows.
-    void run();
+    void run() {
+        while (step()) {
+        }
+    }
     // Ready for the next use: rewinds and clears every binding.
-    void reset();
+    virtual void reset() = 0;
 
-    std::int64_t columnInt(int column) const;
-    double columnDouble(int column) const;
-    std::string columnText(int column) const;
-    bool columnIsNull(int column) const;
+    // Integers also read booleans and whole numerics; a NULL reads 0 or "".
+    virtual std::int64_t columnInt(int column) const = 0;
+    virtual double columnDouble(int column) const = 0;
+    virtual std::string columnText(int column) const = 0;
+    virtual bool columnIsNull(int column) const = 0;
 
-    std::int64_t lastInsertId() const;
-    int changes() const;
-
-private:
-    void check(int rc, const char* what);
-
-    sqlite3* m_db;
-    sqlite3_stmt* m_statement = nullptr;
-    std::string m_sql;
-};
-
-// Thrown by Statement::step for a violated UNIQUE or CHECK constraint, so callers can tell a
-// duplicate apart from a broken database.
-class ConstraintError : public StorageError {
-public:
-    using StorageError::StorageError;
+    // SQLite only: PostgreSQL has no connection-wide last id, so statements that need the new
+    // id say RETURNING id.
+    virtual std::int64_t lastInsertId() const = 0;
+    // Rows the last run inserted, updated or deleted.
+    virtual int changes() const = 0;
 };
 
 } // namespace server

@@ -79,14 +79,15 @@ OrderBook::Exchange OrderBook::exchange(int playerId, int goodsId, int count, co
     int orderId = 0;
     {
         auto q = m_storage.query(
-            "INSERT INTO store_orders (player, goods, count, goodsname, goodsimg, kind, price, money, score, tel, "
+            "INSERT INTO store_orders (player, goods, count, goodsname, goodsimg, kind, price, money, score, "
+            "tel, "
             "name, addr, message, supplytel, supplyaddr, at_ms) "
-            "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16)");
+            "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16) RETURNING id");
         q->bindAll(playerId, goodsId, count, goods->name, goods->img, goods->kind,
-                   static_cast<std::int64_t>(goods->faceValue) * count, money, score, delivery.tel, delivery.name,
-                   delivery.addr, delivery.message, goods->supplyTel, goods->supplyAddr, nowMs)
-            .run();
-        orderId = static_cast<int>(q->lastInsertId());
+                   static_cast<std::int64_t>(goods->faceValue) * count, money, score, delivery.tel,
+                   delivery.name, delivery.addr, delivery.message, goods->supplyTel, goods->supplyAddr, nowMs)
+            .step();
+        orderId = static_cast<int>(q->columnInt(0));
     }
     tx.commit();
     return {Result::Done, orderId, *player};

@@ -28,7 +28,8 @@ std::string when(std::int64_t ms) {
 
 int runOrderCommand(const OrderCommand& command, const ServerConfig& config, std::ostream& out, std::ostream& err) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(config.dbPath, error)) {
+    if (!Storage::isPostgresTarget(config.dbPath) &&
+        !std::filesystem::is_regular_file(config.dbPath, error)) {
         err << "brindle-server: no database at " << config.dbPath << "\n";
         return 2;
     }

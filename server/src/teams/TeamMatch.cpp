@@ -141,7 +141,9 @@ void TeamService::beginRound(const Match& match, const Round& round, std::int64_
     }
     for (const SignUp& entry : teams) {
         for (int player : m_store.members(entry.team)) {
-            storage.query("INSERT OR IGNORE INTO team_seats (match_id, round_no, team, player) VALUES (?1, ?2, ?3, ?4)")
+            storage
+                .query("INSERT INTO team_seats (match_id, round_no, team, player) VALUES (?1, ?2, ?3, ?4) ON "
+                       "CONFLICT DO NOTHING")
                 ->bindAll(match.id, round.number, entry.team, player)
                 .run();
         }
@@ -271,8 +273,9 @@ bool TeamService::endRound(const Match& match, const Round& round, std::int64_t 
             }
         }
         for (int player : players) {
-            auto q = storage.query("INSERT OR IGNORE INTO team_prizes (match_id, player, team, round_no, place, "
-                                   "prizetype, prizenum) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+            auto q = storage.query(
+                "INSERT INTO team_prizes (match_id, player, team, round_no, place, "
+                "prizetype, prizenum) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7) ON CONFLICT DO NOTHING");
             q->bindAll(match.id, player, t.team, round.number, place, prizeType, prizeNum).run();
             if (q->changes() == 1 && prizeNum > 0) {
                 m_services.players.addProgress(tx, player,

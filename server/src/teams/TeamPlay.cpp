@@ -86,7 +86,8 @@ TeamService::Reply TeamService::question(int playerId, Id qsid, std::int64_t now
     }
     // The first fetch starts the clock; fetching again does not give more time.
     m_store.storage()
-        .query("INSERT OR IGNORE INTO team_answers (match_id, round_no, player, qsid, fetched) VALUES (?1, ?2, ?3, ?4, ?5)")
+        .query("INSERT INTO team_answers (match_id, round_no, player, qsid, fetched) VALUES (?1, ?2, ?3, ?4, "
+               "?5) ON CONFLICT DO NOTHING")
         ->bindAll(seat->match.id, seat->round.number, playerId, *qsid, now)
         .run();
     Reply reply;
@@ -167,8 +168,9 @@ TeamService::Reply TeamService::leave(int playerId, std::int64_t now) {
     {
         auto tx = storage.transaction();
         for (int qsid : m_store.roundQuestions(seat->match.id, seat->round.number)) {
-            storage.query("INSERT OR IGNORE INTO team_answers (match_id, round_no, player, qsid, fetched) "
-                          "VALUES (?1, ?2, ?3, ?4, ?5)")
+            storage
+                .query("INSERT INTO team_answers (match_id, round_no, player, qsid, fetched) "
+                       "VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT DO NOTHING")
                 ->bindAll(seat->match.id, seat->round.number, playerId, qsid, now)
                 .run();
         }

@@ -133,9 +133,9 @@ TeamService::Reply TeamService::create(int playerId, const Json::Value& nameValu
     }
     int teamId = 0;
     try {
-        auto q = storage.query("INSERT INTO teams (name, creator, created) VALUES (?1, ?2, ?3)");
-        q->bindAll(name, playerId, now).run();
-        teamId = static_cast<int>(q->lastInsertId());
+        auto q = storage.query("INSERT INTO teams (name, creator, created) VALUES (?1, ?2, ?3) RETURNING id");
+        q->bindAll(name, playerId, now).step();
+        teamId = static_cast<int>(q->columnInt(0));
     } catch (const ConstraintError&) {
         return refuse(5, "队名已被使用。", "the team name is taken");
     }
@@ -370,7 +370,9 @@ TeamService::Reply TeamService::kick(int playerId, Id memberId, Id teamId, std::
         return refuse(0, "战队已报名比赛，不能请出队员。", teamText(team->id) + " is signed up");
     }
     storage.query("DELETE FROM team_members WHERE player = ?1 AND team = ?2")->bindAll(*memberId, team->id).run();
-    storage.query("INSERT OR IGNORE INTO team_blacklist (team, player) VALUES (?1, ?2)")->bindAll(team->id, *memberId).run();
+    storage.query("INSERT INTO team_blacklist (team, player) VALUES (?1, ?2) ON CONFLICT DO NOTHING")
+        ->bindAll(team->id, *memberId)
+        .run();
     tx.commit();
     Log::info("player " + std::to_string(*memberId) + " kicked out of " + teamText(team->id));
     Reply reply = ok();

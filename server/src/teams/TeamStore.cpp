@@ -234,9 +234,9 @@ Match TeamStore::storeMatch(std::int64_t start, std::int64_t signUpClose, bool s
     std::int64_t id = 0;
     {
         auto q = m_storage.query("INSERT INTO team_matches (start, signup_close, scheduled, created) "
-                                 "VALUES (?1, ?2, ?3, ?4)");
-        q->bindAll(start, signUpClose, scheduled ? 1 : 0, now).run();
-        id = q->lastInsertId();
+                                 "VALUES (?1, ?2, ?3, ?4) RETURNING id");
+        q->bindAll(start, signUpClose, scheduled ? 1 : 0, now).step();
+        id = q->columnInt(0);
     }
     addRound(id, 0, start);
     tx.commit();

@@ -30,7 +30,8 @@ TreasureStore::TreasureStore(Storage& storage, PlayerStore& players, achievement
 void TreasureStore::keepOffer(int playerId, int day, const Draw& draw) {
     // Two first asks racing may draw differently; the first row stays and both read it.
     const Treasure drawn = draw();
-    auto q = m_storage.query("INSERT OR IGNORE INTO treasure_days (player, day, kind, value) VALUES (?1, ?2, ?3, ?4)");
+    auto q = m_storage.query("INSERT INTO treasure_days (player, day, kind, value) VALUES (?1, ?2, ?3, ?4) "
+                             "ON CONFLICT DO NOTHING");
     q->bindAll(playerId, day, drawn.kind, drawn.value).run();
 }
 
@@ -66,8 +67,9 @@ std::optional<TreasureStore::Dug> TreasureStore::dig(int playerId, int day, cons
     } else if (t.kind == kGoldCarrot) {
         pay.addMoney = t.value;
     } else {
-        auto q = m_storage.query("INSERT INTO zodiac_cards (player, kind, count) VALUES (?1, ?2, ?3) "
-                                 "ON CONFLICT (player, kind) DO UPDATE SET count = count + excluded.count");
+        auto q = m_storage.query(
+            "INSERT INTO zodiac_cards (player, kind, count) VALUES (?1, ?2, ?3) "
+            "ON CONFLICT (player, kind) DO UPDATE SET count = zodiac_cards.count + excluded.count");
         q->bindAll(playerId, t.kind, t.value).run();
         m_counters.add(tx, playerId, Counter::Cards, t.value);
     }

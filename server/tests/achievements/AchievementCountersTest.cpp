@@ -2,6 +2,7 @@
 // count rolls back with the transaction of its cause. The seed catalogue and how malformed
 // catalogue entries are left out.
 #include "TempDir.h"
+#include "TestDatabase.h"
 #include "achievements/AchievementCatalogue.h"
 #include "achievements/AchievementCounters.h"
 
@@ -19,7 +20,7 @@ using achievements::Counter;
 class AchievementCounting : public ::testing::Test {
 protected:
     TempDir dir;
-    Storage storage{dir.file("counters.db")};
+    Storage storage{databaseFor(dir, "counters.db")};
     AchievementCounters counters{storage};
 
     void answer(int player, bool right) {

@@ -1,8 +1,9 @@
 #include "app/CommandLine.h"
+#include "TempDir.h"
+#include "TestDatabase.h"
 #include "contests/ContestClock.h"
 #include "integration/ChildServer.h"
 #include "integration/TestClient.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +112,8 @@ TEST(CommandLine, TheBinaryServesContestsOnTheGivenClockAndRefusesAMalformedOne)
     EXPECT_NE(said.str().find("--clock needs a local time"), std::string::npos) << said.str();
 
     // At 03:00 the challenge's hours have not begun: the schedule names today's 08:00 session.
-    test::ChildServer child(dir.file("b.db"), {"--quiet", "--contest-clock", "2026-12-09 03:00:00"});
+    test::ChildServer child(test::databaseFor(dir, "b.db"),
+                            {"--quiet", "--contest-clock", "2026-12-09 03:00:00"});
     ASSERT_NE(child.gamePort(), 0);
     Json::Value login(Json::objectValue);
     login["system"] = 2;

@@ -1,10 +1,11 @@
 // The claim form on the real binary: a code survives a restart, the operator reads the saved
 // form with claim-details, and the log names the player and what happened, never what he typed
 // nor the code.
+#include "TempDir.h"
+#include "TestDatabase.h"
 #include "claims/ClaimTestSupport.h"
 #include "integration/ChildServer.h"
 #include "integration/TestClient.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -64,9 +65,12 @@ std::vector<std::string> plainLines(const std::string& log) {
 
 TEST(ClaimLog, PersonalDataStaysOutOfTheLogAndCodesSurviveARestart) {
     TempDir dir;
-    const std::string db = dir.file("claims.db");
-    const std::vector<std::string> args = {"--log-level", "info", "--bank", dir.file("no-bank"), "--clock",
-                                           "2026-12-09 12:00:00"};
+    const std::string db = databaseFor(dir, "claims.db");
+    std::vector<std::string> args = {"--log-level",       "info",    "--bank",
+                                     dir.file("no-bank"), "--clock", "2026-12-09 12:00:00"};
+    if (onPostgres()) {
+        args.insert(args.end(), {"--sms-outbox", dir.file("sms-outbox.txt")});
+    }
     Json::Value session;
     {
         ChildServer first(db, args, dir.file("first.log"));

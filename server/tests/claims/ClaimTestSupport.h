@@ -38,7 +38,8 @@ public:
 
     Json::Value askCode(const ContestPlayer& p) { return p.game(request("authcode")); }
 
-    std::string outboxPath() { return claims::OutboxSender::besideDatabase(server->app().services().config.dbPath); }
+    std::string outboxPath() { return claims::OutboxSender::pathFor(config().smsOutbox, config().dbPath); }
+    const ServerConfig& config() { return server->app().services().config; }
 
     std::vector<std::string> outboxLines() {
         std::ifstream in(outboxPath());

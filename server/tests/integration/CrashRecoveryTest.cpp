@@ -1,10 +1,11 @@
 // The real brindle-server binary killed with SIGKILL while it writes: the database it leaves is
 // intact and holds every registration the server had acknowledged.
+#include "TempDir.h"
+#include "TestDatabase.h"
 #include "integration/ChildServer.h"
 #include "integration/TestClient.h"
 #include "storage/PlayerStore.h"
 #include "storage/Storage.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,7 @@ Json::Value registration(const std::string& user) {
 
 TEST(CrashRecovery, KilledDuringWritesKeepsEveryAcknowledgedRegistration) {
     TempDir dir;
-    const std::string db = dir.file("crash.db");
+    const std::string db = databaseFor(dir, "crash.db");
     std::vector<std::string> acknowledged;
     {
         ChildServer child(db);

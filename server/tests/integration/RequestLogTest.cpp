@@ -1,9 +1,10 @@
 // The real server's log on standard error, as an operator reads it: one line per request with
 // what the client asked and what it got, refusals with their reason, and never a password
 // digest or a whole session id.
+#include "TempDir.h"
+#include "TestDatabase.h"
 #include "integration/ChildServer.h"
 #include "integration/TestClient.h"
-#include "TempDir.h"
 #include "wire/frame.h"
 
 #include <gtest/gtest.h>
@@ -133,7 +134,8 @@ std::string runAndReadLog(const std::string& level, Session& guest) {
     TempDir dir;
     const std::string log = dir.file("server.log");
     {
-        ChildServer server(dir.file("log.db"), {"--log-level", level, "--bank", dir.file("no-bank")}, log);
+        ChildServer server(databaseFor(dir, "log.db"), {"--log-level", level, "--bank", dir.file("no-bank")},
+                           log);
         EXPECT_GT(server.gamePort(), 0) << "the server did not start";
         if (server.gamePort() == 0) {
             return readFile(log);

@@ -1,5 +1,6 @@
 #include "integration/TestServer.h"
 
+#include "TestDatabase.h"
 #include "integration/TestClient.h"
 
 #include <cstdlib>
@@ -10,7 +11,10 @@ TestServer::TestServer(const std::function<void(ServerConfig&)>& adjust) {
     ServerConfig config;
     config.entryPort = 0;
     config.gamePort = 0;
-    config.dbPath = m_dir.file("server.db");
+    config.dbPath = databaseFor(m_dir, "server.db");
+    if (onPostgres()) {
+        config.smsOutbox = m_dir.file("sms-outbox.txt"); // the file's place when the database is one
+    }
     config.dataDir = BRINDLE_SERVER_DATA_SOURCE;
     config.bankDir = m_dir.file("no-bank");
     config.mediaDir = m_dir.file("no-media");

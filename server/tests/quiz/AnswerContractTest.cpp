@@ -1,10 +1,11 @@
 // The answer command as the client's answer screen reads it, against the real server and bank:
 // verdict words, the members of the answer box, refusals that never look like a verdict, scratch
 // awards, and answers that race or come with someone else's session.
+#include "TempDir.h"
+#include "TestDatabase.h"
 #include "integration/ChildServer.h"
 #include "integration/TestClient.h"
 #include "integration/TestServer.h"
-#include "TempDir.h"
 #include "wire/frame.h"
 
 #include <gtest/gtest.h>
@@ -263,7 +264,7 @@ TEST(ScratchAward, PaidOnceAPlayerAndCardAndNeverMoreThanTheCardHolds)
 TEST(AnswerRace, AnswersRacingOnSeveralConnectionsArePaidOnce)
 {
     TempDir dir;
-    ChildServer child(dir.file("race.db"), {"--quiet", "--media", kMediaDir});
+    ChildServer child(databaseFor(dir, "race.db"), {"--quiet", "--media", kMediaDir});
     ASSERT_GT(child.gamePort(), 0);
     Json::Value loginRequest(Json::objectValue);
     loginRequest["system"] = 2;
@@ -314,7 +315,7 @@ TEST(Walls, TheWallFlagJoinsTheStoredWallsOnce)
         TempDir dir;
         std::vector<std::string> args = {"--quiet", "--media", kMediaDir};
         args.insert(args.end(), flags.begin(), flags.end());
-        ChildServer child(dir.file("walls.db"), args);
+        ChildServer child(databaseFor(dir, "walls.db"), args);
         Json::Value loginRequest(Json::objectValue);
         loginRequest["system"] = 2;
         loginRequest["mac"] = "F0F0F0F0F0F0";

@@ -1,10 +1,10 @@
-#include "storage/Statement.h"
+#include "storage/SqliteStatement.h"
 
 #include <sqlite3.h>
 
 namespace server {
 
-Statement::Statement(sqlite3* db, std::string_view sql) : m_db(db), m_sql(sql) {
+SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) : m_db(db), m_sql(sql) {
     const int rc = sqlite3_prepare_v3(db, m_sql.c_str(), static_cast<int>(m_sql.size()),
                                       SQLITE_PREPARE_PERSISTENT, &m_statement, nullptr);
     if (rc != SQLITE_OK) {
@@ -12,41 +12,43 @@ Statement::Statement(sqlite3* db, std::string_view sql) : m_db(db), m_sql(sql) {
     }
 }
 
-Statement::~Statement() { sqlite3_finalize(m_statement); }
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(m_statement);
+}
 
-void Statement::check(int rc, const char* what) {
+void SqliteStatement::check(int rc, const char* what) {
     if (rc != SQLITE_OK) {
         throw StorageError(std::string(what) + " failed for \"" + m_sql + "\": " + sqlite3_errmsg(m_db));
     }
 }
 
-Statement& Statement::bind(int index, std::int64_t value) {
+Statement& SqliteStatement::bind(int index, std::int64_t value) {
     check(sqlite3_bind_int64(m_statement, index, value), "bind");
     return *this;
 }
 
-Statement& Statement::bind(int index, double value) {
+Statement& SqliteStatement::bind(int index, double value) {
     check(sqlite3_bind_double(m_statement, index, value), "bind");
     return *this;
 }
 
-Statement& Statement::bind(int index, std::string_view text) {
+Statement& SqliteStatement::bind(int index, std::string_view text) {
     check(sqlite3_bind_text64(m_statement, index, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8),
           "bind");
     return *this;
 }
 
-Statement& Statement::bindBlob(int index, std::string_view bytes) {
+Statement& SqliteStatement::bindBlob(int index, std::string_view bytes) {
     check(sqlite3_bind_blob64(m_statement, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT), "bind");
     return *this;
 }
 
-Statement& Statement::bindNull(int index) {
+Statement& SqliteStatement::bindNull(int index) {
     check(sqlite3_bind_null(m_statement, index), "bind");
     return *this;
 }
 
-bool Statement::step() {
+bool SqliteStatement::step() {
     const int rc = sqlite3_step(m_statement);
     if (rc == SQLITE_ROW) {
         return true;
@@ -62,32 +64,35 @@ bool Statement::step() {
     throw StorageError(message);
 }
 
-void Statement::run() {
-    while (step()) {
-    }
-}
-
-void Statement::reset() {
+void SqliteStatement::reset() {
     sqlite3_reset(m_statement);
     sqlite3_clear_bindings(m_statement);
 }
 
-std::int64_t Statement::columnInt(int column) const { return sqlite3_column_int64(m_statement, column); }
+std::int64_t SqliteStatement::columnInt(int column) const {
+    return sqlite3_column_int64(m_statement, column);
+}
 
-double Statement::columnDouble(int column) const { return sqlite3_column_double(m_statement, column); }
+double SqliteStatement::columnDouble(int column) const {
+    return sqlite3_column_double(m_statement, column);
+}
 
-std::string Statement::columnText(int column) const {
+std::string SqliteStatement::columnText(int column) const {
     const auto* text = sqlite3_column_text(m_statement, column);
     const int size = sqlite3_column_bytes(m_statement, column);
     return text == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(text), size);
 }
 
-bool Statement::columnIsNull(int column) const {
+bool SqliteStatement::columnIsNull(int column) const {
     return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
 }
 
-std::int64_t Statement::lastInsertId() const { return sqlite3_last_insert_rowid(m_db); }
+std::int64_t SqliteStatement::lastInsertId() const {
+    return sqlite3_last_insert_rowid(m_db);
+}
 
-int Statement::changes() const { return sqlite3_changes(m_db); }
+int SqliteStatement::changes() const {
+    return sqlite3_changes(m_db);
+}
 
 } // namespace server
