@@ -47,6 +47,10 @@ case "$cmd" in
         if [ "$(id -u)" -eq 0 ]; then
             chown postgres: "$dir"
             chmod 700 "$dir"
+            runuser -u postgres -- test -x "$dir" || {
+                echo "the postgres user cannot reach $dir: every folder above it must be searchable (chmod o+x)" >&2
+                exit 1
+            }
         fi
         if [ ! -f "$dir/data/PG_VERSION" ]; then
             as_owner "$bin/initdb" -D "$dir/data" -U brindle --auth=trust -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log" 2>&1 \
