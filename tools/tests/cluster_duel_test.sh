@@ -31,6 +31,8 @@ fail() {
 listening() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
 # shellcheck source=tools/tests/players.sh
 source "$(dirname "$0")/players.sh"
+# shellcheck source=tools/tests/duel.sh
+source "$(dirname "$0")/duel.sh"
 
 if ! "$ROOT/tools/pg/throwaway.sh" available; then
     echo "SKIP: PostgreSQL is not installed (no initdb under /usr/lib/postgresql); the cluster run needs it"
@@ -60,18 +62,6 @@ for who in a b; do
     refused="$(register_player "$PORT" "$name" duel123 "CLUSTER-$who" "$WORK/$who")" || fail "registration of $who refused: $refused"
 done
 
-to_hall() { echo "--tap 678,478@s2+1.2 --tap 678,478@s2+2.7 --tap 678,478@s2+4 --tap 275,290@s2+5.5 --tap $1@s21+2"; }
-answers() {
-    local t out=""
-    for t in $(seq 2 2 40); do out="$out --tap $1,390@s22+$t --tap $1,320@s22+$t.3 --tap 480,320@s22+$t.6"; done
-    echo "$out"
-}
-shots() { local t out=""; for t in "${@:2}"; do out="$out --screenshot $SHOTS/$1-${t//+/-}.png --screenshot-at $t"; done; echo "$out"; }
-play() {
-    timeout 180 "$BIN/brindle" --entry "127.0.0.1:$PORT" --user-dir "$WORK/$1" "${@:3}" --quit-after s22+46 \
-        >"$WORK/$2.log" 2>&1
-}
-result_line() { sed -n 's/.*contest result: //p' "$WORK/$1.log" | tail -n 1; }
 ended() { grep -h "contest $1 ends" "$WORK/game1.log" "$WORK/game2.log" | head -n 1; }
 
 # 1. The duel across the two game servers.
