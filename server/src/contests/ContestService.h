@@ -160,6 +160,7 @@ private:
 
     private:
         ContestService& m_service;
+        std::unique_lock<std::mutex> m_local; // this server's threads queue here first
         std::optional<cluster::ClusterLock> m_lock;
         bool m_finished = false;
     };
@@ -177,6 +178,9 @@ private:
     ServerServices& m_services;
     ContestStore m_store;
     std::optional<Shared> m_shared;
+    // Taken before the cluster lock, so the shared state in memory is only ever used by one of
+    // this server's threads at a time (and they wait here rather than in the database).
+    std::mutex m_shareMutex;
     mutable std::mutex m_mutex;
     std::mutex m_settleMutex; // taken before m_mutex, never while holding it
     std::unordered_map<int, Presence> m_presence;

@@ -31,6 +31,7 @@ ContestService::Sharing::Sharing(ContestService& service) : m_service(service) {
     if (!m_service.m_shared) {
         return;
     }
+    m_local = std::unique_lock(m_service.m_shareMutex);
     m_lock.emplace(*m_service.m_shared->storage, m_service.m_shared->dbTarget, kStateName);
     m_service.loadShared();
 }
