@@ -43,7 +43,8 @@ sed -i 's|</userDefaultRoot>|    <sign_hadGuide>true</sign_hadGuide>\n</userDefa
 # What a's history would hold after a fortnight of play, written the way the server keeps it:
 # signed every day from the 5th to the 18th, a full set of zodiac cards, and the other players'
 # scores this week. (The sign-in, the draw, the dig and the join below are the client's own.)
-db() { sqlite3 "$WORK/brindle.db" "$1"; }
+# The running server writes too (its once-a-second ticks): wait for its lock rather than fail.
+db() { sqlite3 -cmd ".timeout 5000" "$WORK/brindle.db" "$1"; }
 db "INSERT INTO weekly_state (id, week) VALUES (1, 20261214)"
 for day in $(seq 5 18); do
     db "INSERT INTO sign_days (player_id, day, streak, addscore, addmoney) VALUES (10001, 202612$(printf %02d "$day"), $((day - 4)), 0, 0)"

@@ -34,7 +34,8 @@ listening "$PORT" || fail "the server did not start"
 
 TEL=13900000001
 refused="$(register_player "$PORT" "$TEL" tour123 TOUR-a "$WORK/a")" || fail "registration refused: $refused"
-db() { sqlite3 "$WORK/brindle.db" "$1"; }
+# The running server writes too (its once-a-second ticks): wait for its lock rather than fail.
+db() { sqlite3 -cmd ".timeout 5000" "$WORK/brindle.db" "$1"; }
 # A player who has been answering for a while.
 db "UPDATE players SET money = 2000, score = 800 WHERE id = 10001"
 money() { db "SELECT money FROM players WHERE id = 10001"; }

@@ -41,7 +41,7 @@ for who in a b c; do
 done
 # A new player has no carrots and a team costs 10: the operator credits a's account, as a
 # player would otherwise earn them by answering.
-sqlite3 "$WORK/brindle.db" "UPDATE players SET money = 30 WHERE username = '13900000001'"
+sqlite3 -cmd ".timeout 5000" "$WORK/brindle.db" "UPDATE players SET money = 30 WHERE username = '13900000001'"
 
 # From the main menu (2): close the notice and event boxes, open the contest hall (21), then the
 # team list (25).
