@@ -62,21 +62,27 @@ void ContestService::loadShared() {
     Shared& shared = *m_shared;
     std::int64_t version = 0;
     std::string text;
+    bool stored = false;
     {
+        // Let go of the statement before restore() takes the state's lock: a push under that lock
+        // reaches the database the other way round.
         auto q = shared.storage->query(
             "SELECT version, CASE WHEN version = ?1 THEN '' ELSE body END FROM live_state WHERE name = ?2");
         q->bindAll(shared.version, kStateName);
-        if (!q->step()) {
-            // Nothing stored yet: the cluster's first call starts from empty halls.
-            if (shared.version != 0) {
-                restore(Json::Value(Json::objectValue));
-                shared.version = 0;
-                shared.text = JsonText::write(snapshot());
-            }
-            return;
+        if (q->step()) {
+            stored = true;
+            version = q->columnInt(0);
+            text = q->columnText(1);
         }
-        version = q->columnInt(0);
-        text = q->columnText(1);
+    }
+    if (!stored) {
+        // Nothing stored yet: the cluster's first call starts from empty halls.
+        if (shared.version != 0) {
+            restore(Json::Value(Json::objectValue));
+            shared.version = 0;
+            shared.text = JsonText::write(snapshot());
+        }
+        return;
     }
     if (version == shared.version) {
         return;
