@@ -63,7 +63,8 @@ shots() { local t out=""; for t in "${@:2}"; do out="$out --screenshot $SHOTS/$1
 play() {
     local log="$1" limit="$2"
     shift 2
-    timeout "$limit" "$BIN/brindle" --entry "127.0.0.1:$PORT" --user-dir "$WORK/a" "$@" >"$WORK/$log.log" 2>&1
+    timeout "$limit" "$BIN/brindle" --entry "127.0.0.1:$PORT" --user-dir "$WORK/a" "$@" >"$WORK/$log.log" 2>&1 ||
+        fail "the $log run did not end by itself within $limit s (a click fell on the wrong screen?)"
 }
 served() { grep -c -- "$1" "$WORK/server.log" || true; }
 asked() { [ "$(served "$1")" -ge 1 ] || fail "$2"; }
