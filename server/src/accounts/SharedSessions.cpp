@@ -10,6 +10,17 @@
 
 namespace server {
 
+namespace {
+
+// Ids are stored as written (lower-case hex); the client may send them in either case.
+std::string lowered(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+} // namespace
+
 std::int64_t SessionTable::systemMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
         .count();
@@ -37,8 +48,7 @@ std::string SessionTable::openShared(int playerId) {
 }
 
 std::optional<int> SessionTable::checkShared(std::string_view sessionId, int playerId) {
-    std::string id(sessionId);
-    std::transform(id.begin(), id.end(), id.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string id = lowered(sessionId);
     const std::int64_t now = m_wallMs();
     std::int64_t lastSeen = 0;
     {
@@ -71,8 +81,7 @@ std::optional<int> SessionTable::checkShared(std::string_view sessionId, int pla
 }
 
 void SessionTable::closeShared(std::string_view sessionId) {
-    std::string id(sessionId);
-    std::transform(id.begin(), id.end(), id.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string id = lowered(sessionId);
     int playerId = 0;
     {
         auto q = m_shared->query("DELETE FROM live_sessions WHERE session_id = ?1 RETURNING player_id");

@@ -122,9 +122,7 @@ std::optional<Json::Value> PushQueue::popShared(int playerId) {
         if (!q->step()) {
             return std::nullopt;
         }
-        body = q->columnText(0);
-        while (q->step()) {
-        }
+        body = q->columnText(0); // one row at most: the DELETE names a single id
     }
     Json::Value message;
     std::string error;

@@ -163,10 +163,6 @@ bool PgStatement::columnIsNull(int column) const {
     return cell(column) == nullptr;
 }
 
-std::int64_t PgStatement::lastInsertId() const {
-    throw StorageError("\"" + m_sql + "\": no last insert id on PostgreSQL (say RETURNING id)");
-}
-
 int PgStatement::changes() const {
     return m_changes;
 }

@@ -87,10 +87,6 @@ bool SqliteStatement::columnIsNull(int column) const {
     return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
 }
 
-std::int64_t SqliteStatement::lastInsertId() const {
-    return sqlite3_last_insert_rowid(m_db);
-}
-
 int SqliteStatement::changes() const {
     return sqlite3_changes(m_db);
 }

@@ -28,7 +28,6 @@ public:
     std::string columnText(int column) const override;
     bool columnIsNull(int column) const override;
 
-    std::int64_t lastInsertId() const override;
     int changes() const override;
 
 private:

@@ -63,9 +63,8 @@ public:
     virtual std::string columnText(int column) const = 0;
     virtual bool columnIsNull(int column) const = 0;
 
-    // SQLite only: PostgreSQL has no connection-wide last id, so statements that need the new
-    // id say RETURNING id.
-    virtual std::int64_t lastInsertId() const = 0;
+    // A statement that needs the id of the row it inserted says RETURNING id: PostgreSQL has no
+    // connection-wide last id.
     // Rows the last run inserted, updated or deleted.
     virtual int changes() const = 0;
 };
